@@ -1,0 +1,165 @@
+#include "BenutzerAnlegen.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "SchemaSql.h"
+
+namespace {
+
+struct Funktion {
+    long code;
+    const char* text;
+    const char* anzeige;
+    const char* bild;
+};
+
+// The sixteen function buttons every user starts with, in their order.
+constexpr Funktion kFunktionen[] = {
+    {1, "ich", "Ich", "icons\\funktionen\\ich.ico"},
+    {2, "du", "Du", "icons\\funktionen\\du.ico"},
+    {3, "er", "Er", "icons\\funktionen\\er.ico"},
+    {4, "sie", "Sie (eine)", "icons\\funktionen\\sie.ico"},
+    {5, "es", "Es", "icons\\funktionen\\es.ico"},
+    {6, "wir", "Wir", "icons\\funktionen\\wir.ico"},
+    {7, "ihr", "Ihr", "icons\\funktionen\\ihr.ico"},
+    {8, "Sie", "Sie (alle)", "icons\\funktionen\\sie-alle.ico"},
+    {20, "", "Gegenwart", "icons\\funktionen\\gegenwart.ico"},
+    {21, "", "Vergangenheit", "icons\\funktionen\\vergangenheit.ico"},
+    {22, "", "Zukunft", "icons\\funktionen\\zukunft.ico"},
+    {80, "", "Alle Verben", "icons\\funktionen\\verben.ico"},
+    {90, "", "Wort löschen", "icons\\funktionen\\wort-loeschen.ico"},
+    {91, "", "Satz löschen", "icons\\funktionen\\satz-loeschen.ico"},
+    {92, "", "Tastatur", "icons\\funktionen\\tastatur.ico"},
+    {93, "", "Alle Sätze", "icons\\funktionen\\alle-saetze.ico"},
+};
+
+struct Emotion {
+    const char* text;  // what is spoken
+    const char* anzeige;
+    const char* bild;
+};
+
+constexpr Emotion kEmotionen[] = {
+    {"Ja.", "Ja", "icons\\emotionen\\ja.ico"},
+    {"Nein.", "Nein", "icons\\emotionen\\nein.ico"},
+    {"Danke!", "Danke", "icons\\emotionen\\danke.ico"},
+    {"Bitte.", "Bitte", "icons\\emotionen\\bitte.ico"},
+    {"Hallo!", "Hallo", "icons\\emotionen\\hallo.ico"},
+    {"Tschüss!", "Tschüss", "icons\\emotionen\\tschuess.ico"},
+    {"Hilfe!", "Hilfe", "icons\\emotionen\\hilfe.ico"},
+    {"Das weiß ich nicht.", "Weiß nicht", "icons\\emotionen\\weiss-nicht.ico"},
+};
+
+void Fuellen(SQLite::Database& db, const std::string& vorname, const std::string& name) {
+    SQLite::Transaction t(db);
+    db.exec(kSchemaSql);
+
+    SQLite::Statement b(db,
+                        "insert into Benutzer (BName, BVorname, Passwort, AnzButtonB, AnzButtonH, "
+                        "Speed, Pitch, LetzteNutzung) values (?, ?, '', 6, 4, 100, 100, 0)");
+    b.bind(1, name);
+    b.bind(2, vorname);
+    b.exec();
+
+    db.exec("insert into Kategorie ([Index], KatName, KatNummer) values (1, 'HOME', 0)");
+
+    SQLite::Statement f(db,
+                        "insert into FTasten (Text, FCode, Bild, Anzeigetext, Pos, altePos) "
+                        "values (?, ?, ?, ?, ?, ?)");
+    long pos = 1;
+    for (const auto& k : kFunktionen) {
+        f.bind(1, k.text);
+        f.bind(2, static_cast<std::int64_t>(k.code));
+        f.bind(3, k.bild);
+        f.bind(4, k.anzeige);
+        f.bind(5, static_cast<std::int64_t>(pos));
+        f.bind(6, static_cast<std::int64_t>(pos));
+        f.exec();
+        f.reset();
+        ++pos;
+    }
+
+    SQLite::Statement e(db,
+                        "insert into EButtons (Text, Anzeigetext, Bild, Pos, altePos) "
+                        "values (?, ?, ?, ?, ?)");
+    pos = 1;
+    for (const auto& k : kEmotionen) {
+        e.bind(1, k.text);
+        e.bind(2, k.anzeige);
+        e.bind(3, k.bild);
+        e.bind(4, static_cast<std::int64_t>(pos));
+        e.bind(5, static_cast<std::int64_t>(pos));
+        e.exec();
+        e.reset();
+        ++pos;
+    }
+    t.commit();
+}
+
+// Moves the finished file to its name unless that name is taken. link()
+// fails when the target exists, so two programs creating the same user at
+// once cannot overwrite each other.
+bool Einsetzen(const std::filesystem::path& temp, const std::filesystem::path& ziel,
+               std::error_code& ec) {
+#ifndef _WIN32
+    if (::link(temp.c_str(), ziel.c_str()) != 0) {
+        ec = std::error_code(errno, std::generic_category());
+        return false;
+    }
+    std::filesystem::remove(temp, ec);
+    ec.clear();
+    return true;
+#else
+    if (std::filesystem::exists(ziel)) {
+        ec = std::make_error_code(std::errc::file_exists);
+        return false;
+    }
+    std::filesystem::rename(temp, ziel, ec);
+    return !ec;
+#endif
+}
+
+}  // namespace
+
+bool CreateUserDatabase(const std::string& pfad, const std::string& vorname,
+                        const std::string& name, std::string& fehler) {
+    namespace fs = std::filesystem;
+    const fs::path ziel(pfad);
+    const std::string anzeige = "\u201E" + pfad + "\u201C";
+    std::error_code ec;
+    if (fs::exists(ziel, ec)) {
+        fehler = "Die Datei " + anzeige + " gibt es schon. Sie wird nicht überschrieben.";
+        return false;
+    }
+    std::random_device zufall;
+    fs::path temp = ziel;
+    temp += ".neu-" + std::to_string(zufall());
+    try {
+        {
+            SQLite::Database db(temp.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+            db.exec("PRAGMA synchronous = FULL");
+            Fuellen(db, vorname, name);
+        }
+        if (!Einsetzen(temp, ziel, ec)) {
+            fs::remove(temp, ec);
+            fehler = fs::exists(ziel)
+                         ? "Die Datei " + anzeige + " gibt es schon. Sie wird nicht überschrieben."
+                         : "Die Datei " + anzeige + " kann nicht angelegt werden.";
+            return false;
+        }
+    } catch (const std::exception& e) {
+        fs::remove(temp, ec);
+        fehler = "Die Datei " + anzeige + " kann nicht angelegt werden (" + e.what() + ").";
+        return false;
+    }
+    return true;
+}

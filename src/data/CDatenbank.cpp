@@ -1,0 +1,691 @@
+#include "CDatenbank.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "IDialoge.h"
+#include "IUhr.h"
+#include "Konvertierung.h"
+#include "Utf8.h"
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 3000;
+
+std::string InAnfuehrung(const std::string& s) { return "\u201E" + s + "\u201C"; }
+
+// SQLite's own message for a code, in German first.
+std::string Fehlertext(int code) {
+    switch (code & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return "Die Datei wird gerade von einem anderen Programm benutzt.";
+        case SQLITE_READONLY:
+            return "Die Datei ist schreibgeschützt.";
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return "Die Datei ist beschädigt.";
+        case SQLITE_FULL:
+            return "Der Datenträger ist voll.";
+        case SQLITE_IOERR:
+            return "Die Datei kann nicht gelesen oder geschrieben werden.";
+        case SQLITE_CANTOPEN:
+            return "Die Datei kann nicht geöffnet werden.";
+        default:
+            return "Die Datenbank meldet einen Fehler.";
+    }
+}
+
+CWert Wert(const SQLite::Column& spalte) {
+    switch (spalte.getType()) {
+        case SQLITE_INTEGER:
+            return static_cast<long long>(spalte.getInt64());
+        case SQLITE_FLOAT:
+            return spalte.getDouble();
+        case SQLITE_TEXT:
+        case SQLITE_BLOB:
+            return spalte.getString();
+        default:
+            return std::monostate{};
+    }
+}
+
+std::string GetFieldText(SQLite::Statement& abfrage, const char* spalte) {
+    return VariantToText(Wert(abfrage.getColumn(spalte)));
+}
+
+long GetFieldLong(SQLite::Statement& abfrage, const char* spalte) {
+    // The files have always held 32-bit numbers; wider values wrap as before.
+    return static_cast<long>(static_cast<std::int32_t>(abfrage.getColumn(spalte).getInt64()));
+}
+
+CDatum GetFieldDate(SQLite::Statement& abfrage, const char* spalte) {
+    const SQLite::Column c = abfrage.getColumn(spalte);
+    if (c.isNull()) return {0.0, false};
+    return {c.getDouble(), true};
+}
+
+void LeseButton(SQLite::Statement& q, CWortButton& b) {
+    std::string text = GetFieldText(q, "Anzeigetext");
+    if (text.empty()) text = GetFieldText(q, "Geg1PersE");
+    b.SetText(text);
+    b.SetBild(GetFieldText(q, "Bild"));
+    b.SetIndex(GetFieldLong(q, "Index"));
+    if (GetFieldLong(q, "Funktionscode") == CWortelement::Link) {
+        b.SetLink(true);
+        b.SetKategorie(ParseDecimal(GetFieldText(q, "Geg1PersE")));
+    } else {
+        b.SetLink(false);
+        b.SetKategorie(GetFieldLong(q, "Kategorie"));
+    }
+    b.SetPosition(GetFieldLong(q, "Pos"));
+}
+
+void LeseTaste(SQLite::Statement& q, CFunktionsTaste& t) {
+    t.SetAltePosition(GetFieldLong(q, "altePos"));
+    t.SetAnzeigetext(GetFieldText(q, "Anzeigetext"));
+    t.SetBild(GetFieldText(q, "Bild"));
+    t.SetIndex(GetFieldLong(q, "Index"));
+    t.SetText(GetFieldText(q, "Text"));
+    t.SetPosition(GetFieldLong(q, "Pos"));
+    t.SetCode(GetFieldLong(q, "FCode"));
+}
+
+void LeseEmotion(SQLite::Statement& q, CEmotionsButton& e) {
+    e.SetAltePosition(GetFieldLong(q, "altePos"));
+    e.SetAnzeigetext(GetFieldText(q, "Anzeigetext"));
+    e.SetBild(GetFieldText(q, "Bild"));
+    e.SetIndex(GetFieldLong(q, "Index"));
+    e.SetText(GetFieldText(q, "Text"));
+    e.SetPosition(GetFieldLong(q, "Pos"));
+}
+
+void LeseKategorie(SQLite::Statement& q, CKategorie& k) {
+    k.SetIndex(GetFieldLong(q, "Index"));
+    k.SetName(GetFieldText(q, "KatName"));
+    k.SetNummer(GetFieldLong(q, "KatNummer"));
+}
+
+void LeseElement(SQLite::Statement& q, CWortelement& w) {
+    w.SetAlteKategorie(GetFieldLong(q, "alteKategorie"));
+    w.SetAltePosition(GetFieldLong(q, "altePos"));
+    w.SetAnzahl(GetFieldLong(q, "Anzahl"));
+    w.SetAnzeigetext(GetFieldText(q, "Anzeigetext"));
+    w.SetBild(GetFieldText(q, "Bild"));
+    w.SetArt(GetFieldLong(q, "Funktionscode"));
+    w.SetKategorie(GetFieldLong(q, "Kategorie"));
+    w.SetPhonetisch(GetFieldText(q, "Phonetisch"));
+    w.SetPosition(GetFieldLong(q, "Pos"));
+    w.SetIndex(GetFieldLong(q, "Index"));
+    w.SetDatum(GetFieldDate(q, "Datum"));
+    for (int slot = 0; slot < CWortelement::kFormen; ++slot) {
+        w.SetForm(slot, GetFieldText(q, CWortelement::SpaltenName(slot)));
+    }
+}
+
+void LeseBenutzer(SQLite::Statement& q, CBenutzer& b) {
+    b.SetSpalten(GetFieldLong(q, "AnzButtonB"));
+    b.SetZeilen(GetFieldLong(q, "AnzButtonH"));
+    b.SetIndex(GetFieldLong(q, "Index"));
+    b.SetName(GetFieldText(q, "BVorname"), GetFieldText(q, "BName"));
+    b.SetPasswort(GetFieldText(q, "Passwort"));
+    b.SetSpeed(GetFieldLong(q, "Speed"));
+    b.SetPitch(GetFieldLong(q, "Pitch"));
+}
+
+// A user file the owner has made write-protected stays so, also for a
+// program running with the rights to override that.
+bool IstSchreibgeschuetzt(const std::filesystem::path& pfad) {
+    std::error_code ec;
+    const auto rechte = std::filesystem::status(pfad, ec).permissions();
+    if (ec) return false;
+    using std::filesystem::perms;
+    return (rechte & (perms::owner_write | perms::group_write | perms::others_write)) ==
+           perms::none;
+}
+
+}  // namespace
+
+CDatenbank::CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& uhr)
+    : m_strPfad(pfad), m_dialoge(dialoge), m_uhr(uhr) {
+    Oeffnen();
+}
+
+CDatenbank::~CDatenbank() = default;
+
+void CDatenbank::Oeffnen() {
+    const std::string name = InAnfuehrung(m_strPfad);
+    auto melde = [&](const std::string& text) { m_dialoge.ReportError(text); };
+
+    std::error_code ec;
+    const std::filesystem::path pfad(m_strPfad);
+    if (!std::filesystem::exists(pfad, ec)) {
+        melde("Die Benutzerdatei " + name + " wurde nicht gefunden.");
+        return;
+    }
+    if (!std::filesystem::is_regular_file(pfad, ec)) {
+        melde("Die Datei " + name + " ist keine Sagwerk-Benutzerdatei.");
+        return;
+    }
+
+    // Look at the first bytes before SQLite does, to tell an old-format file
+    // from a foreign one.
+    std::string kopf(100, '\0');
+    {
+        std::ifstream datei(pfad, std::ios::binary);
+        if (!datei) {
+            melde("Die Benutzerdatei " + name + " kann nicht gelesen werden.");
+            return;
+        }
+        datei.read(kopf.data(), static_cast<std::streamsize>(kopf.size()));
+        kopf.resize(static_cast<std::size_t>(datei.gcount()));
+    }
+    const std::string anfang = kopf.substr(0, 32);
+    if (anfang.find("Standard Jet DB") != std::string::npos ||
+        anfang.find("Standard ACE DB") != std::string::npos) {
+        melde("Die Datei " + name +
+              " ist eine Benutzerdatei im alten Datenbankformat (Jet/ACE). Sagwerk kann sie "
+              "nicht öffnen; die Daten müssen zuerst in eine neue Benutzerdatei übertragen "
+              "werden.");
+        return;
+    }
+    if (kopf.compare(0, 16, std::string("SQLite format 3\0", 16)) != 0) {
+        melde("Die Datei " + name + " ist keine Sagwerk-Benutzerdatei.");
+        return;
+    }
+
+    m_bReadOnly = IstSchreibgeschuetzt(pfad);
+    try {
+        const int flags = m_bReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
+        auto db = std::make_unique<SQLite::Database>(m_strPfad, flags, kBusyTimeoutMs);
+        if (sqlite3_db_readonly(db->getHandle(), "main") == 1) m_bReadOnly = true;
+
+        const int id = db->execAndGet("PRAGMA application_id").getInt();
+        const int version = db->execAndGet("PRAGMA user_version").getInt();
+        if (id != kApplicationId) {
+            melde("Die Datei " + name +
+                  " ist eine SQLite-Datenbank, aber keine Sagwerk-Benutzerdatei.");
+            return;
+        }
+        if (version > kSchemaVersion) {
+            melde("Die Benutzerdatei " + name + " stammt von einer neueren Sagwerk-Version "
+                  "(Schema " + std::to_string(version) + ") und kann mit dieser Version nicht "
+                  "geöffnet werden.");
+            return;
+        }
+        // Every commit reaches the disk before the program goes on: what was
+        // spoken or entered is never lost to a power cut.
+        db->exec("PRAGMA synchronous = FULL");
+        m_pDb = std::move(db);
+    } catch (const SQLite::Exception& e) {
+        melde("Die Benutzerdatei " + name + " kann nicht geöffnet werden. " +
+              Fehlertext(e.getErrorCode()) + " (" + e.what() + ")");
+        return;
+    }
+    if (m_bReadOnly) {
+        m_dialoge.ReportError("Die Benutzerdatei " + name +
+                              " ist schreibgeschützt. Sagwerk kann sie benutzen, aber keine "
+                              "Änderungen, neuen Sätze und Zähler darin speichern.");
+    }
+}
+
+bool CDatenbank::Bereit() {
+    if (m_pDb) return true;
+    m_dialoge.ReportError("Die Benutzerdatei " + InAnfuehrung(m_strPfad) +
+                          " ist nicht geöffnet.");
+    return false;
+}
+
+bool CDatenbank::Schreibbar() {
+    if (!Bereit()) return false;
+    if (!m_bReadOnly) return true;
+    m_dialoge.ReportError("Die Änderung kann nicht gespeichert werden: Die Benutzerdatei " +
+                          InAnfuehrung(m_strPfad) + " ist schreibgeschützt.");
+    return false;
+}
+
+void CDatenbank::Melden(const SQLite::Exception& fehler) {
+    m_dialoge.ReportError("Fehler in der Benutzerdatei " + InAnfuehrung(m_strPfad) + ": " +
+                          Fehlertext(fehler.getErrorCode()) + " (" + fehler.what() + ")");
+}
+
+template <class F>
+bool CDatenbank::Geschuetzt(F&& aktion) {
+    try {
+        return aktion();
+    } catch (const SQLite::Exception& e) {
+        Melden(e);
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------- lists
+
+bool CDatenbank::LadeListe(std::vector<long>& liste, const char* sql, long parameter,
+                           bool mitParameter) {
+    if (!Bereit()) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb, sql);
+        if (mitParameter) q.bind(1, static_cast<std::int64_t>(parameter));
+        // The list is emptied only once the statement is accepted; a failure
+        // while stepping keeps what was read so far.
+        liste.clear();
+        while (q.executeStep()) liste.push_back(GetFieldLong(q, "Index"));
+        return true;
+    });
+}
+
+template <class Record, class Lesen>
+bool CDatenbank::Schritt(const std::vector<long>& liste, long& cursor, bool springen,
+                         long position, const char* sql, Record& record, Lesen lesen) {
+    cursor = springen ? position : cursor + 1;
+    if (cursor < 0 || cursor >= static_cast<long>(liste.size())) return false;
+    if (!Bereit()) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb, sql);
+        q.bind(1, static_cast<std::int64_t>(liste[static_cast<std::size_t>(cursor)]));
+        // A row deleted since the list was loaded is simply not read.
+        if (!q.executeStep()) return false;
+        lesen(q, record);
+        return true;
+    });
+}
+
+namespace {
+constexpr const char* kEinElement = "select * from Wortelement where [Index] = ?";
+constexpr const char* kEineTaste = "select * from FTasten where [Index] = ?";
+constexpr const char* kEinEButton = "select * from EButtons where [Index] = ?";
+constexpr const char* kEineKategorie = "select * from Kategorie where [Index] = ?";
+}  // namespace
+
+bool CDatenbank::FirstWortButton(CWortButton& button, long kategorie) {
+    if (kategorie != 0) m_nKategorie = kategorie;
+    if (!LadeListe(m_wortListe, "select [Index] from Wortelement where Kategorie = ? order by pos",
+                   m_nKategorie, true)) {
+        return false;
+    }
+    m_nWortCursor = -1;
+    return NextWortButton(button, true, 0);
+}
+
+bool CDatenbank::NextWortButton(CWortButton& button, bool springen, long position) {
+    return Schritt(m_wortListe, m_nWortCursor, springen, position, kEinElement, button,
+                   LeseButton);
+}
+
+bool CDatenbank::FirstVerb(CWortButton& button) {
+    if (!LadeListe(m_verbListe,
+                   "select [Index] from Wortelement where Funktionscode = 20 order by pos", 0,
+                   false)) {
+        return false;
+    }
+    m_nVerbCursor = -1;
+    return NextVerb(button);
+}
+
+bool CDatenbank::NextVerb(CWortButton& button) {
+    return Schritt(m_verbListe, m_nVerbCursor, false, 0, kEinElement, button, LeseButton);
+}
+
+bool CDatenbank::FirstFTaste(CFunktionsTaste& taste) {
+    if (!LadeListe(m_funktionsListe, "select [Index] from FTasten order by pos", 0, false)) {
+        return false;
+    }
+    return NextFTaste(taste, true, 0);
+}
+
+bool CDatenbank::NextFTaste(CFunktionsTaste& taste, bool springen, long position) {
+    return Schritt(m_funktionsListe, m_nFunktionsCursor, springen, position, kEineTaste, taste,
+                   LeseTaste);
+}
+
+bool CDatenbank::FirstEButton(CEmotionsButton& button) {
+    if (!LadeListe(m_emotionsListe, "select [Index] from EButtons order by pos", 0, false)) {
+        return false;
+    }
+    return NextEButton(button, true, 0);
+}
+
+bool CDatenbank::NextEButton(CEmotionsButton& button, bool springen, long position) {
+    return Schritt(m_emotionsListe, m_nEmotionsCursor, springen, position, kEinEButton, button,
+                   LeseEmotion);
+}
+
+bool CDatenbank::FirstKategorie(CKategorie& kategorie) {
+    if (!LadeListe(m_kategorieListe, "select [Index] from Kategorie", 0, false)) return false;
+    return NextKategorie(kategorie, true, 0);
+}
+
+bool CDatenbank::NextKategorie(CKategorie& kategorie, bool springen, long position) {
+    return Schritt(m_kategorieListe, m_nKategorieCursor, springen, position, kEineKategorie,
+                   kategorie, LeseKategorie);
+}
+
+// ---------------------------------------------------------------- user
+
+bool CDatenbank::LoadBenutzer(CBenutzer& benutzer) {
+    if (!Bereit()) return false;
+    const bool gelesen = Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb, "select * from Benutzer order by [Index] limit 1");
+        if (!q.executeStep()) {
+            m_dialoge.ReportError("Die Benutzerdatei " + InAnfuehrung(m_strPfad) +
+                                  " enthält keine Benutzerdaten.");
+            return false;
+        }
+        LeseBenutzer(q, benutzer);
+        return true;
+    });
+    if (!gelesen) return false;
+    if (!m_bReadOnly) {
+        // The stamp is reported on its own and does not change the result.
+        Geschuetzt([&] {
+            SQLite::Statement q(*m_pDb, "update Benutzer set LetzteNutzung = ? where [Index] = ?");
+            q.bind(1, m_uhr.Jetzt());
+            q.bind(2, static_cast<std::int64_t>(benutzer.GetIndex()));
+            q.exec();
+            return true;
+        });
+    }
+    return true;
+}
+
+bool CDatenbank::SaveBenutzer(const CBenutzer& b) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb,
+                            "update Benutzer set AnzButtonB = ?, AnzButtonH = ?, BName = ?, "
+                            "BVorname = ?, Passwort = ?, Speed = ?, Pitch = ? where [Index] = "
+                            "(select [Index] from Benutzer order by [Index] limit 1)");
+        q.bind(1, static_cast<std::int64_t>(b.GetSpalten()));
+        q.bind(2, static_cast<std::int64_t>(b.GetZeilen()));
+        q.bind(3, b.GetNachname());
+        q.bind(4, b.GetVorname());
+        q.bind(5, b.GetPasswort());
+        q.bind(6, static_cast<std::int64_t>(b.GetSpeed()));
+        q.bind(7, static_cast<std::int64_t>(b.GetPitch()));
+        if (q.exec() == 0) {
+            m_dialoge.ReportError("Die Benutzerdatei " + InAnfuehrung(m_strPfad) +
+                                  " enthält keine Benutzerdaten.");
+            return false;
+        }
+        return true;
+    });
+}
+
+// ---------------------------------------------------------------- elements
+
+bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZaehlung) {
+    if (!Bereit()) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb, kEinElement);
+        q.bind(1, static_cast<std::int64_t>(index));
+        if (!q.executeStep()) return false;
+        LeseElement(q, element);
+        q.reset();
+        // The use count is a side matter: on a write-protected file the
+        // element is still taken.
+        if (!keineZaehlung && !m_bReadOnly) {
+            SQLite::Statement z(*m_pDb,
+                                "update Wortelement set Anzahl = ifnull(Anzahl, 0) + 1 "
+                                "where [Index] = ?");
+            z.bind(1, static_cast<std::int64_t>(index));
+            z.exec();
+        }
+        return true;
+    });
+}
+
+bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt([&] {
+        SQLite::Transaction t(*m_pDb);
+        long gespeicherteKategorie = 0;
+        long alteKategorie = 0;
+        if (index == 0) {
+            w.SetDatum({m_uhr.Jetzt(), true});
+            m_pDb->exec("insert into Wortelement (Kategorie, alteKategorie) values (0, 0)");
+            index = static_cast<long>(m_pDb->getLastInsertRowid());
+        } else {
+            SQLite::Statement q(*m_pDb,
+                                "select Kategorie, alteKategorie from Wortelement "
+                                "where [Index] = ?");
+            q.bind(1, static_cast<std::int64_t>(index));
+            if (!q.executeStep()) return false;
+            gespeicherteKategorie = GetFieldLong(q, "Kategorie");
+            alteKategorie = GetFieldLong(q, "alteKategorie");
+        }
+        if (gespeicherteKategorie != w.GetKategorie()) alteKategorie = gespeicherteKategorie;
+
+        std::string sql =
+            "update Wortelement set Pos = ?, altePos = ?, alteKategorie = ?, Kategorie = ?, "
+            "Anzahl = ?, Anzeigetext = ?, Bild = ?, Funktionscode = ?, Phonetisch = ?, "
+            "Datum = ?, Geg1PersE = ?";
+        const bool verb = w.GetArt() == CWortelement::Verb;
+        if (verb) {
+            for (int slot = 1; slot < CWortelement::kFormen; ++slot) {
+                sql += ", ";
+                sql += CWortelement::SpaltenName(slot);
+                sql += " = ?";
+            }
+        }
+        sql += " where [Index] = ?";
+        SQLite::Statement u(*m_pDb, sql);
+        int n = 1;
+        u.bind(n++, static_cast<std::int64_t>(w.GetPosition()));
+        u.bind(n++, static_cast<std::int64_t>(w.GetAltePosition()));
+        u.bind(n++, static_cast<std::int64_t>(alteKategorie));
+        u.bind(n++, static_cast<std::int64_t>(w.GetKategorie()));
+        u.bind(n++, static_cast<std::int64_t>(w.GetAnzahl()));
+        u.bind(n++, w.GetAnzeigetext());
+        u.bind(n++, w.GetBild());
+        u.bind(n++, static_cast<std::int64_t>(w.GetArt()));
+        u.bind(n++, w.GetPhonetisch());
+        // The creation date is kept as a whole day.
+        u.bind(n++, std::trunc(w.GetDatum().m_dTage));
+        u.bind(n++, w.GetForm(0));
+        if (verb) {
+            for (int slot = 1; slot < CWortelement::kFormen; ++slot) u.bind(n++, w.GetForm(slot));
+        }
+        u.bind(n++, static_cast<std::int64_t>(index));
+        u.exec();
+        t.commit();
+        w.SetIndex(index);
+        w.SetAlteKategorie(alteKategorie);
+        return true;
+    });
+}
+
+namespace {
+// Deletes the row with the key; false when index is 0 or there is none.
+bool Loeschen(SQLite::Database& db, const char* sql, long index) {
+    if (index == 0) return false;
+    SQLite::Statement q(db, sql);
+    q.bind(1, static_cast<std::int64_t>(index));
+    return q.exec() > 0;
+}
+}  // namespace
+
+bool CDatenbank::DeleteWortelement(long index) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt(
+        [&] { return Loeschen(*m_pDb, "delete from Wortelement where [Index] = ?", index); });
+}
+
+// ---------------------------------------------------------------- buttons, categories
+
+bool CDatenbank::SaveFTaste(CFunktionsTaste& t, long index) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb, index == 0
+                                        ? "insert into FTasten (altePos, Pos, FCode, Bild, Text, "
+                                          "Anzeigetext) values (?, ?, ?, ?, ?, ?)"
+                                        : "update FTasten set altePos = ?, Pos = ?, FCode = ?, "
+                                          "Bild = ?, Text = ?, Anzeigetext = ? where [Index] = ?");
+        q.bind(1, static_cast<std::int64_t>(t.GetAltePosition()));
+        q.bind(2, static_cast<std::int64_t>(t.GetPosition()));
+        q.bind(3, static_cast<std::int64_t>(t.GetCode()));
+        q.bind(4, t.GetBild());
+        q.bind(5, t.GetText());
+        q.bind(6, t.GetAnzeigetext());
+        if (index != 0) q.bind(7, static_cast<std::int64_t>(index));
+        if (q.exec() == 0) return false;
+        if (index == 0) t.SetIndex(static_cast<long>(m_pDb->getLastInsertRowid()));
+        return true;
+    });
+}
+
+bool CDatenbank::SaveEButton(CEmotionsButton& e, long index) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb, index == 0
+                                        ? "insert into EButtons (altePos, Pos, Bild, Text, "
+                                          "Anzeigetext) values (?, ?, ?, ?, ?)"
+                                        : "update EButtons set altePos = ?, Pos = ?, Bild = ?, "
+                                          "Text = ?, Anzeigetext = ? where [Index] = ?");
+        q.bind(1, static_cast<std::int64_t>(e.GetAltePosition()));
+        q.bind(2, static_cast<std::int64_t>(e.GetPosition()));
+        q.bind(3, e.GetBild());
+        q.bind(4, e.GetText());
+        q.bind(5, e.GetAnzeigetext());
+        if (index != 0) q.bind(6, static_cast<std::int64_t>(index));
+        if (q.exec() == 0) return false;
+        if (index == 0) e.SetIndex(static_cast<long>(m_pDb->getLastInsertRowid()));
+        return true;
+    });
+}
+
+bool CDatenbank::DeleteEButton(long index) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt(
+        [&] { return Loeschen(*m_pDb, "delete from EButtons where [Index] = ?", index); });
+}
+
+bool CDatenbank::SaveKategorie(CKategorie& k, long index) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb,
+                            index == 0
+                                ? "insert into Kategorie (KatName, KatNummer) values (?, ?)"
+                                : "update Kategorie set KatName = ?, KatNummer = ? "
+                                  "where [Index] = ?");
+        q.bind(1, k.GetName());
+        q.bind(2, static_cast<std::int64_t>(k.GetNummer()));
+        if (index != 0) q.bind(3, static_cast<std::int64_t>(index));
+        if (q.exec() == 0) return false;
+        if (index == 0) k.SetIndex(static_cast<long>(m_pDb->getLastInsertRowid()));
+        return true;
+    });
+}
+
+bool CDatenbank::DeleteKategorie(long index) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt(
+        [&] { return Loeschen(*m_pDb, "delete from Kategorie where [Index] = ?", index); });
+}
+
+// ---------------------------------------------------------------- sentence memory
+
+std::string CDatenbank::NextWord(std::string& text) {
+    for (;;) {
+        const auto blank = text.find(' ');
+        std::string wort = text.substr(0, blank);
+        text = blank == std::string::npos ? std::string() : text.substr(blank + 1);
+        if (!wort.empty() || text.empty()) return wort;
+    }
+}
+
+bool CDatenbank::StoreSentence(const std::string& satz, const std::string& psatz) {
+    if (!Schreibbar()) return false;
+    return Geschuetzt([&] {
+        SQLite::Transaction t(*m_pDb);
+        const std::string suche = utf8::Falten(satz);
+        SQLite::Statement neu(*m_pDb,
+                              "update Satzspeicher set Anzahl = ifnull(Anzahl, 0) + 1 "
+                              "where SatzSuche = ?");
+        neu.bind(1, suche);
+        if (neu.exec() > 0) {
+            // Stored before: only the counter moves; the first spoken form
+            // and the words stay as they are.
+            t.commit();
+            return true;
+        }
+        SQLite::Statement satzEin(*m_pDb,
+                                  "insert into Satzspeicher (Satz, PSatz, Anzahl, SatzSuche) "
+                                  "values (?, ?, 1, ?)");
+        satzEin.bind(1, satz);
+        satzEin.bind(2, psatz);
+        satzEin.bind(3, suche);
+        satzEin.exec();
+        const std::int64_t satznummer = m_pDb->getLastInsertRowid();
+
+        SQLite::Statement wortEin(*m_pDb,
+                                  "insert or ignore into Wortspeicher (Wort, WortSuche) "
+                                  "values (?, ?)");
+        SQLite::Statement wortNr(*m_pDb, "select Wortnummer from Wortspeicher where WortSuche = ?");
+        SQLite::Statement link(*m_pDb,
+                               "insert or ignore into Verbindung (Wortnummer, Satznummer) "
+                               "values (?, ?)");
+        std::string rest = satz;
+        for (std::string wort = NextWord(rest); !wort.empty(); wort = NextWord(rest)) {
+            const std::string wortSuche = utf8::Falten(wort);
+            wortEin.bind(1, wort);
+            wortEin.bind(2, wortSuche);
+            wortEin.exec();
+            wortEin.reset();
+            wortNr.bind(1, wortSuche);
+            wortNr.executeStep();
+            const std::int64_t wortnummer = wortNr.getColumn(0).getInt64();
+            wortNr.reset();
+            link.bind(1, wortnummer);
+            link.bind(2, satznummer);
+            link.exec();
+            link.reset();
+        }
+        t.commit();
+        return true;
+    });
+}
+
+bool CDatenbank::SuggestSentences(std::vector<std::string>& saetze,
+                                  std::vector<std::string>& psaetze, const std::string& text) {
+    if (!Bereit()) return false;
+    return Geschuetzt([&] {
+        std::string sql;
+        std::vector<std::string> woerter;
+        if (text.empty()) {
+            sql = "select Satz, PSatz from Satzspeicher order by SatzSuche, PSatz";
+        } else {
+            std::set<std::string> gesehen;
+            std::string rest = text;
+            for (std::string w = NextWord(rest); !w.empty(); w = NextWord(rest)) {
+                std::string f = utf8::Falten(w);
+                if (gesehen.insert(f).second) woerter.push_back(std::move(f));
+            }
+            if (woerter.empty()) return true;
+            std::string platzhalter = "?";
+            for (std::size_t i = 1; i < woerter.size(); ++i) platzhalter += ", ?";
+            // Among equal counts the sentence spoken more often comes first,
+            // then the one stored later, so the cut at ten is always the same.
+            sql =
+                "select s.Satz, s.PSatz from Verbindung v "
+                "join Satzspeicher s on s.Satznummer = v.Satznummer "
+                "where v.Wortnummer in (select Wortnummer from Wortspeicher where WortSuche in (" +
+                platzhalter +
+                ")) group by s.Satznummer "
+                "order by count(*) desc, s.Anzahl desc, s.Satznummer desc limit 10";
+        }
+        SQLite::Statement q(*m_pDb, sql);
+        for (std::size_t i = 0; i < woerter.size(); ++i) q.bind(static_cast<int>(i + 1), woerter[i]);
+        while (q.executeStep()) {
+            saetze.push_back(GetFieldText(q, "Satz"));
+            psaetze.push_back(GetFieldText(q, "PSatz"));
+        }
+        return true;
+    });
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CBenutzer.h"
+#include "CEmotionsButton.h"
+#include "CFunktionsTaste.h"
+#include "CKategorie.h"
+#include "CWortButton.h"
+#include "CWortelement.h"
+
+class IDialoge;
+class IUhr;
+namespace SQLite {
+class Database;
+class Exception;
+class Statement;
+}  // namespace SQLite
+
+// The one object through which a user's database file is read and written.
+//
+// Owns the open SQLite connection and one index list per list kind, each
+// walked with its own cursor: First... reloads the list and reads its first
+// entry, Next... steps (or jumps) and reads that entry; both return false when
+// there is no such entry.
+//
+// Errors: no exception leaves this class. Every database error is reported
+// through the dialogs interface (a German sentence with SQLite's own message
+// behind it) and the operation returns false or returns early; the record it
+// was filling may be partly filled. When the file could not be opened at
+// construction, every later operation reports that and returns false.
+//
+// A write-protected file opens for reading; every explicit write then reports
+// that the file is write-protected. The two counters kept on the side (the
+// use count of an element taken, the user's last use) are skipped silently
+// there, since opening the file has already said so.
+class CDatenbank {
+public:
+    // Program's own mark in the file header and the schema version it writes.
+    static constexpr int kApplicationId = 0x53475752;  // "SGWR"
+    static constexpr int kSchemaVersion = 1;
+
+    // Opens an existing user file; never creates one. The dialogs and the
+    // clock must outlive this object.
+    CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& uhr);
+    virtual ~CDatenbank();
+    CDatenbank(const CDatenbank&) = delete;
+    CDatenbank& operator=(const CDatenbank&) = delete;
+
+    bool IsOpen() const { return m_pDb != nullptr; }
+    bool IsReadOnly() const { return m_bReadOnly; }
+    const std::string& GetPath() const { return m_strPfad; }
+
+    // The user row. LoadBenutzer also stamps LetzteNutzung with the clock.
+    bool LoadBenutzer(CBenutzer& benutzer);
+    bool SaveBenutzer(const CBenutzer& benutzer);
+
+    // Reads one element; unless keineZaehlung is set, raises its stored
+    // Anzahl by one (the record keeps the value read). False when there is no
+    // such row; the record is then unchanged.
+    bool LoadWortelement(CWortelement& element, long index, bool keineZaehlung);
+    // Index 0 inserts a new row dated today and stores its new key in the
+    // record, so that a second save of the same record reaches the same row.
+    // Another index updates that row; false when it does not exist.
+    bool SaveWortelement(CWortelement& element, long index);
+    bool DeleteWortelement(long index);
+
+    // Elements of a category in Pos order; category 0 means the current one.
+    bool FirstWortButton(CWortButton& button, long kategorie);
+    bool NextWortButton(CWortButton& button, bool springen = false, long position = 0);
+    // All verbs in Pos order.
+    bool FirstVerb(CWortButton& button);
+    bool NextVerb(CWortButton& button);
+
+    bool FirstFTaste(CFunktionsTaste& taste);
+    bool NextFTaste(CFunktionsTaste& taste, bool springen = false, long position = 0);
+    bool SaveFTaste(CFunktionsTaste& taste, long index);
+
+    bool FirstEButton(CEmotionsButton& button);
+    bool NextEButton(CEmotionsButton& button, bool springen = false, long position = 0);
+    bool SaveEButton(CEmotionsButton& button, long index);
+    bool DeleteEButton(long index);
+
+    bool FirstKategorie(CKategorie& kategorie);
+    bool NextKategorie(CKategorie& kategorie, bool springen = false, long position = 0);
+    bool SaveKategorie(CKategorie& kategorie, long index);
+    bool DeleteKategorie(long index);
+
+    // Sentence memory. StoreSentence writes the sentence, its words and the
+    // links between them in one transaction: after a crash the sentence is
+    // there completely or not at all. A sentence already stored (compared
+    // without regard to case) only has its Anzahl raised.
+    bool StoreSentence(const std::string& satz, const std::string& psatz);
+    // Appends to both lists. A text with words: the at most ten stored
+    // sentences sharing the most distinct words with it, best first; equal
+    // counts by Anzahl, then the more recently stored first. The empty text:
+    // every stored sentence in alphabetical order. Blanks only: nothing.
+    bool SuggestSentences(std::vector<std::string>& saetze, std::vector<std::string>& psaetze,
+                          const std::string& text);
+    // Cuts the first word (a run of characters other than the blank) off the
+    // text; the empty word once the text holds no further word.
+    static std::string NextWord(std::string& text);
+
+    // Cursor state, for the callers that walk a list and for tests.
+    long GetCurrentCategory() const { return m_nKategorie; }
+    long GetWordCursor() const { return m_nWortCursor; }
+    std::size_t GetWordCount() const { return m_wortListe.size(); }
+    std::size_t GetFTastenCount() const { return m_funktionsListe.size(); }
+    std::size_t GetEButtonCount() const { return m_emotionsListe.size(); }
+    std::size_t GetKategorieCount() const { return m_kategorieListe.size(); }
+    std::size_t GetVerbCount() const { return m_verbListe.size(); }
+
+private:
+    void Oeffnen();
+    bool Bereit();
+    bool Schreibbar();
+    void Melden(const SQLite::Exception& fehler);
+    template <class F>
+    bool Geschuetzt(F&& aktion);
+
+    bool LadeListe(std::vector<long>& liste, const char* sql, long parameter, bool mitParameter);
+    template <class Record, class Lesen>
+    bool Schritt(const std::vector<long>& liste, long& cursor, bool springen, long position,
+                 const char* sql, Record& record, Lesen lesen);
+
+    std::string m_strPfad;
+    IDialoge& m_dialoge;
+    const IUhr& m_uhr;
+    std::unique_ptr<SQLite::Database> m_pDb;
+    bool m_bReadOnly = false;
+
+    std::vector<long> m_wortListe;
+    long m_nWortCursor = -1;
+    long m_nKategorie = 0;
+    std::vector<long> m_funktionsListe;
+    long m_nFunktionsCursor = -1;
+    std::vector<long> m_emotionsListe;
+    long m_nEmotionsCursor = -1;
+    std::vector<long> m_kategorieListe;
+    long m_nKategorieCursor = -1;
+    std::vector<long> m_verbListe;
+    long m_nVerbCursor = -1;
+};

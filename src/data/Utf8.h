@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Helpers for UTF-8 text. "One character" is one Unicode code point: every
+// cut keeps multi-byte sequences whole.
+namespace utf8 {
+
+// Number of code points.
+std::size_t Laenge(std::string_view text);
+
+// The first n code points.
+std::string Anfang(std::string_view text, std::size_t n);
+
+// Removes the last code point; false when the text was empty.
+bool LetztesEntfernen(std::string& text);
+
+// One code point as UTF-8; invalid code points give the empty string.
+std::string AusCodepoint(char32_t zeichen);
+
+// True when the text is exactly one valid code point.
+bool IstEinZeichen(std::string_view text);
+
+// The key under which texts are compared without regard to case: ASCII and
+// the Latin-1 letters (Ä Ö Ü and the other accented capitals) folded to lower
+// case, capital sharp s to ß. Everything else is kept as it is.
+std::string Falten(std::string_view text);
+
+}  // namespace utf8
