@@ -214,8 +214,11 @@ void CDatenbank::Oeffnen() {
             return;
         }
         if (version > kSchemaVersion) {
-            melde("Die Benutzerdatei " + name + " stammt von einer neueren Sagwerk-Version "
-                  "(Schema " + std::to_string(version) + ") und kann mit dieser Version nicht "
+            melde("Die Benutzerdatei " + name +
+                  " stammt von einer neueren Sagwerk-Version "
+                  "(Schema " +
+                  std::to_string(version) +
+                  ") und kann mit dieser Version nicht "
                   "geöffnet werden.");
             return;
         }
@@ -237,8 +240,7 @@ void CDatenbank::Oeffnen() {
 
 bool CDatenbank::Bereit() {
     if (m_pDb) return true;
-    m_dialoge.ReportError("Die Benutzerdatei " + InAnfuehrung(m_strPfad) +
-                          " ist nicht geöffnet.");
+    m_dialoge.ReportError("Die Benutzerdatei " + InAnfuehrung(m_strPfad) + " ist nicht geöffnet.");
     return false;
 }
 
@@ -282,8 +284,8 @@ bool CDatenbank::LadeListe(std::vector<long>& liste, const char* sql, long param
 }
 
 template <class Record, class Lesen>
-bool CDatenbank::Schritt(const std::vector<long>& liste, long& cursor, bool springen,
-                         long position, const char* sql, Record& record, Lesen lesen) {
+bool CDatenbank::Schritt(const std::vector<long>& liste, long& cursor, bool springen, long position,
+                         const char* sql, Record& record, Lesen lesen) {
     cursor = springen ? position : cursor + 1;
     if (cursor < 0 || cursor >= static_cast<long>(liste.size())) return false;
     if (!Bereit()) return false;
@@ -315,8 +317,7 @@ bool CDatenbank::FirstWortButton(CWortButton& button, long kategorie) {
 }
 
 bool CDatenbank::NextWortButton(CWortButton& button, bool springen, long position) {
-    return Schritt(m_wortListe, m_nWortCursor, springen, position, kEinElement, button,
-                   LeseButton);
+    return Schritt(m_wortListe, m_nWortCursor, springen, position, kEinElement, button, LeseButton);
 }
 
 bool CDatenbank::FirstVerb(CWortButton& button) {
@@ -569,11 +570,10 @@ bool CDatenbank::DeleteEButton(long index) {
 bool CDatenbank::SaveKategorie(CKategorie& k, long index) {
     if (!Schreibbar()) return false;
     return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb,
-                            index == 0
-                                ? "insert into Kategorie (KatName, KatNummer) values (?, ?)"
-                                : "update Kategorie set KatName = ?, KatNummer = ? "
-                                  "where [Index] = ?");
+        SQLite::Statement q(*m_pDb, index == 0
+                                        ? "insert into Kategorie (KatName, KatNummer) values (?, ?)"
+                                        : "update Kategorie set KatName = ?, KatNummer = ? "
+                                          "where [Index] = ?");
         q.bind(1, k.GetName());
         q.bind(2, static_cast<std::int64_t>(k.GetNummer()));
         if (index != 0) q.bind(3, static_cast<std::int64_t>(index));
@@ -681,7 +681,8 @@ bool CDatenbank::SuggestSentences(std::vector<std::string>& saetze,
                 "order by count(*) desc, s.Anzahl desc, s.Satznummer desc limit 10";
         }
         SQLite::Statement q(*m_pDb, sql);
-        for (std::size_t i = 0; i < woerter.size(); ++i) q.bind(static_cast<int>(i + 1), woerter[i]);
+        for (std::size_t i = 0; i < woerter.size(); ++i)
+            q.bind(static_cast<int>(i + 1), woerter[i]);
         while (q.executeStep()) {
             saetze.push_back(GetFieldText(q, "Satz"));
             psaetze.push_back(GetFieldText(q, "PSatz"));

@@ -19,8 +19,8 @@ public:
     virtual void ReportError(const std::string& text) = 0;
 
     // A message box with caption, symbol and buttons; returns the button chosen.
-    virtual Antwort ShowMessage(const std::string& text, const std::string& caption,
-                                Symbol symbol, Knoepfe knoepfe = Knoepfe::Ok) = 0;
+    virtual Antwort ShowMessage(const std::string& text, const std::string& caption, Symbol symbol,
+                                Knoepfe knoepfe = Knoepfe::Ok) = 0;
 
     // Shows a wait cursor until the matching EndWait. Calls nest.
     virtual void BeginWait() = 0;

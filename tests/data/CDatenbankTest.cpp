@@ -195,7 +195,8 @@ TEST_F(DatenbankTest, OnlyVerbsWriteTheSeventeenFurtherForms) {
         EXPECT_EQ(gelesen.GetForm(s), "form" + std::to_string(s));
     }
     // The in-memory slots land in the columns of their names.
-    const int zuk2m = CWortelement::Slot(CWortelement::Zeit::Zukunft, CWortelement::Zahl::Mehrzahl, 2);
+    const int zuk2m =
+        CWortelement::Slot(CWortelement::Zeit::Zukunft, CWortelement::Zahl::Mehrzahl, 2);
     EXPECT_EQ(Roh().execAndGet("select Zuk2PersM from Wortelement").getString(),
               "form" + std::to_string(zuk2m));
 
@@ -206,7 +207,8 @@ TEST_F(DatenbankTest, OnlyVerbsWriteTheSeventeenFurtherForms) {
     CWortelement wort;
     ASSERT_TRUE(m_db->LoadWortelement(wort, w.GetIndex(), true));
     EXPECT_EQ(wort.GetForm(0), "neu");
-    for (int s = 1; s < CWortelement::kFormen; ++s) EXPECT_EQ(wort.GetForm(s), "form" + std::to_string(s));
+    for (int s = 1; s < CWortelement::kFormen; ++s)
+        EXPECT_EQ(wort.GetForm(s), "form" + std::to_string(s));
 }
 
 TEST_F(DatenbankTest, ButtonsAndCategoriesSaveUpdateAndDelete) {

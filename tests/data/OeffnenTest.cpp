@@ -87,7 +87,10 @@ TEST_F(OeffnenTest, MissingFileIsNeverCreated) {
 
 TEST_F(OeffnenTest, ForeignAndNewerSqliteFilesAreRefused) {
     const std::string fremd = m_dir.Datei("fremd.mdb");
-    { SQLite::Database db(fremd, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE); db.exec("create table t (x)"); }
+    {
+        SQLite::Database db(fremd, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("create table t (x)");
+    }
     {
         CDatenbank db(fremd, m_dialoge, m_uhr);
         EXPECT_FALSE(db.IsOpen());
@@ -97,7 +100,10 @@ TEST_F(OeffnenTest, ForeignAndNewerSqliteFilesAreRefused) {
     const std::string neuer = m_dir.Datei("neuer.mdb");
     std::string fehler;
     ASSERT_TRUE(CreateUserDatabase(neuer, "A", "B", fehler));
-    { SQLite::Database db(neuer, SQLite::OPEN_READWRITE); db.exec("PRAGMA user_version = 99"); }
+    {
+        SQLite::Database db(neuer, SQLite::OPEN_READWRITE);
+        db.exec("PRAGMA user_version = 99");
+    }
     m_dialoge.Vergessen();
     CDatenbank db(neuer, m_dialoge, m_uhr);
     EXPECT_FALSE(db.IsOpen());
@@ -190,7 +196,8 @@ TEST_F(OeffnenTest, LockedFileWaitsForTheOtherProgram) {
     EXPECT_FALSE(db.StoreSentence("zu lange ", "zu lange "));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     ASSERT_EQ(m_dialoge.fehler.size(), 1u);
-    EXPECT_NE(m_dialoge.fehler[0].find("anderen Programm"), std::string::npos) << m_dialoge.fehler[0];
+    EXPECT_NE(m_dialoge.fehler[0].find("anderen Programm"), std::string::npos)
+        << m_dialoge.fehler[0];
     anderer->exec("COMMIT");
 }
 
@@ -208,7 +215,8 @@ TEST(BenutzerAnlegen, RefusesToOverwriteAndLeavesNothingBehind) {
     EXPECT_NE(fehler.find("kann nicht angelegt werden"), std::string::npos);
     // Only the one user file is in the directory: no temporary left over.
     int dateien = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Pfad())) ++dateien;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Pfad()))
+        ++dateien;
     EXPECT_EQ(dateien, 1);
 
     SQLite::Database db(pfad, SQLite::OPEN_READONLY);
