@@ -1,7 +1,11 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CBenutzer.h"
@@ -11,6 +15,7 @@
 #include "CWortButton.h"
 #include "CWortelement.h"
 
+class CSatzIndex;
 class IDialoge;
 class IUhr;
 namespace SQLite {
@@ -42,9 +47,19 @@ public:
     static constexpr int kApplicationId = 0x53475752;  // "SGWR"
     static constexpr int kSchemaVersion = 1;
 
+    struct Optionen {
+        // How long an operation waits for another program holding the file.
+        int wartezeitMs = 3000;
+        // Up to this many stored sentences the suggestion index is built
+        // while opening; above it on a thread of its own, so that a big
+        // memory never delays the first screen.
+        std::int64_t sofortLadenBis = 20000;
+    };
+
     // Opens an existing user file; never creates one. The dialogs and the
     // clock must outlive this object.
     CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& uhr);
+    CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& uhr, Optionen optionen);
     virtual ~CDatenbank();
     CDatenbank(const CDatenbank&) = delete;
     CDatenbank& operator=(const CDatenbank&) = delete;
@@ -93,12 +108,41 @@ public:
     // there completely or not at all. A sentence already stored (compared
     // without regard to case) only has its Anzahl raised.
     bool StoreSentence(const std::string& satz, const std::string& psatz);
+    // Several sentences in one transaction, for imports and benchmarks.
+    bool StoreSentences(const std::vector<std::pair<std::string, std::string>>& saetze);
+
     // Appends to both lists. A text with words: the at most ten stored
     // sentences sharing the most distinct words with it, best first; equal
     // counts by Anzahl, then the more recently stored first. The empty text:
     // every stored sentence in alphabetical order. Blanks only: nothing.
+    //
+    // Answers come from the in-memory index. While a big memory's index is
+    // still being loaded, a text with words gets no suggestions rather than
+    // a slow answer; if the index cannot be built, the statement answers.
     bool SuggestSentences(std::vector<std::string>& saetze, std::vector<std::string>& psaetze,
                           const std::string& text);
+    // The same answer from one SQL statement, without the index.
+    bool SuggestSentencesByStatement(std::vector<std::string>& saetze,
+                                     std::vector<std::string>& psaetze, const std::string& text);
+    // True once suggestions come from the index.
+    bool IsSentenceIndexReady();
+    // Waits until the index is loaded (or has failed); for tools and tests.
+    void WaitForSentenceIndex();
+    // Bytes the index holds; 0 before it is ready.
+    std::size_t SentenceIndexBytes();
+
+    // One entry of the list of all sentences, with the key it is sorted by.
+    struct Satz {
+        std::string satz;
+        std::string psatz;
+        std::string schluessel;
+    };
+    // Up to `anzahl` sentences in alphabetical order after the one with the
+    // key `nach` (from the start for the empty key). Reads only what is
+    // asked for, so the list of all sentences opens at once at any size.
+    bool ListSentences(const std::string& nach, std::size_t anzahl, std::vector<Satz>& saetze);
+    // Number of stored sentences.
+    long long CountSentences();
     // Cuts the first word (a run of characters other than the blank) off the
     // text; the empty word once the text holds no further word.
     static std::string NextWord(std::string& text);
@@ -113,7 +157,18 @@ public:
     std::size_t GetVerbCount() const { return m_verbListe.size(); }
 
 private:
+    struct Offen {
+        std::int64_t satznummer;
+        std::uint32_t anzahl;
+        std::vector<std::string> woerter;
+    };
+
     void Oeffnen();
+    void IndexStarten();
+    void IndexUebernehmen();
+    void IndexNachtragen(const Offen& aenderung);
+    bool Speichern(const std::string& satz, const std::string& psatz, Offen& aenderung);
+    static std::vector<std::string> Woerter(const std::string& text);
     bool Bereit();
     bool Schreibbar();
     void Melden(const SQLite::Exception& fehler);
@@ -128,8 +183,21 @@ private:
     std::string m_strPfad;
     IDialoge& m_dialoge;
     const IUhr& m_uhr;
+    Optionen m_optionen;
     std::unique_ptr<SQLite::Database> m_pDb;
     bool m_bReadOnly = false;
+
+    // Suggestion index: used by this object's thread only. The loader
+    // thread hands its result over through m_pGeladen; sentences stored
+    // meanwhile wait in m_offen and are added when it is taken over.
+    std::unique_ptr<CSatzIndex> m_pIndex;
+    std::thread m_lader;
+    std::mutex m_mutex;
+    std::unique_ptr<CSatzIndex> m_pGeladen;
+    bool m_bLaedt = false;
+    bool m_bIndexFehler = false;
+    std::vector<Offen> m_offen;
+    std::atomic<bool> m_bAbbrechen{false};
 
     std::vector<long> m_wortListe;
     long m_nWortCursor = -1;

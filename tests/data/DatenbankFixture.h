@@ -17,8 +17,11 @@
 // the same file directly for setting up and checking rows.
 class DatenbankTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_pfad = m_dir.Datei("Test.mdb");
+    void SetUp() override { Anlegen("Test.mdb"); }
+
+    // A new user file in the test's directory, opened.
+    void Anlegen(const std::string& name) {
+        m_pfad = m_dir.Datei(name);
         std::string fehler;
         ASSERT_TRUE(CreateUserDatabase(m_pfad, "Anna", "Berg", fehler)) << fehler;
         Oeffnen();

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// In-memory index of the sentence memory, so that suggestions stay instant
+// however many sentences a user has spoken.
+//
+// For every word (folded to lower case) it keeps the sentences that contain
+// it, as ascending dense numbers, and for every sentence its Satznummer and
+// its Anzahl. A query returns the at most k sentences that contain the most
+// distinct query words; among equal counts the higher Anzahl first, then the
+// newer sentence (higher Satznummer). This is exactly the order of the plain
+// statement the data store falls back to.
+//
+// Sentences must be added in ascending Satznummer. Not thread-safe: the data
+// store fills it on one thread and hands it over when it is complete.
+class CSatzIndex {
+public:
+    // Adds a sentence with its distinct folded words. A Satznummer not above
+    // the highest one already held is ignored (it is there already).
+    void Hinzufuegen(std::int64_t satznummer, std::uint32_t anzahl,
+                     const std::vector<std::string>& woerter);
+    // Adds one word of a sentence while loading: `wortId` from WortId().
+    void Verknuepfen(std::uint32_t dokument, std::uint32_t wortId);
+    // Starts a sentence while loading; returns its dense number.
+    std::uint32_t NeuesDokument(std::int64_t satznummer, std::uint32_t anzahl);
+    // Dense id of a folded word, created when new.
+    std::uint32_t WortId(const std::string& gefaltet);
+
+    // Sets the stored count of a sentence, whose distinct folded words are
+    // given; unknown sentences are ignored.
+    void AnzahlSetzen(std::int64_t satznummer, std::uint32_t anzahl,
+                      const std::vector<std::string>& woerter);
+
+    // Satznummern of the best sentences for the distinct folded words.
+    std::vector<std::int64_t> Suchen(const std::vector<std::string>& woerter,
+                                     std::size_t k = 10) const;
+
+    std::size_t Saetze() const { return m_satznummer.size(); }
+    std::int64_t HoechsteSatznummer() const {
+        return m_satznummer.empty() ? 0 : m_satznummer.back();
+    }
+    // Bytes held by the index's own structures.
+    std::size_t Speicherbedarf() const;
+
+private:
+    static constexpr std::uint32_t kBlock = 128;
+
+    struct Liste {
+        std::vector<std::uint32_t> dokumente;  // ascending
+        std::vector<std::uint32_t> blockMax;   // highest Anzahl per kBlock entries
+    };
+
+    void Eintragen(Liste& liste, std::uint32_t dokument);
+
+    std::unordered_map<std::string, std::uint32_t> m_wortIds;
+    std::vector<Liste> m_listen;
+    std::vector<std::int64_t> m_satznummer;  // dense number -> Satznummer, ascending
+    std::vector<std::uint32_t> m_anzahl;     // dense number -> Anzahl
+    std::uint32_t m_maxAnzahl = 0;
+};
