@@ -1,0 +1,27 @@
+#include "CAboutDlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Info über Sagwerk"));
+    auto* layout = new QVBoxLayout(this);
+    auto* text = new QLabel(this);
+    text->setTextFormat(Qt::RichText);
+    text->setOpenExternalLinks(true);
+    text->setText(QStringLiteral(
+        "<h2>Sagwerk</h2>"
+        "<p>Version " SAGWERK_VERSION
+        "</p>"
+        "<p>Eine Kommunikationshilfe: Sätze aus Bildern und Wörtern bauen und sprechen lassen.</p>"
+        "<p>Piktogramme: <a href=\"https://openmoji.org\">OpenMoji</a> – das offene "
+        "Emoji-Projekt, Lizenz <a href=\"https://creativecommons.org/licenses/by-sa/4.0/\">"
+        "CC BY-SA 4.0</a>.</p>"
+        "<p>Sprachausgabe: <a href=\"https://github.com/espeak-ng/espeak-ng\">eSpeak NG</a>, "
+        "Lizenz GPL 3.</p>"));
+    layout->addWidget(text);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(knoepfe);
+}

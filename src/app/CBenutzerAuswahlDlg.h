@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class CBildButton;
+
+// "Sagwerk - Benutzer auswählen": one picture button per user file. The
+// dialog can only be left by choosing a user: Enter, Escape and the close
+// box do nothing.
+//
+// Owns its buttons (as Qt children).
+class CBenutzerAuswahlDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `dateien`: the user file names (ending in ".mdb"); `bilder`: the picture
+    // files of the directory, .ico files before .bmp files; `verzeichnis`
+    // the directory both are in. `maxBreite` limits the dialog's width.
+    CBenutzerAuswahlDlg(const QStringList& dateien, const QStringList& bilder,
+                        const QString& verzeichnis, int maxBreite, QWidget* parent = nullptr);
+
+    // The chosen file name; empty until chosen.
+    QString GetFile() const { return m_strFile; }
+    const std::vector<CBildButton*>& GetButtons() const { return m_buttons; }
+
+    void reject() override {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QStringList m_dateien;
+    QString m_strFile;
+    std::vector<CBildButton*> m_buttons;
+};

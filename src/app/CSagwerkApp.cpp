@@ -1,0 +1,42 @@
+#include "CSagwerkApp.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+
+#include "CMainFrame.h"
+#include "CSagwerkDoc.h"
+#include "CSagwerkView.h"
+
+CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
+    QApplication::setApplicationName(QStringLiteral("Sagwerk"));
+    QApplication::setApplicationVersion(QStringLiteral(SAGWERK_VERSION));
+    // "Ja", "Nein", "Abbrechen" on Qt's own buttons.
+    if (m_uebersetzung.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&m_uebersetzung);
+    m_pWahl = std::make_unique<CBenutzerWahl>(m_dialoge, m_uhr);
+    m_pDoc = std::make_unique<CSagwerkDoc>(m_dialoge, m_uhr);
+    m_pDoc->SetBenutzerAuswahl(m_pWahl.get());
+}
+
+CSagwerkApp::~CSagwerkApp() {
+    m_pFrame.reset();  // the views unregister from the document first
+    m_pDoc.reset();
+}
+
+int CSagwerkApp::Run() {
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    const QRect desktop(QPoint(0, 0), schirm->geometry().size());
+    m_pFrame = std::make_unique<CMainFrame>(*m_pDoc, desktop);
+    m_dialoge.SetParent(m_pFrame.get());
+    m_pFrame->Zeigen(schirm->availableGeometry());
+
+    QTimer::singleShot(0, m_pFrame.get(), [this] {
+        m_pFrame->GetCommView()->OnInitialUpdate();
+        const CDatenbank* db = m_pDoc->GetDatabase();
+        if (!db || !db->IsOpen() || !m_pDoc->GetUser()) QApplication::exit(0);
+    });
+    return QApplication::exec();
+}

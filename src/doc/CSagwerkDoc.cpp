@@ -1,0 +1,445 @@
+#include "CSagwerkDoc.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "CWortelement.h"
+#include "IBenutzerAuswahl.h"
+#include "IDialoge.h"
+#include "ISagwerkBeobachter.h"
+#include "IUhr.h"
+#include "SprachWahl.h"
+#include "Utf8.h"
+
+namespace {
+
+constexpr char kTrenner = static_cast<char>(std::filesystem::path::preferred_separator);
+
+std::string AktuellesVerzeichnis() {
+    std::error_code ec;
+    const std::filesystem::path pfad = std::filesystem::current_path(ec);
+    return ec ? std::string() : pfad.string();
+}
+
+bool NurLeerzeichen(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+// One erase in one word list (KeyTyped '<'); the list is not empty.
+void ZeichenLoeschen(std::vector<std::string>& liste) {
+    if (liste.back().empty() && liste.size() > 1) liste.pop_back();
+    if (!liste.back().empty()) {
+        utf8::LetztesEntfernen(liste.back());
+        if (liste.back().empty() && liste.size() > 1) liste.pop_back();
+    }
+}
+
+std::string Verbinden(const std::vector<std::string>& woerter) {
+    std::string satz;
+    for (const std::string& w : woerter) satz += w;
+    return satz;
+}
+
+}  // namespace
+
+CSagwerkDoc::CSagwerkDoc(IDialoge& dialoge, const IUhr& uhr, std::unique_ptr<ISprachEngine> engine)
+    : m_dialoge(dialoge), m_uhr(uhr) {
+    const std::string verzeichnis = AktuellesVerzeichnis();
+    if (!engine) engine = WaehleSprachEngine(m_dialoge);
+    m_pSpeech = std::make_unique<CSprachausgabe>(verzeichnis, 0, 0, std::move(engine));
+    m_strBaseDir = verzeichnis + kTrenner;
+}
+
+CSagwerkDoc::~CSagwerkDoc() = default;
+
+// --- observers ---------------------------------------------------------------
+
+void CSagwerkDoc::AddObserver(ISagwerkBeobachter* beobachter) {
+    if (beobachter != nullptr &&
+        std::find(m_beobachter.begin(), m_beobachter.end(), beobachter) == m_beobachter.end()) {
+        m_beobachter.push_back(beobachter);
+    }
+}
+
+void CSagwerkDoc::RemoveObserver(ISagwerkBeobachter* beobachter) {
+    m_beobachter.erase(std::remove(m_beobachter.begin(), m_beobachter.end(), beobachter),
+                       m_beobachter.end());
+}
+
+void CSagwerkDoc::UpdateAllViews() {
+    // A copy: an observer may remove itself while being told.
+    const std::vector<ISagwerkBeobachter*> alle = m_beobachter;
+    for (ISagwerkBeobachter* b : alle) {
+        if (std::find(m_beobachter.begin(), m_beobachter.end(), b) != m_beobachter.end()) {
+            b->OnUpdate();
+        }
+    }
+}
+
+// --- opening a user --------------------------------------------------------------
+
+bool CSagwerkDoc::OpenUser() {
+    if (m_pAuswahl == nullptr) return false;
+    return OpenUser(m_pAuswahl->BenutzerWaehlen());
+}
+
+bool CSagwerkDoc::OpenUser(const std::string& datei) {
+    m_pDatabase = std::make_unique<CDatenbank>(datei, m_dialoge, m_uhr);
+    m_pUser = std::make_unique<CBenutzer>();
+    // A file that did not open has already been reported by CDatenbank; asking
+    // it again would only repeat that message for every list.
+    const bool gelesen = m_pDatabase->IsOpen() && m_pDatabase->LoadBenutzer(*m_pUser);
+    m_nColumns = static_cast<int>(m_pUser->GetSpalten());
+    m_nRows = static_cast<int>(m_pUser->GetZeilen());
+    m_pSpeech->SetPitch(static_cast<int>(m_pUser->GetPitch()));
+    m_pSpeech->SetSpeed(static_cast<int>(m_pUser->GetSpeed()));
+    m_strTitle = m_pUser->GetVorname() + " " + m_pUser->GetNachname();
+    LoadElements(false);
+    m_bUserOpen = true;
+    UpdateAllViews();
+    return gelesen;
+}
+
+void CSagwerkDoc::ReadUser() {
+    if (m_pUser == nullptr) return;
+    if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) m_pDatabase->LoadBenutzer(*m_pUser);
+    m_nColumns = static_cast<int>(m_pUser->GetSpalten());
+    m_nRows = static_cast<int>(m_pUser->GetZeilen());
+    m_strTitle = m_pUser->GetVorname() + " " + m_pUser->GetNachname();
+}
+
+void CSagwerkDoc::SetUserChanged(bool changed) {
+    m_bUserChanged = changed;
+    if (changed) ReadUser();
+}
+
+// --- element list and history ------------------------------------------------------
+
+void CSagwerkDoc::LoadElements(bool verbsOnly) {
+    m_elements.clear();
+    m_posElement = 0;
+    if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
+        CWortButton button;
+        bool da = verbsOnly ? m_pDatabase->FirstVerb(button)
+                            : m_pDatabase->FirstWortButton(button, m_nCategory);
+        while (da) {
+            m_elements.push_back(std::make_unique<CWortButton>(button));
+            button = CWortButton();
+            da = verbsOnly ? m_pDatabase->NextVerb(button) : m_pDatabase->NextWortButton(button);
+        }
+    }
+    m_bElementsChanged = true;
+}
+
+const CWortButton* CSagwerkDoc::GetFirstElement() {
+    m_posElement = 0;
+    return m_elements.empty() ? nullptr : m_elements.front().get();
+}
+
+const CWortButton* CSagwerkDoc::GetNextElement() {
+    if (m_posElement >= m_elements.size()) return nullptr;
+    ++m_posElement;
+    return m_posElement < m_elements.size() ? m_elements[m_posElement].get() : nullptr;
+}
+
+void CSagwerkDoc::PushCategory() {
+    m_history.push_back(static_cast<std::uint16_t>(m_nCategory));
+    if (m_history.size() > kMaxHistory) m_history.erase(m_history.begin());
+}
+
+int CSagwerkDoc::PopCategory() {
+    if (m_history.empty()) return 0;
+    const int c = m_history.back();
+    m_history.pop_back();
+    return c;
+}
+
+// --- emotions and function keys -------------------------------------------------------
+
+bool CSagwerkDoc::FirstEmotion(CEmotionsButton& button) {
+    return m_pDatabase != nullptr && m_pDatabase->IsOpen() && m_pDatabase->FirstEButton(button);
+}
+
+bool CSagwerkDoc::NextEmotion(CEmotionsButton& button) {
+    return m_pDatabase != nullptr && m_pDatabase->IsOpen() && m_pDatabase->NextEButton(button);
+}
+
+int CSagwerkDoc::CountEmotions() {
+    CEmotionsButton button;
+    if (!FirstEmotion(button)) return 0;
+    return static_cast<int>(m_pDatabase->GetEButtonCount());
+}
+
+bool CSagwerkDoc::FirstFunctionKey(CFunktionsTaste& taste) {
+    return m_pDatabase != nullptr && m_pDatabase->IsOpen() && m_pDatabase->FirstFTaste(taste);
+}
+
+bool CSagwerkDoc::NextFunctionKey(CFunktionsTaste& taste) {
+    return m_pDatabase != nullptr && m_pDatabase->IsOpen() && m_pDatabase->NextFTaste(taste);
+}
+
+// --- pictures --------------------------------------------------------------------------
+
+std::string CSagwerkDoc::ResolvePath(const std::string& datei) const {
+    if (datei.empty()) return {};
+    std::string pfad = datei;
+    // The databases store Windows names; one file must work on both systems.
+    std::replace(pfad.begin(), pfad.end(), '\\', kTrenner);
+    if (pfad.size() >= 2 && pfad[1] == ':') return pfad;
+    if (std::filesystem::path(pfad).is_absolute()) return pfad;
+    return m_strBaseDir + pfad;
+}
+
+// --- sentence building -------------------------------------------------------------------
+
+void CSagwerkDoc::ElementClicked(int position) {
+    if (position == kStartseite) {
+        m_bVerbList = false;
+        PushCategory();
+        m_nCategory = 1;
+        LoadElements(false);
+    } else if (position == kLetzteKategorie) {
+        m_bVerbList = false;
+        const int c = PopCategory();
+        if (c != 0) {
+            m_nCategory = c;
+            LoadElements(false);
+        }
+    } else {
+        // The grid only sends positions of shown elements; anything else is ignored.
+        if (position < 0 || static_cast<std::size_t>(position) >= m_elements.size()) return;
+        const CWortButton& button = *m_elements[static_cast<std::size_t>(position)];
+        CWortelement element;
+        const bool geladen = m_pDatabase != nullptr && m_pDatabase->IsOpen() &&
+                             m_pDatabase->LoadWortelement(element, button.GetIndex(), false);
+        if (button.IsLink()) {
+            // A link without a usable target (0 would read as "nothing to go
+            // back to" in the history) leads nowhere.
+            if (button.GetKategorie() < 1 || button.GetKategorie() > 0xFFFF) return;
+            PushCategory();
+            m_nCategory = static_cast<int>(button.GetKategorie());
+            LoadElements(false);
+        } else if (geladen) {
+            std::string gezeigt;
+            std::string gesprochen;
+            if (element.GetArt() == CWortelement::Verb && m_nPerson != kKeinePerson) {
+                const CWortelement::Zeit zeit = m_nTense == 1   ? CWortelement::Zeit::Vergangenheit
+                                                : m_nTense == 2 ? CWortelement::Zeit::Zukunft
+                                                                : CWortelement::Zeit::Gegenwart;
+                const bool einzahl = m_nPerson < 5;
+                const int person = einzahl ? std::min(m_nPerson, 2) + 1 : m_nPerson - 5 + 1;
+                gezeigt = element.GetForm(CWortelement::Slot(
+                    zeit, einzahl ? CWortelement::Zahl::Einzahl : CWortelement::Zahl::Mehrzahl,
+                    person));
+                m_nPerson = kKeinePerson;
+            } else if (element.GetArt() == CWortelement::Verb) {
+                gezeigt = element.GetAnzeigetext();
+            } else {
+                gezeigt = element.GetForm(0);
+                gesprochen = element.GetPhonetisch();
+            }
+            m_shownWords.push_back(gezeigt + " ");
+            if (!gesprochen.empty() && gesprochen != "NULL") {
+                m_spokenWords.push_back(gesprochen + " ");
+            } else {
+                m_spokenWords.push_back(gezeigt + " ");
+            }
+        }
+        // An element whose row has gone (the load failed) adds nothing.
+    }
+    RefreshSuggestions();
+    UpdateAllViews();
+}
+
+std::string CSagwerkDoc::PersonWord(int code) {
+    CFunktionsTaste taste;
+    for (bool da = FirstFunctionKey(taste); da; da = NextFunctionKey(taste)) {
+        if (taste.GetCode() == code) return taste.GetText() + " ";
+    }
+    return " ";
+}
+
+void CSagwerkDoc::DeleteLastWord() {
+    for (std::vector<std::string>* liste : {&m_shownWords, &m_spokenWords}) {
+        if (!liste->empty() && liste->back().empty()) liste->pop_back();
+        if (!liste->empty()) liste->pop_back();
+    }
+}
+
+void CSagwerkDoc::FunctionCode(int code) {
+    if (code >= 1 && code <= 8) {
+        m_nPerson = code - 1;
+        const std::string wort = PersonWord(code);
+        m_shownWords.push_back(wort);
+        m_spokenWords.push_back(wort);
+        RefreshSuggestions();
+    } else if (code >= 20 && code <= 22) {
+        m_nTense = code - 20;
+        return;  // the main view latches the tense button itself
+    } else if (code == 80) {
+        if (m_bVerbList) {
+            m_bVerbList = false;
+            const int c = PopCategory();
+            if (c != 0) m_nCategory = c;
+            // Even with nothing to go back to, the verbs must not stay on
+            // screen once the verb list is off: the category is shown again.
+            LoadElements(false);
+        } else {
+            m_bVerbList = true;
+            PushCategory();
+            LoadElements(true);
+        }
+    } else if (code == 90) {
+        DeleteLastWord();
+        RefreshSuggestions();
+    } else if (code == 91) {
+        m_shownWords.clear();
+        m_spokenWords.clear();
+        RefreshSuggestions();
+    } else if (code == 92) {
+        if (m_bKeyboard) {
+            m_bKeyboard = false;
+            for (std::vector<std::string>* liste : {&m_shownWords, &m_spokenWords}) {
+                if (!liste->empty() && liste->back().empty()) liste->pop_back();
+                // Only one blank: a word ended by the blank key already has it.
+                if (!liste->empty() && (liste->back().empty() || liste->back().back() != ' ')) {
+                    liste->back() += ' ';
+                }
+            }
+        } else {
+            m_bKeyboard = true;
+            m_shownWords.emplace_back();
+            m_spokenWords.emplace_back();
+        }
+    } else if (code == 93) {
+        if (m_bHistoryMode) {
+            m_bHistoryMode = false;
+            RefreshSuggestions();
+        } else {
+            m_bHistoryMode = true;
+            m_suggestShown.clear();
+            m_suggestSpoken.clear();
+            if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
+                m_pDatabase->SuggestSentences(m_suggestShown, m_suggestSpoken, "");
+            }
+            // Selecting the first of no sentences would point past the list.
+            m_nSelection = m_suggestShown.empty() ? -1 : 0;
+        }
+    } else {
+        return;  // no such code: person and tense stay as they are
+    }
+    UpdateAllViews();
+}
+
+void CSagwerkDoc::KeyTyped(char32_t zeichen) {
+    std::string text;
+    if (zeichen != U'<' && zeichen != U' ') {
+        // Control characters and invalid code points would only spoil the sentence.
+        if (zeichen < 0x20 || zeichen == 0x7F) return;
+        text = utf8::AusCodepoint(zeichen);
+        if (text.empty()) return;
+    }
+
+    if (m_shownWords.empty()) m_shownWords.emplace_back();
+    if (m_spokenWords.empty()) m_spokenWords.emplace_back();
+
+    if (zeichen == U'<') {
+        ZeichenLoeschen(m_shownWords);
+        ZeichenLoeschen(m_spokenWords);
+    } else if (zeichen == U' ') {
+        if (!m_shownWords.back().empty()) {
+            m_shownWords.back() += ' ';
+            m_spokenWords.back() += ' ';
+            m_shownWords.emplace_back();
+            m_spokenWords.emplace_back();
+        }
+        RefreshSuggestions();
+    } else {
+        m_shownWords.back() += text;
+        m_spokenWords.back() += text;
+    }
+    UpdateAllViews();
+}
+
+void CSagwerkDoc::KeyTyped(std::string_view zeichen) {
+    if (!utf8::IstEinZeichen(zeichen)) return;
+    const auto b = [&](std::size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(zeichen[i]));
+    };
+    char32_t cp = 0;
+    switch (zeichen.size()) {
+        case 1:
+            cp = b(0);
+            break;
+        case 2:
+            cp = ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+            break;
+        case 3:
+            cp = ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+            break;
+        default:
+            cp = ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) |
+                 (b(3) & 0x3F);
+            break;
+    }
+    KeyTyped(cp);
+}
+
+void CSagwerkDoc::EmotionClicked(int pos) {
+    CEmotionsButton button;
+    for (bool da = FirstEmotion(button); da; da = NextEmotion(button)) {
+        if (button.GetPosition() == pos) {
+            m_pSpeech->Speak(button.GetText());
+            return;
+        }
+    }
+}
+
+void CSagwerkDoc::Speak(const std::string& text) {
+    if (!text.empty()) {
+        m_pSpeech->Speak(text);
+        return;
+    }
+    if (m_nSelection >= 0 && static_cast<std::size_t>(m_nSelection) < m_suggestSpoken.size()) {
+        m_pSpeech->Speak(m_suggestSpoken[static_cast<std::size_t>(m_nSelection)]);
+        return;
+    }
+    const std::string satz = GetSpokenSentence();
+    // A sentence of blanks only (a person word without its button row) is
+    // nothing to remember.
+    if (!NurLeerzeichen(satz) && m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
+        m_pDatabase->StoreSentence(GetSentence(), satz);
+    }
+    m_pSpeech->Speak(satz);
+}
+
+void CSagwerkDoc::RefreshSuggestions() {
+    m_nSelection = -1;
+    m_suggestShown.clear();
+    m_suggestSpoken.clear();
+    const std::string satz = GetSentence();
+    // The prediction with the empty text lists every sentence (history mode);
+    // an unfinished empty word in keyboard mode must not ask for that.
+    if (!satz.empty() && m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
+        m_pDatabase->SuggestSentences(m_suggestShown, m_suggestSpoken, satz);
+    }
+}
+
+void CSagwerkDoc::SelectNext() {
+    const int anzahl = static_cast<int>(m_suggestShown.size());
+    m_nSelection = anzahl == 0 ? -1 : std::min(m_nSelection + 1, anzahl - 1);
+}
+
+void CSagwerkDoc::SelectPrevious() { m_nSelection = std::max(m_nSelection - 1, -1); }
+
+void CSagwerkDoc::SetSelection(int index) { m_nSelection = index; }
+
+std::string CSagwerkDoc::GetSentence() const { return Verbinden(m_shownWords); }
+
+std::string CSagwerkDoc::GetSpokenSentence() const { return Verbinden(m_spokenWords); }
+
+void CSagwerkDoc::SetVoice(int speed, int pitch) {
+    m_pSpeech->SetSpeed(speed);
+    m_pSpeech->SetPitch(pitch);
+}

@@ -1,0 +1,179 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CBenutzer.h"
+#include "CDatenbank.h"
+#include "CEmotionsButton.h"
+#include "CFunktionsTaste.h"
+#include "CSprachausgabe.h"
+#include "CWortButton.h"
+
+class IBenutzerAuswahl;
+class IDialoge;
+class ISagwerkBeobachter;
+class ISprachEngine;
+class IUhr;
+
+// The running state of the program: the open user and
+// that user's database, the element list the grid offers, the category
+// history, the sentence being built (as shown and as spoken), person and
+// tense, the suggestions with their selection, the three modes and the
+// speech object.
+//
+// Owns the CDatenbank object, the user record, the element records and the
+// speech object. The dialogs, the clock, the user selection and the
+// observers are not owned and must outlive the document (observers may also
+// be removed before).
+//
+// Errors: database failures are reported inside CDatenbank; the document
+// carries on with what its lists then hold. Every operation is safe before a
+// user is open (it then finds no rows).
+class CSagwerkDoc {
+public:
+    // Positions of the two navigation buttons in ElementClicked.
+    static constexpr int kStartseite = 10000;
+    static constexpr int kLetzteKategorie = 10001;
+    // Person value for "no person chosen".
+    static constexpr int kKeinePerson = 8;
+    static constexpr std::size_t kMaxHistory = 100;
+
+    // With no engine, the program's choice is made (SprachWahl.h): espeak-ng,
+    // or silence, said once through the dialogs.
+    CSagwerkDoc(IDialoge& dialoge, const IUhr& uhr,
+                std::unique_ptr<ISprachEngine> engine = nullptr);
+    virtual ~CSagwerkDoc();
+    CSagwerkDoc(const CSagwerkDoc&) = delete;
+    CSagwerkDoc& operator=(const CSagwerkDoc&) = delete;
+
+    // --- observers (UpdateAllViews) ---------------------------------------
+    void AddObserver(ISagwerkBeobachter* beobachter);
+    void RemoveObserver(ISagwerkBeobachter* beobachter);
+    void UpdateAllViews();
+
+    // --- opening a user ----------------------------------------
+    // The seam OpenUser() asks for the chosen file name.
+    void SetBenutzerAuswahl(IBenutzerAuswahl* auswahl) { m_pAuswahl = auswahl; }
+    // Asks the user selection for a file and opens it. False when there is no
+    // selection seam, or the file did not open or held no user row; the
+    // document is then still marked open (as the old program did) and shows
+    // nothing.
+    bool OpenUser();
+    // Opens the named database file (relative to the current directory or
+    // absolute) as the user selection would.
+    bool OpenUser(const std::string& datei);
+
+    // --- element list and history ------------------------------------------
+    void LoadElements(bool verbsOnly);
+    const CWortButton* GetFirstElement();
+    const CWortButton* GetNextElement();
+    int GetElementCount() const { return static_cast<int>(m_elements.size()); }
+    void PushCategory();
+    // 0 when the history is empty.
+    int PopCategory();
+    const std::vector<std::uint16_t>& GetHistory() const { return m_history; }
+    int GetCategory() const { return m_nCategory; }
+
+    // --- emotions and function keys ----------------------------------------
+    bool FirstEmotion(CEmotionsButton& button);
+    bool NextEmotion(CEmotionsButton& button);
+    int CountEmotions();
+    bool FirstFunctionKey(CFunktionsTaste& taste);
+    bool NextFunctionKey(CFunktionsTaste& taste);
+
+    // --- pictures ------------------------------------------------------------
+    // "" stays ""; a name with a drive letter ("C:...") or an absolute path of
+    // this platform is kept; anything else is put after the base directory.
+    // Backslashes become the platform's separator.
+    std::string ResolvePath(const std::string& datei) const;
+    const std::string& GetBaseDir() const { return m_strBaseDir; }
+
+    // --- sentence building ----------------------------------------
+    // 0-based position in the element list, kStartseite or kLetzteKategorie.
+    void ElementClicked(int position);
+    void FunctionCode(int code);
+    // One character: '<' erases one character, ' ' ends a word.
+    void KeyTyped(char32_t zeichen);
+    // The same, for a UTF-8 text of exactly one code point; anything else is
+    // ignored.
+    void KeyTyped(std::string_view zeichen);
+    // pos: the emotion's Pos (1-based).
+    void EmotionClicked(int pos);
+    // A non-empty text is spoken as it is (the editor's voice test); the empty
+    // text speaks the selected suggestion, or stores and speaks the sentence.
+    void Speak(const std::string& text = {});
+    void SelectNext();
+    void SelectPrevious();
+    void SetSelection(int index);
+    std::string GetSentence() const;
+    std::string GetSpokenSentence() const;
+    void SetVoice(int speed, int pitch);
+
+    // --- handshake flags and state for the views ------------------------------
+    void SetUserChanged(bool changed);
+    bool IsUserChanged() const { return m_bUserChanged; }
+    bool IsElementsChanged() const { return m_bElementsChanged; }
+    void SetElementsChanged(bool changed) { m_bElementsChanged = changed; }
+    bool IsUserOpen() const { return m_bUserOpen; }
+    bool IsKeyboard() const { return m_bKeyboard; }
+    bool IsHistoryMode() const { return m_bHistoryMode; }
+    bool IsVerbList() const { return m_bVerbList; }
+    int GetColumns() const { return m_nColumns; }
+    int GetRows() const { return m_nRows; }
+    int GetPerson() const { return m_nPerson; }
+    int GetTense() const { return m_nTense; }
+    int GetSelection() const { return m_nSelection; }
+    const std::vector<std::string>& GetSuggestions() const { return m_suggestShown; }
+    const std::vector<std::string>& GetSuggestionsSpoken() const { return m_suggestSpoken; }
+    const std::vector<std::string>& GetShownWords() const { return m_shownWords; }
+    const std::vector<std::string>& GetSpokenWords() const { return m_spokenWords; }
+    // Vorname and Name of the open user; empty before.
+    const std::string& GetTitle() const { return m_strTitle; }
+
+    // The owned objects, for the editor model. Null before a user is open.
+    CBenutzer* GetUser() { return m_pUser.get(); }
+    const CBenutzer* GetUser() const { return m_pUser.get(); }
+    CDatenbank* GetDatabase() { return m_pDatabase.get(); }
+    CSprachausgabe& GetSpeech() { return *m_pSpeech; }
+    IDialoge& GetDialoge() { return m_dialoge; }
+
+private:
+    void RefreshSuggestions();
+    void DeleteLastWord();
+    std::string PersonWord(int code);
+    void ReadUser();
+
+    IDialoge& m_dialoge;
+    const IUhr& m_uhr;
+    IBenutzerAuswahl* m_pAuswahl = nullptr;
+    std::vector<ISagwerkBeobachter*> m_beobachter;
+
+    int m_nColumns = 0;
+    int m_nRows = 0;
+    std::unique_ptr<CDatenbank> m_pDatabase;
+    std::vector<std::unique_ptr<CWortButton>> m_elements;
+    std::size_t m_posElement = 0;
+    int m_nCategory = 1;
+    std::vector<std::uint16_t> m_history;
+    std::vector<std::string> m_shownWords;
+    std::vector<std::string> m_spokenWords;
+    std::vector<std::string> m_suggestShown;
+    std::vector<std::string> m_suggestSpoken;
+    int m_nSelection = -1;
+    int m_nPerson = kKeinePerson;
+    int m_nTense = 0;
+    bool m_bElementsChanged = false;
+    bool m_bKeyboard = false;
+    bool m_bHistoryMode = false;
+    bool m_bVerbList = false;
+    bool m_bUserOpen = false;
+    bool m_bUserChanged = true;
+    std::unique_ptr<CBenutzer> m_pUser;
+    std::unique_ptr<CSprachausgabe> m_pSpeech;
+    std::string m_strBaseDir;
+    std::string m_strTitle;
+};

@@ -1,0 +1,35 @@
+#include "CSprachausgabe.h"
+
+#include "CStummeEngine.h"
+
+CSprachausgabe::CSprachausgabe(const std::string& /*verzeichnis*/, int speed, int pitch,
+                               std::unique_ptr<ISprachEngine> engine)
+    : m_pEngine(engine ? std::move(engine) : std::make_unique<CStummeEngine>()) {
+    SetSpeed(speed);
+    SetPitch(pitch);
+}
+
+CSprachausgabe::~CSprachausgabe() {
+    // The program ends or the document goes: nothing should go on talking.
+    m_pEngine->Anhalten();
+}
+
+bool CSprachausgabe::Speak(const std::string& text) {
+    if (text.empty()) return false;
+    // The callers do not look at the result; the contract reports only
+    // whether there was anything to say.
+    m_pEngine->Sprechen(text, m_nSpeed, m_nPitch);
+    return true;
+}
+
+int CSprachausgabe::SetSpeed(int speed) {
+    const int alt = m_nSpeed;
+    if (speed != 0) m_nSpeed = speed;
+    return alt;
+}
+
+int CSprachausgabe::SetPitch(int pitch) {
+    const int alt = m_nPitch;
+    if (pitch != 0) m_nPitch = pitch;
+    return alt;
+}

@@ -1,0 +1,119 @@
+#include "CBildButton.h"
+
+#include <qdrawutil.h>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "Anordnung.h"
+#include "CBildCache.h"
+
+CBildButton::CBildButton(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::NoFocus); }
+
+void CBildButton::SetCaption(const std::string& text) { SetCaption(QString::fromStdString(text)); }
+
+void CBildButton::SetCaption(const QString& text) {
+    m_strVoll = text;
+    m_nEingepasst = -1;
+    update();
+}
+
+QString CBildButton::GetCaption() const {
+    Einpassen();
+    return m_strCaption;
+}
+
+void CBildButton::Einpassen() const {
+    if (m_nEingepasst == width()) return;
+    m_nEingepasst = width();
+    m_strCaption = m_strVoll;
+    const QFontMetrics fm(font());
+    const int grenze = width() - 5;
+    while (!m_strCaption.isEmpty() && fm.horizontalAdvance(m_strCaption) > grenze) {
+        // One character is one code point: never leave half a surrogate pair.
+        int weg = 1;
+        if (m_strCaption.size() >= 2 && m_strCaption.back().isLowSurrogate() &&
+            m_strCaption.at(m_strCaption.size() - 2).isHighSurrogate())
+            weg = 2;
+        m_strCaption.chop(weg);
+    }
+}
+
+void CBildButton::changeEvent(QEvent* event) {
+    // Another font measures differently: fit the caption again.
+    if (event->type() == QEvent::FontChange) m_nEingepasst = -1;
+    QAbstractButton::changeEvent(event);
+}
+
+void CBildButton::SetFillColor(std::uint32_t farbe) {
+    m_nFarbe = farbe;
+    update();
+}
+
+void CBildButton::SetPicture(const std::string& pfad) {
+    const QString voll = QString::fromStdString(pfad);
+    const QString klein = voll.toLower();
+    m_bild = QPixmap();
+    m_natuerlich = QSize();
+    m_bIcon = false;
+    // ".ico" is tested first: a name holding both is an icon.
+    if (klein.contains(QLatin1String(".ico"))) {
+        const CBildCache::CBild bild = CBildCache::Instanz().Icon(voll);
+        m_bild = bild.pixmap;
+        m_natuerlich = bild.natuerlich;
+        m_bIcon = true;
+    } else if (klein.contains(QLatin1String(".bmp"))) {
+        const CBildCache::CBild bild = CBildCache::Instanz().Bitmap(voll);
+        m_bild = bild.pixmap;
+        m_natuerlich = bild.natuerlich;
+    }
+    update();
+}
+
+void CBildButton::SetHeld(bool gehalten) {
+    if (m_bHeld == gehalten) return;
+    m_bHeld = gehalten;
+    update();
+}
+
+QSize CBildButton::Textgroesse() const {
+    Einpassen();
+    // Measured also for an empty caption, so an empty caption still keeps
+    // one line of room at the bottom, as the picture rule expects.
+    const QFontMetrics fm(font());
+    return QSize(fm.horizontalAdvance(m_strCaption), fm.height());
+}
+
+QRect CBildButton::GetPictureRect() const {
+    if (m_bild.isNull()) return QRect();
+    return anordnung::BildZiel(size(), Textgroesse().height(), m_natuerlich, m_bIcon);
+}
+
+void CBildButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    const QPalette& pal = palette();
+    qDrawWinButton(&p, r, pal, isDown() || m_bHeld, &pal.brush(QPalette::Button));
+
+    if (m_nFarbe != 0) {
+        const QColor farbe(static_cast<int>(m_nFarbe & 0xFF),
+                           static_cast<int>((m_nFarbe >> 8) & 0xFF),
+                           static_cast<int>((m_nFarbe >> 16) & 0xFF));
+        p.fillRect(r.adjusted(2, 2, -2, -2), farbe);
+    }
+
+    const QSize text = Textgroesse();
+    if (!m_strCaption.isEmpty()) {
+        p.setPen(pal.color(QPalette::ButtonText));
+        p.drawText(QRect(anordnung::TextPosition(size(), text), text),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_strCaption);
+    }
+
+    if (!m_bild.isNull()) {
+        const QRect ziel = GetPictureRect();
+        if (!ziel.isEmpty()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawPixmap(ziel, m_bild);
+        }
+    }
+}

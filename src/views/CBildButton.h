@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QString>
+#include <cstdint>
+#include <string>
+
+// The one picture button of the program: a frame, an optional fill colour, a
+// caption along the bottom edge and above it a picture from an .ico or .bmp
+// file, only ever shrunk to fit.
+//
+// The button handles no click itself; owners connect to clicked(). A fast
+// double click gives two clicks (Qt turns the second press into a press).
+//
+// Pictures come from the shared CBildCache, so a file is decoded once however
+// many buttons show it. A file that cannot be loaded leaves the button without
+// a picture; nothing is reported.
+class CBildButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit CBildButton(QWidget* parent = nullptr);
+
+    // Stores the UTF-8 text and cuts whole characters off its end until it
+    // fits the button's width minus 5 pixels; no ellipsis is added. The text
+    // is fitted again when the button is resized. Repaints.
+    void SetCaption(const std::string& text);
+    void SetCaption(const QString& text);
+    // The caption as drawn, after fitting.
+    QString GetCaption() const;
+
+    // A colour as the database keeps it, 0x00BBGGRR; 0 means no fill.
+    void SetFillColor(std::uint32_t farbe);
+    std::uint32_t GetFillColor() const { return m_nFarbe; }
+
+    // A full path. Its lower-cased form decides: ".ico" anywhere loads an
+    // icon, else ".bmp" a bitmap, else the picture is removed (also for the
+    // empty path). Repaints.
+    void SetPicture(const std::string& pfad);
+    bool HasPicture() const { return !m_bild.isNull(); }
+    bool IsIcon() const { return m_bIcon; }
+    // Natural size of the picture as the drawing rule sees it.
+    QSize GetPictureSize() const { return m_natuerlich; }
+    // Where the picture is drawn on the button as it is now.
+    QRect GetPictureRect() const;
+
+    // Drawn pushed even when not pressed (latched function buttons).
+    void SetHeld(bool gehalten);
+    bool IsHeld() const { return m_bHeld; }
+
+    QSize sizeHint() const override { return QSize(100, 100); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Einpassen() const;
+    QSize Textgroesse() const;
+
+    QString m_strVoll;
+    // Fitted lazily: a hidden widget gets no resize event until it is shown.
+    mutable QString m_strCaption;
+    mutable int m_nEingepasst = -1;  // width the caption was fitted to
+    std::uint32_t m_nFarbe = 0;
+    QPixmap m_bild;
+    QSize m_natuerlich;
+    bool m_bIcon = false;
+    bool m_bHeld = false;
+};

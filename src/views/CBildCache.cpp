@@ -1,0 +1,46 @@
+#include "CBildCache.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "Konvertierung.h"
+
+CBildCache& CBildCache::Instanz() {
+    static CBildCache cache;
+    return cache;
+}
+
+CBildCache::CBild CBildCache::Icon(const QString& pfad) { return Holen(pfad, true); }
+
+CBildCache::CBild CBildCache::Bitmap(const QString& pfad) { return Holen(pfad, false); }
+
+void CBildCache::Leeren() {
+    m_eintraege.clear();
+    m_nDekodiert = 0;
+}
+
+CBildCache::CBild CBildCache::Holen(const QString& pfad, bool icon) {
+    // Icons and bitmaps of one name are different entries: the size rule
+    // differs, so the kind is part of the key.
+    const QString schluessel = (icon ? QStringLiteral("i:") : QStringLiteral("b:")) + pfad;
+    const QDateTime geaendert = QFileInfo(pfad).lastModified();
+    auto it = m_eintraege.find(schluessel);
+    if (it != m_eintraege.end() && it->geaendert == geaendert) return it->bild;
+
+    CEintrag eintrag;
+    eintrag.geaendert = geaendert;
+    QImageReader leser(pfad);
+    // The first image of the file is the one whose size bytes are read.
+    const QImage bild = leser.read();
+    ++m_nDekodiert;
+    if (!bild.isNull()) eintrag.bild.pixmap = QPixmap::fromImage(bild);
+    if (icon) {
+        const auto [breite, hoehe] = ReadIconSize(pfad.toStdString());
+        eintrag.bild.natuerlich = QSize(breite == 0 ? 256 : breite, hoehe == 0 ? 256 : hoehe);
+    } else {
+        eintrag.bild.natuerlich = bild.size();
+    }
+    if (m_eintraege.size() > 4000) m_eintraege.clear();  // a bound, never reached in practice
+    it = m_eintraege.insert(schluessel, eintrag);
+    return it->bild;
+}

@@ -1,0 +1,88 @@
+#include "CButtonsView.h"
+
+#include "CBildButton.h"
+#include "CSagwerkDoc.h"
+#include "Farben.h"
+
+CButtonsView::CButtonsView(CSagwerkDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+    setObjectName(QStringLiteral("Buttons"));
+}
+
+void CButtonsView::CreateButtons() {
+    // The old buttons may be the sender of the click that led here: they go
+    // once control is back in the event loop.
+    for (CBildButton* k : m_buttons) {
+        k->hide();
+        k->deleteLater();
+    }
+    m_buttons.clear();
+
+    const QSize raster = anordnung::RasterGroesse(m_doc.GetColumns(), m_doc.GetRows());
+    const std::vector<QRect> zellen = anordnung::Rasterzellen(size(), raster);
+    for (std::size_t k = 0; k < zellen.size(); ++k) {
+        auto* knopf = new CBildButton(this);
+        knopf->setGeometry(zellen[k]);
+        knopf->SetFillColor(farben::kWort);
+        knopf->hide();
+        const int b = static_cast<int>(k);
+        connect(knopf, &CBildButton::clicked, this, [this, b] { OnButton(b); });
+        m_buttons.push_back(knopf);
+    }
+    m_seite = anordnung::CSeite{};
+}
+
+void CButtonsView::Navigation(CBildButton* knopf, const char* caption, const char* icon) {
+    knopf->SetCaption(QString::fromUtf8(caption));
+    knopf->SetFillColor(farben::kLink);
+    knopf->SetPicture(m_doc.ResolvePath(icon));
+    knopf->show();
+}
+
+void CButtonsView::ShowPage() {
+    const int n = GetButtonCount();
+    std::vector<const CWortButton*> elemente;
+    for (const CWortButton* e = m_doc.GetFirstElement(); e; e = m_doc.GetNextElement())
+        elemente.push_back(e);
+    m_seite = anordnung::Seite(n, static_cast<int>(elemente.size()), m_nPage);
+
+    using B = anordnung::CBelegung;
+    for (int k = 0; k < n; ++k) {
+        CBildButton* knopf = m_buttons[static_cast<std::size_t>(k)];
+        const B& b = m_seite.knoepfe[static_cast<std::size_t>(k)];
+        switch (b.art) {
+            case B::LetzteSeite:
+                Navigation(knopf, "letzte Seite", "icons\\system\\prev.ico");
+                break;
+            case B::Startseite:
+                Navigation(knopf, "Startseite", "icons\\system\\home.ico");
+                break;
+            case B::LetzteKategorie:
+                Navigation(knopf, "letzte Kategorie", "icons\\system\\back.ico");
+                break;
+            case B::NaechsteSeite:
+                Navigation(knopf, "nächste Seite", "icons\\system\\next.ico");
+                break;
+            case B::Element: {
+                const CWortButton& e = *elemente[static_cast<std::size_t>(b.element)];
+                knopf->SetCaption(e.GetText());
+                knopf->SetFillColor(e.IsLink() ? farben::kLink : farben::kWort);
+                knopf->SetPicture(m_doc.ResolvePath(e.GetBild()));
+                knopf->show();
+                break;
+            }
+            case B::Versteckt:
+                knopf->hide();
+                break;
+        }
+    }
+}
+
+void CButtonsView::OnButton(int b) {
+    const anordnung::CKlick klick = anordnung::Klick(m_seite, b);
+    if (klick.seitenwechsel != 0) {
+        m_nPage += klick.seitenwechsel;
+        ShowPage();
+    } else if (klick.element >= 0) {
+        m_doc.ElementClicked(klick.element);
+    }
+}

@@ -1,0 +1,206 @@
+#include "CSagwerkView.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include "CBildButton.h"
+#include "CButtonsView.h"
+#include "CSagwerkDoc.h"
+#include "CTastaturView.h"
+#include "Farben.h"
+
+namespace {
+constexpr long kGegenwart = 20;
+constexpr long kVergangenheit = 21;
+constexpr long kZukunft = 22;
+constexpr long kVerbliste = 80;
+constexpr long kTastatur = 92;
+constexpr long kVerlauf = 93;
+}  // namespace
+
+CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_desktop(desktop), m_layout(anordnung::Hauptansicht(desktop)) {
+    m_pKeyboardView = new CTastaturView(doc, this);
+    m_pKeyboardView->setGeometry(m_layout.kind);
+    // Until the first update has placed the keys, only the (empty) grid shows.
+    m_pKeyboardView->hide();
+    m_pButtonsView = new CButtonsView(doc, this);
+    m_pButtonsView->setGeometry(m_layout.kind);
+
+    m_edtSentence = new QLineEdit(this);
+    m_edtSentence->setReadOnly(true);
+    m_edtSentence->setFocusPolicy(Qt::NoFocus);
+    m_edtSentence->setGeometry(m_layout.satz);
+    m_lstSuggest = new QListWidget(this);
+    m_lstSuggest->setGeometry(m_layout.liste);
+    m_lstSuggest->setFocusPolicy(Qt::NoFocus);
+    connect(m_lstSuggest, &QListWidget::currentRowChanged, this,
+            [this](int zeile) { m_doc.SetSelection(zeile); });
+
+    m_btnUp = new CBildButton(this);
+    m_btnDown = new CBildButton(this);
+    m_btnSpeak = new CBildButton(this);
+    m_btnUp->setGeometry(m_layout.hoch);
+    m_btnDown->setGeometry(m_layout.runter);
+    m_btnSpeak->setGeometry(m_layout.sprechen);
+    for (CBildButton* k : {m_btnUp, m_btnDown, m_btnSpeak}) k->SetFillColor(farben::kPerson);
+    m_btnSpeak->SetCaption(QStringLiteral("Sprechen"));
+    m_btnUp->SetPicture(m_doc.ResolvePath("icons\\system\\up.ico"));
+    m_btnDown->SetPicture(m_doc.ResolvePath("icons\\system\\down.ico"));
+    m_btnSpeak->SetPicture(m_doc.ResolvePath("icons\\system\\ear.ico"));
+    connect(m_btnUp, &CBildButton::clicked, this, [this] {
+        m_doc.SelectPrevious();
+        AuswahlZeigen();
+    });
+    connect(m_btnDown, &CBildButton::clicked, this, [this] {
+        m_doc.SelectNext();
+        AuswahlZeigen();
+    });
+    connect(m_btnSpeak, &CBildButton::clicked, this, [this] { m_doc.Speak(); });
+
+    for (std::size_t i = 0; i < m_functionButtons.size(); ++i) {
+        auto* knopf = new CBildButton(this);
+        knopf->setGeometry(m_layout.funktionen[i]);
+        knopf->hide();
+        connect(knopf, &CBildButton::clicked, this, [this, i] { OnFunction(i); });
+        m_functionButtons[i].knopf = knopf;
+    }
+
+    m_doc.AddObserver(this);
+}
+
+CSagwerkView::~CSagwerkView() { m_doc.RemoveObserver(this); }
+
+void CSagwerkView::OnInitialUpdate() {
+    OnUpdate();
+    m_pKeyboardView->CreateKeys();
+}
+
+void CSagwerkView::OnUpdate() {
+    if (!m_doc.IsUserOpen()) {
+        // Opening ends with another update, which runs this in full.
+        m_doc.OpenUser();
+        return;
+    }
+    if (m_doc.IsUserChanged()) {
+        BuildFunctionButtons();
+        BuildEmotionButtons();
+        m_pButtonsView->CreateButtons();
+        m_doc.SetUserChanged(false);
+        // The grid was rebuilt empty: it must be filled whatever the flag says.
+        m_doc.SetElementsChanged(true);
+    }
+    if (m_doc.IsElementsChanged()) {
+        m_pButtonsView->ResetPage();
+        m_pButtonsView->ShowPage();
+        m_doc.SetElementsChanged(false);
+    }
+
+    const bool verlauf = m_doc.IsHistoryMode();
+    m_pKeyboardView->setVisible(!verlauf && m_doc.IsKeyboard());
+    m_pButtonsView->setVisible(!verlauf && !m_doc.IsKeyboard());
+    m_edtSentence->setVisible(!verlauf);
+    m_lstSuggest->setGeometry(verlauf ? m_layout.listeVerlauf : m_layout.liste);
+
+    for (const CFunktionsKnopf& f : m_functionButtons) {
+        if (f.code == kTastatur) f.knopf->SetHeld(m_doc.IsKeyboard());
+        if (f.code == kVerlauf) f.knopf->SetHeld(verlauf);
+        if (f.code == kVerbliste) f.knopf->SetHeld(m_doc.IsVerbList());
+    }
+
+    {
+        const QSignalBlocker sperre(m_lstSuggest);
+        m_lstSuggest->clear();
+        for (const std::string& s : m_doc.GetSuggestions())
+            m_lstSuggest->addItem(QString::fromStdString(s));
+    }
+    AuswahlZeigen();
+    m_edtSentence->setText(QString::fromStdString(m_doc.GetSentence()));
+    // Keep the end of a long sentence in view, where the next word goes.
+    m_edtSentence->end(false);
+}
+
+void CSagwerkView::AuswahlZeigen() {
+    // Setting the selection from the document must not be taken for a
+    // choice of the user.
+    const QSignalBlocker sperre(m_lstSuggest);
+    const int auswahl = m_doc.GetSelection();
+    if (auswahl >= 0 && auswahl < m_lstSuggest->count()) {
+        m_lstSuggest->setCurrentRow(auswahl);
+        m_lstSuggest->scrollToItem(m_lstSuggest->item(auswahl));
+    } else {
+        m_lstSuggest->setCurrentRow(-1);
+        m_lstSuggest->clearSelection();
+    }
+}
+
+void CSagwerkView::BuildFunctionButtons() {
+    for (CFunktionsKnopf& f : m_functionButtons) {
+        f.code = -1;
+        f.knopf->hide();
+        f.knopf->SetHeld(false);
+        f.knopf->SetCaption(QString());
+        f.knopf->SetPicture("");
+    }
+    CFunktionsTaste taste;
+    for (bool ok = m_doc.FirstFunctionKey(taste); ok; ok = m_doc.NextFunctionKey(taste)) {
+        const long platz = taste.GetPosition() - 1;
+        if (platz < 0 || platz >= static_cast<long>(m_functionButtons.size())) continue;
+        CFunktionsKnopf& f = m_functionButtons[static_cast<std::size_t>(platz)];
+        if (f.code != -1) continue;  // a second row for the same place: the first one wins
+        f.code = taste.GetCode();
+        f.knopf->SetCaption(taste.GetAnzeigetext());
+        f.knopf->SetPicture(m_doc.ResolvePath(taste.GetBild()));
+        f.knopf->SetFillColor(farben::Funktion(f.code));
+        f.knopf->SetHeld(f.code == kGegenwart + m_doc.GetTense());
+        f.knopf->show();
+    }
+}
+
+void CSagwerkView::BuildEmotionButtons() {
+    for (CBildButton* k : m_emotionButtons) {
+        k->hide();
+        k->deleteLater();
+    }
+    m_emotionButtons.clear();
+    const int n = m_doc.CountEmotions();
+    const std::vector<QRect> rechtecke = anordnung::Emotionen(m_desktop, n);
+    for (int i = 0; i < n; ++i) {
+        auto* knopf = new CBildButton(this);
+        knopf->setGeometry(rechtecke[static_cast<std::size_t>(i)]);
+        knopf->show();
+        connect(knopf, &CBildButton::clicked, this, [this, i] { OnEmotion(i); });
+        m_emotionButtons.push_back(knopf);
+    }
+    CEmotionsButton e;
+    for (bool ok = m_doc.FirstEmotion(e); ok; ok = m_doc.NextEmotion(e)) {
+        const long platz = e.GetPosition() - 1;
+        if (platz < 0 || platz >= n) continue;
+        CBildButton* knopf = m_emotionButtons[static_cast<std::size_t>(platz)];
+        knopf->SetCaption(e.GetAnzeigetext());
+        knopf->SetPicture(m_doc.ResolvePath(e.GetBild()));
+        knopf->SetFillColor(farben::kEmotion);
+    }
+}
+
+void CSagwerkView::OnFunction(std::size_t platz) {
+    const long code = m_functionButtons[platz].code;
+    if (code < 0) return;
+    if (code == kGegenwart || code == kVergangenheit || code == kZukunft) {
+        // The tense buttons act like radio buttons; persons do not latch.
+        for (const CFunktionsKnopf& f : m_functionButtons)
+            if (f.code == kGegenwart || f.code == kVergangenheit || f.code == kZukunft)
+                f.knopf->SetHeld(false);
+        m_functionButtons[platz].knopf->SetHeld(true);
+    }
+    m_doc.FunctionCode(static_cast<int>(code));
+}
+
+void CSagwerkView::OnEmotion(int platz) { m_doc.EmotionClicked(platz + 1); }
+
+CBildButton* CSagwerkView::GetFunctionButton(long code) const {
+    for (const CFunktionsKnopf& f : m_functionButtons)
+        if (f.code == code) return f.knopf;
+    return nullptr;
+}

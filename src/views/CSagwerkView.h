@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "Anordnung.h"
+#include "ISagwerkBeobachter.h"
+
+class CBildButton;
+class CButtonsView;
+class CSagwerkDoc;
+class CTastaturView;
+class QLineEdit;
+class QListWidget;
+
+// The communication screen: sentence field, suggestion list, up, down and
+// "Sprechen", up to sixteen function buttons on the left, the emotion
+// buttons along the top, and in the middle the grid or the keyboard.
+//
+// Observes the document and rebuilds what it shows from the document's state
+// on every update; it keeps no sentence or selection of its own. All
+// positions come from the desktop rectangle given at construction.
+//
+// Owns its controls and child views (as Qt children). The document must
+// outlive the view; the view unregisters itself when it goes.
+class CSagwerkView : public QWidget, public ISagwerkBeobachter {
+    Q_OBJECT
+public:
+    CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* parent = nullptr);
+    ~CSagwerkView() override;
+
+    // The first update (which lets the document open a user), then the keys.
+    void OnInitialUpdate();
+    void OnUpdate() override;
+
+    // For the frame and for tests.
+    CButtonsView* GetButtonsView() const { return m_pButtonsView; }
+    CTastaturView* GetKeyboardView() const { return m_pKeyboardView; }
+    QLineEdit* GetSentenceField() const { return m_edtSentence; }
+    QListWidget* GetSuggestionList() const { return m_lstSuggest; }
+    CBildButton* GetUpButton() const { return m_btnUp; }
+    CBildButton* GetDownButton() const { return m_btnDown; }
+    CBildButton* GetSpeakButton() const { return m_btnSpeak; }
+    // The shown function button with this function code, or null.
+    CBildButton* GetFunctionButton(long code) const;
+    const std::vector<CBildButton*>& GetEmotionButtons() const { return m_emotionButtons; }
+
+private:
+    struct CFunktionsKnopf {
+        CBildButton* knopf = nullptr;
+        long code = -1;  // -1: no row, hidden
+    };
+    void BuildFunctionButtons();
+    void BuildEmotionButtons();
+    void OnFunction(std::size_t platz);
+    void OnEmotion(int platz);
+    void AuswahlZeigen();
+
+    CSagwerkDoc& m_doc;
+    QRect m_desktop;
+    anordnung::CHauptansicht m_layout;
+    QLineEdit* m_edtSentence = nullptr;
+    QListWidget* m_lstSuggest = nullptr;
+    CBildButton* m_btnUp = nullptr;
+    CBildButton* m_btnDown = nullptr;
+    CBildButton* m_btnSpeak = nullptr;
+    std::array<CFunktionsKnopf, 16> m_functionButtons{};
+    std::vector<CBildButton*> m_emotionButtons;
+    CTastaturView* m_pKeyboardView = nullptr;
+    CButtonsView* m_pButtonsView = nullptr;
+};

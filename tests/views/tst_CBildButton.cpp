@@ -1,0 +1,165 @@
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "CBildButton.h"
+#include "CBildCache.h"
+#include "CTempVerzeichnis.h"
+
+namespace {
+
+std::string Bild(const CTempVerzeichnis& dir, const std::string& name, QSize groesse,
+                 const char* format) {
+    QImage bild(groesse, QImage::Format_ARGB32);
+    bild.fill(QColor(0, 0, 200));
+    const std::string pfad = dir.Datei(name);
+    bild.save(QString::fromStdString(pfad), format);
+    return pfad;
+}
+
+QColor Mitte(CBildButton& knopf) {
+    const QImage bild = knopf.grab().toImage();
+    return bild.pixelColor(bild.width() / 2, bild.height() / 2);
+}
+
+}  // namespace
+
+class tst_CBildButton : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { CBildCache::Instanz().Leeren(); }
+    void captionWirdZeichenweiseGekuerzt();
+    void bilderNachEndungUndGroesse();
+    void jedeDateiWirdEinmalGelesen();
+    void fuellfarbe();
+    void gehaltenBleibtGedrueckt();
+    void doppelklickZaehltZweimal();
+};
+
+void tst_CBildButton::captionWirdZeichenweiseGekuerzt() {
+    CBildButton knopf;
+    knopf.resize(60, 60);
+    const QString lang = QStringLiteral("Übermorgenfrühstück");
+    knopf.SetCaption(lang);
+    const QFontMetrics fm(knopf.font());
+    QVERIFY(fm.horizontalAdvance(knopf.GetCaption()) <= 55);
+    QVERIFY(lang.startsWith(knopf.GetCaption()));
+    QVERIFY(knopf.GetCaption().size() < lang.size());
+    // One more character would not have fitted.
+    QVERIFY(fm.horizontalAdvance(lang.left(knopf.GetCaption().size() + 1)) > 55);
+
+    // Widening the button fits the full text again.
+    knopf.resize(600, 60);
+    QCOMPARE(knopf.GetCaption(), lang);
+
+    // Narrower than five pixels: nothing is left, and nothing breaks.
+    knopf.resize(4, 60);
+    QCOMPARE(knopf.GetCaption(), QString());
+
+    // A character outside the basic plane is removed whole.
+    knopf.resize(30, 60);
+    knopf.SetCaption(std::string("a\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600"));
+    const QString c = knopf.GetCaption();
+    QVERIFY(c.isEmpty() || !c.back().isHighSurrogate());
+}
+
+void tst_CBildButton::bilderNachEndungUndGroesse() {
+    CTempVerzeichnis dir;
+    const std::string icon = Bild(dir, "klein.ico", QSize(16, 16), "ICO");
+    const std::string bmp = Bild(dir, "breit.bmp", QSize(200, 100), "BMP");
+
+    CBildButton knopf;
+    knopf.resize(200, 200);
+    const int cy = QFontMetrics(knopf.font()).height();
+
+    knopf.SetPicture(icon);
+    QVERIFY(knopf.HasPicture());
+    QVERIFY(knopf.IsIcon());
+    QCOMPARE(knopf.GetPictureSize(), QSize(16, 16));
+    QCOMPARE(knopf.GetPictureRect(), QRect(92, (200 - cy - 16) / 2, 16, 16));
+
+    // Capitals in the extension still mean an icon.
+    std::string gross = dir.Datei("KLEIN.ICO");
+    std::filesystem::copy_file(icon, gross);
+    knopf.SetPicture(gross);
+    QVERIFY(knopf.IsIcon() && knopf.HasPicture());
+
+    // A bitmap at least A in both directions becomes an A x A square.
+    knopf.resize(100, 100 + cy + 20);
+    knopf.SetPicture(bmp);
+    QVERIFY(knopf.HasPicture());
+    QVERIFY(!knopf.IsIcon());
+    QCOMPARE(knopf.GetPictureRect().size(), QSize(80, 80));
+
+    // Another extension, the empty path and a missing file leave no picture.
+    knopf.SetPicture(dir.Datei("bild.gif"));
+    QVERIFY(!knopf.HasPicture());
+    knopf.SetPicture(bmp);
+    knopf.SetPicture("");
+    QVERIFY(!knopf.HasPicture());
+    knopf.SetPicture(dir.Datei("fehlt.ico"));
+    QVERIFY(!knopf.HasPicture());
+    QCOMPARE(knopf.GetPictureSize(), QSize(32, 32));
+}
+
+void tst_CBildButton::jedeDateiWirdEinmalGelesen() {
+    CTempVerzeichnis dir;
+    const std::string icon = Bild(dir, "a.ico", QSize(32, 32), "ICO");
+    std::vector<std::unique_ptr<CBildButton>> knoepfe;
+    for (int i = 0; i < 200; ++i) {
+        knoepfe.push_back(std::make_unique<CBildButton>());
+        knoepfe.back()->SetPicture(icon);
+    }
+    for (auto& k : knoepfe) k->SetPicture(icon);
+    QCOMPARE(CBildCache::Instanz().Dekodiert(), 1);
+    QVERIFY(knoepfe.back()->HasPicture());
+}
+
+void tst_CBildButton::fuellfarbe() {
+    CBildButton knopf;
+    knopf.resize(80, 80);
+    const QColor ohne = Mitte(knopf);
+    knopf.SetFillColor(0x5A5AFF);  // 0x00BBGGRR: red 255, green 90, blue 90
+    QCOMPARE(Mitte(knopf), QColor(255, 90, 90));
+    knopf.SetFillColor(0x010101);
+    QCOMPARE(Mitte(knopf), QColor(1, 1, 1));
+    knopf.SetFillColor(0);
+    QCOMPARE(Mitte(knopf), ohne);
+}
+
+void tst_CBildButton::gehaltenBleibtGedrueckt() {
+    CBildButton knopf;
+    knopf.resize(80, 80);
+    knopf.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&knopf));
+    const QImage los = knopf.grab().toImage();
+    knopf.SetHeld(true);
+    const QImage gehalten = knopf.grab().toImage();
+    QVERIFY(los != gehalten);
+
+    QTest::mousePress(&knopf, Qt::LeftButton);
+    QCOMPARE(knopf.grab().toImage(), gehalten);
+    QTest::mouseRelease(&knopf, Qt::LeftButton);
+    QCOMPARE(knopf.grab().toImage(), gehalten);
+
+    knopf.SetHeld(false);
+    QTest::mousePress(&knopf, Qt::LeftButton);
+    QCOMPARE(knopf.grab().toImage(), gehalten);  // pressed looks like held
+    QTest::mouseRelease(&knopf, Qt::LeftButton);
+    QCOMPARE(knopf.grab().toImage(), los);
+}
+
+void tst_CBildButton::doppelklickZaehltZweimal() {
+    CBildButton knopf;
+    knopf.resize(80, 80);
+    knopf.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&knopf));
+    QSignalSpy klicks(&knopf, &QAbstractButton::clicked);
+    QTest::mouseClick(&knopf, Qt::LeftButton);
+    QTest::mouseDClick(&knopf, Qt::LeftButton);
+    QTest::mouseRelease(&knopf, Qt::LeftButton);
+    QCOMPARE(klicks.count(), 2);
+}
+
+QTEST_MAIN(tst_CBildButton)
+#include "tst_CBildButton.moc"

@@ -1,0 +1,237 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+#include "CBildButton.h"
+#include "CButtonsView.h"
+#include "CSagwerkDoc.h"
+#include "CSagwerkView.h"
+#include "CTastaturView.h"
+#include "CTestBenutzer.h"
+
+namespace {
+const QRect kDesktop(0, 0, 1024, 768);
+
+void Klick(QAbstractButton* knopf) {
+    QVERIFY(knopf);
+    QVERIFY(knopf->isVisible());
+    QTest::mouseClick(knopf, Qt::LeftButton);
+}
+}  // namespace
+
+class tst_CSagwerkView : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void layoutAufDemDesktop();
+    void rasterBautSatzUndBlaettert();
+    void personZeitUndVerbGebenDieForm();
+    void tastaturTipptUndLoeschtUmlaute();
+    void hochUndRunterBewegenDieAuswahl();
+    void verlaufZeigtNurDieGrosseListe();
+    void gesprochenerSatzKommtNachNeustartWieder();
+
+private:
+    void Oeffnen();
+    QString Satz() const { return m_view->GetSentenceField()->text(); }
+    CButtonsView* Raster() const { return m_view->GetButtonsView(); }
+
+    std::unique_ptr<CTestBenutzer> m_benutzer;
+    std::vector<std::string> m_gesprochen;
+    std::unique_ptr<CSagwerkDoc> m_doc;
+    std::unique_ptr<QWidget> m_fenster;
+    CSagwerkView* m_view = nullptr;
+};
+
+void tst_CSagwerkView::init() {
+    m_benutzer = std::make_unique<CTestBenutzer>();
+    m_gesprochen.clear();
+    Oeffnen();
+}
+
+void tst_CSagwerkView::Oeffnen() {
+    m_view = nullptr;
+    m_fenster.reset();
+    m_doc = std::make_unique<CSagwerkDoc>(m_benutzer->m_dialoge, m_benutzer->m_uhr,
+                                          std::make_unique<CTestEngine>(m_gesprochen));
+    QVERIFY(m_doc->OpenUser(m_benutzer->Datei()));
+    m_fenster = std::make_unique<QWidget>();
+    m_fenster->resize(kDesktop.size());
+    m_view = new CSagwerkView(*m_doc, kDesktop, m_fenster.get());
+    m_view->resize(kDesktop.size());
+    m_fenster->show();
+    m_view->OnInitialUpdate();
+}
+
+void tst_CSagwerkView::cleanup() {
+    m_view = nullptr;
+    m_fenster.reset();
+    m_doc.reset();
+    m_benutzer.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_CSagwerkView::layoutAufDemDesktop() {
+    QCOMPARE(m_view->GetSentenceField()->geometry(), QRect(145, 593, 734, 20));
+    QCOMPARE(m_view->GetSuggestionList()->geometry(), QRect(145, 618, 734, 100));
+    QCOMPARE(m_view->GetSpeakButton()->geometry(), QRect(954, 593, 60, 125));
+    QCOMPARE(Raster()->geometry(), QRect(QPoint(145, 95), QPoint(1013, 582)));
+    // The sixteen function buttons of a new user, in their places.
+    QCOMPARE(m_view->GetFunctionButton(1)->geometry(), QRect(10, 95, 60, 73));
+    QCOMPARE(m_view->GetFunctionButton(93)->geometry(), QRect(75, 95 + 7 * 78, 60, 73));
+    QCOMPARE(m_view->GetFunctionButton(92)->GetFillColor(), 0xFF64FFu);
+    QCOMPARE(m_view->GetFunctionButton(21)->GetFillColor(), 0x0071E1u);
+    QCOMPARE(m_view->GetFunctionButton(3)->GetFillColor(), 0x24DDECu);
+    QVERIFY(m_view->GetFunctionButton(20)->IsHeld());
+    // Eight emotion buttons share the width: (1024 - 40 - 15) / 8 = 121.
+    QCOMPARE(int(m_view->GetEmotionButtons().size()), 8);
+    QCOMPARE(m_view->GetEmotionButtons()[1]->geometry(), QRect(136, 10, 121, 75));
+    QCOMPARE(m_view->GetEmotionButtons()[0]->GetCaption(), QStringLiteral("Ja"));
+}
+
+void tst_CSagwerkView::rasterBautSatzUndBlaettert() {
+    QCOMPARE(Raster()->GetButtonCount(), 12);
+    QCOMPARE(Raster()->GetButton(0)->GetCaption(), QStringLiteral("Startseite"));
+    QCOMPARE(Raster()->GetButton(4)->GetCaption(), QStringLiteral("Kino"));
+    QVERIFY(!Raster()->GetButton(5)->isVisible());
+
+    Klick(Raster()->GetButton(4));
+    QCOMPARE(Satz(), QStringLiteral("Kino "));
+    QCOMPARE(m_doc->GetSpokenSentence(), std::string("Ki-no "));
+
+    // Into the category of thirty words: page 0 holds w0..w8.
+    QCOMPARE(Raster()->GetButton(2)->GetFillColor(), 0x5AFF5Au);
+    Klick(Raster()->GetButton(2));
+    QCOMPARE(Raster()->GetButton(10)->GetCaption(), QStringLiteral("w8"));
+    QCOMPARE(Raster()->GetButton(11)->GetCaption(), QStringLiteral("nächste Seite"));
+    Klick(Raster()->GetButton(11));
+    QCOMPARE(Raster()->GetPage(), 1);
+    QCOMPARE(Raster()->GetButton(0)->GetCaption(), QStringLiteral("letzte Seite"));
+    QCOMPARE(Raster()->GetButton(3)->GetCaption(), QStringLiteral("w9"));
+    Klick(Raster()->GetButton(3));
+    QCOMPARE(Satz(), QStringLiteral("Kino w9 "));
+    QCOMPARE(Raster()->GetPage(), 1);  // a word keeps the page
+
+    Klick(Raster()->GetButton(11));
+    QCOMPARE(Raster()->GetButton(3)->GetCaption(), QStringLiteral("w17"));
+    // Back to the start category: page 0 of that list.
+    Klick(Raster()->GetButton(2));
+    QCOMPARE(Raster()->GetPage(), 0);
+    QCOMPARE(Raster()->GetButton(4)->GetCaption(), QStringLiteral("Kino"));
+}
+
+void tst_CSagwerkView::personZeitUndVerbGebenDieForm() {
+    Klick(m_view->GetFunctionButton(2));   // du
+    Klick(m_view->GetFunctionButton(21));  // Vergangenheit
+    QVERIFY(m_view->GetFunctionButton(21)->IsHeld());
+    QVERIFY(!m_view->GetFunctionButton(20)->IsHeld());
+    QVERIFY(!m_view->GetFunctionButton(2)->IsHeld());  // persons do not latch
+    Klick(Raster()->GetButton(3));                     // gehen
+    QCOMPARE(Satz(), QStringLiteral("du bist gegangen "));
+    // The person was used up; the tense stays.
+    Klick(Raster()->GetButton(3));
+    QCOMPARE(Satz(), QStringLiteral("du bist gegangen gehen "));
+    Klick(m_view->GetFunctionButton(6));   // wir
+    Klick(m_view->GetFunctionButton(22));  // Zukunft
+    QVERIFY(!m_view->GetFunctionButton(21)->IsHeld());
+    Klick(Raster()->GetButton(3));
+    QVERIFY(Satz().endsWith(QStringLiteral("wir werden gehen ")));
+}
+
+void tst_CSagwerkView::tastaturTipptUndLoeschtUmlaute() {
+    Klick(m_view->GetFunctionButton(92));
+    QVERIFY(m_view->GetKeyboardView()->isVisible());
+    QVERIFY(!Raster()->isVisible());
+    QVERIFY(m_view->GetFunctionButton(92)->IsHeld());
+
+    CTastaturView* t = m_view->GetKeyboardView();
+    QCOMPARE(t->GetKey(10)->GetCaption(), QStringLiteral("Ü"));
+    Klick(t->GetKey(10));  // ü
+    Klick(t->GetKey(20));  // ö
+    Klick(t->GetKey(28));  // ä
+    QCOMPARE(Satz(), QStringLiteral("üöä"));
+    Klick(t->GetKey(30));  // Löschen
+    QCOMPARE(Satz(), QStringLiteral("üö"));
+    Klick(t->GetKey(29));  // Leertaste
+    Klick(t->GetKey(2));   // e
+    QCOMPARE(Satz(), QStringLiteral("üö e"));
+
+    Klick(m_view->GetFunctionButton(92));
+    QVERIFY(!m_view->GetKeyboardView()->isVisible());
+    QVERIFY(Raster()->isVisible());
+    QVERIFY(!m_view->GetFunctionButton(92)->IsHeld());
+}
+
+void tst_CSagwerkView::hochUndRunterBewegenDieAuswahl() {
+    // Two sentences in the memory, both with Kino.
+    Klick(Raster()->GetButton(4));
+    Klick(m_view->GetSpeakButton());
+    Klick(Raster()->GetButton(3));
+    Klick(m_view->GetSpeakButton());
+    QCOMPARE(m_gesprochen.size(), std::size_t(2));
+    QCOMPARE(m_gesprochen[0], std::string("Ki-no "));
+    Klick(m_view->GetFunctionButton(91));
+    QCOMPARE(Satz(), QString());
+    Klick(Raster()->GetButton(4));
+
+    QListWidget* liste = m_view->GetSuggestionList();
+    QCOMPARE(liste->count(), 2);
+    QCOMPARE(liste->currentRow(), -1);
+    Klick(m_view->GetUpButton());  // nothing selected stays so
+    QCOMPARE(liste->currentRow(), -1);
+    Klick(m_view->GetDownButton());
+    QCOMPARE(liste->currentRow(), 0);
+    Klick(m_view->GetDownButton());
+    Klick(m_view->GetDownButton());
+    QCOMPARE(liste->currentRow(), 1);
+    Klick(m_view->GetUpButton());
+    Klick(m_view->GetUpButton());
+    QCOMPARE(liste->currentRow(), -1);
+
+    // A row clicked in the list is the document's selection; "Sprechen" then
+    // speaks that suggestion.
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                      liste->visualItemRect(liste->item(1)).center());
+    QCOMPARE(m_doc->GetSelection(), 1);
+    Klick(m_view->GetSpeakButton());
+    QCOMPARE(m_gesprochen.back(), m_doc->GetSuggestionsSpoken()[1]);
+}
+
+void tst_CSagwerkView::verlaufZeigtNurDieGrosseListe() {
+    Klick(Raster()->GetButton(4));
+    Klick(m_view->GetSpeakButton());
+    Klick(m_view->GetFunctionButton(93));
+    QListWidget* liste = m_view->GetSuggestionList();
+    QCOMPARE(liste->geometry(), QRect(145, 95, 734, 623));
+    QVERIFY(!Raster()->isVisible());
+    QVERIFY(!m_view->GetKeyboardView()->isVisible());
+    QVERIFY(!m_view->GetSentenceField()->isVisible());
+    QCOMPARE(liste->count(), 1);
+    QCOMPARE(liste->currentRow(), 0);
+    QVERIFY(m_view->GetFunctionButton(93)->IsHeld());
+
+    Klick(m_view->GetFunctionButton(93));
+    QCOMPARE(liste->geometry(), QRect(145, 618, 734, 100));
+    QVERIFY(Raster()->isVisible());
+    QVERIFY(m_view->GetSentenceField()->isVisible());
+    QVERIFY(!m_view->GetFunctionButton(93)->IsHeld());
+}
+
+void tst_CSagwerkView::gesprochenerSatzKommtNachNeustartWieder() {
+    Klick(m_view->GetFunctionButton(1));  // ich
+    Klick(Raster()->GetButton(3));        // gehe
+    Klick(Raster()->GetButton(4));        // Kino
+    QCOMPARE(Satz(), QStringLiteral("ich gehe Kino "));
+    Klick(m_view->GetSpeakButton());
+    QCOMPARE(m_gesprochen.back(), std::string("ich gehe Ki-no "));
+
+    Oeffnen();  // a new run on the same file
+    Klick(Raster()->GetButton(4));
+    QCOMPARE(m_view->GetSuggestionList()->count(), 1);
+    QCOMPARE(m_view->GetSuggestionList()->item(0)->text(), QStringLiteral("ich gehe Kino "));
+}
+
+QTEST_MAIN(tst_CSagwerkView)
+#include "tst_CSagwerkView.moc"
