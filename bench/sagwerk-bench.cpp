@@ -47,37 +47,42 @@ public:
 // ------------------------------------------------------------ sentences
 
 const std::vector<std::pair<const char*, double>> kSubjekte = {
-    {"ich", 0.50}, {"du", 0.07}, {"wir", 0.07}, {"er", 0.04}, {"sie", 0.05},
-    {"es", 0.04},  {"das", 0.09}, {"Mama", 0.03}, {"Papa", 0.03}, {"kannst", 0.04},
-    {"heute", 0.04},
+    {"ich", 0.50}, {"du", 0.07},   {"wir", 0.07},  {"er", 0.04},     {"sie", 0.05},   {"es", 0.04},
+    {"das", 0.09}, {"Mama", 0.03}, {"Papa", 0.03}, {"kannst", 0.04}, {"heute", 0.04},
 };
 const std::vector<const char*> kVerben = {
-    "habe", "bin", "möchte", "will", "brauche", "gehe", "mag", "kann", "muss", "esse",
-    "trinke", "sehe", "höre", "mache", "fühle", "weiß", "finde", "spiele", "komme", "lese",
-    "schlafe", "hole", "nehme", "gebe", "sage", "warte", "suche", "kaufe", "koche", "liebe",
-    "ist", "hast", "sind", "war", "hatte", "wollte", "gibt", "geht", "macht", "kommt"};
+    "habe",    "bin",  "möchte", "will",  "brauche", "gehe",   "mag",   "kann",   "muss",  "esse",
+    "trinke",  "sehe", "höre",   "mache", "fühle",   "weiß",   "finde", "spiele", "komme", "lese",
+    "schlafe", "hole", "nehme",  "gebe",  "sage",    "warte",  "suche", "kaufe",  "koche", "liebe",
+    "ist",     "hast", "sind",   "war",   "hatte",   "wollte", "gibt",  "geht",   "macht", "kommt"};
 const std::vector<const char*> kKlein = {
-    "der", "die", "das", "ein", "eine", "einen", "mit", "in", "auf", "zu", "und", "noch",
-    "heute", "jetzt", "morgen", "gern", "sehr", "bitte", "auch", "so", "mal", "mehr", "viel",
-    "nach", "im", "am", "zum", "mir", "dir", "mich", "dich", "uns", "etwas", "was", "wo",
-    "wann", "wie", "warum", "schon", "gleich", "bald", "hier", "da", "dort", "oder", "aber"};
+    "der",  "die",  "das",   "ein",   "eine",   "einen", "mit",  "in",    "auf",   "zu",
+    "und",  "noch", "heute", "jetzt", "morgen", "gern",  "sehr", "bitte", "auch",  "so",
+    "mal",  "mehr", "viel",  "nach",  "im",     "am",    "zum",  "mir",   "dir",   "mich",
+    "dich", "uns",  "etwas", "was",   "wo",     "wann",  "wie",  "warum", "schon", "gleich",
+    "bald", "hier", "da",    "dort",  "oder",   "aber"};
 const std::vector<const char*> kNomen = {
-    "Hunger", "Durst", "Wasser", "Tee", "Kaffee", "Saft", "Milch", "Brot", "Apfel", "Suppe",
-    "Kuchen", "Eis", "Musik", "Film", "Buch", "Zeitung", "Fenster", "Tür", "Licht", "Bett",
-    "Stuhl", "Tisch", "Garten", "Haus", "Auto", "Bus", "Zug", "Arzt", "Schmerzen", "Kopf",
-    "Bauch", "Rücken", "Bein", "Arm", "Hand", "Fuß", "Decke", "Jacke", "Schuhe", "Mütze",
-    "Pause", "Ruhe", "Hilfe", "Toilette", "Dusche", "Bad", "Zimmer", "Küche", "Telefon",
-    "Fernseher", "Radio", "Brille", "Zähne", "Medizin", "Tablette", "Spaziergang", "Wetter",
-    "Sonne", "Regen", "Schnee", "Wind", "Freunde", "Oma", "Opa", "Bruder", "Schwester",
-    "Tochter", "Sohn", "Nachbarin", "Pflegerin", "Therapie", "Termin", "Geburtstag", "Urlaub",
-    "Wochenende", "Abend", "Morgen", "Mittag", "Nacht", "Frühstück", "Abendessen", "Mittagessen"};
-const std::vector<const char*> kZusatz = {
-    "", "", "", "", "", "", "", "", "", "", "tür", "zeit", "tasche", "platz", "stück",
-    "haus", "saft", "licht", "karte", "tag", "buch", "glas", "schale", "bild"};
+    "Hunger",    "Durst",    "Wasser",     "Tee",        "Kaffee",     "Saft",      "Milch",
+    "Brot",      "Apfel",    "Suppe",      "Kuchen",     "Eis",        "Musik",     "Film",
+    "Buch",      "Zeitung",  "Fenster",    "Tür",        "Licht",      "Bett",      "Stuhl",
+    "Tisch",     "Garten",   "Haus",       "Auto",       "Bus",        "Zug",       "Arzt",
+    "Schmerzen", "Kopf",     "Bauch",      "Rücken",     "Bein",       "Arm",       "Hand",
+    "Fuß",       "Decke",    "Jacke",      "Schuhe",     "Mütze",      "Pause",     "Ruhe",
+    "Hilfe",     "Toilette", "Dusche",     "Bad",        "Zimmer",     "Küche",     "Telefon",
+    "Fernseher", "Radio",    "Brille",     "Zähne",      "Medizin",    "Tablette",  "Spaziergang",
+    "Wetter",    "Sonne",    "Regen",      "Schnee",     "Wind",       "Freunde",   "Oma",
+    "Opa",       "Bruder",   "Schwester",  "Tochter",    "Sohn",       "Nachbarin", "Pflegerin",
+    "Therapie",  "Termin",   "Geburtstag", "Urlaub",     "Wochenende", "Abend",     "Morgen",
+    "Mittag",    "Nacht",    "Frühstück",  "Abendessen", "Mittagessen"};
+const std::vector<const char*> kZusatz = {"",       "",      "",      "",     "",       "",
+                                          "",       "",      "",      "",     "tür",    "zeit",
+                                          "tasche", "platz", "stück", "haus", "saft",   "licht",
+                                          "karte",  "tag",   "buch",  "glas", "schale", "bild"};
 const std::vector<const char*> kAdjektive = {
-    "gut", "schlecht", "müde", "krank", "froh", "traurig", "kalt", "warm", "heiß", "laut",
-    "leise", "schön", "schwer", "leicht", "neu", "alt", "groß", "klein", "lecker", "schnell",
-    "langsam", "wichtig", "lustig", "nett", "böse", "satt", "wach", "fertig", "allein", "zufrieden"};
+    "gut",  "schlecht", "müde",   "krank",   "froh",    "traurig",  "kalt",   "warm",
+    "heiß", "laut",     "leise",  "schön",   "schwer",  "leicht",   "neu",    "alt",
+    "groß", "klein",    "lecker", "schnell", "langsam", "wichtig",  "lustig", "nett",
+    "böse", "satt",     "wach",   "fertig",  "allein",  "zufrieden"};
 
 class Generator {
 public:
@@ -90,7 +95,8 @@ public:
     std::vector<std::string> Woerter(std::size_t mindestens = 3) {
         std::vector<std::string> w;
         std::uniform_int_distribution<int> laenge(3, 12);
-        const std::size_t n = std::max<std::size_t>(mindestens, static_cast<std::size_t>(laenge(m_zufall)));
+        const std::size_t n =
+            std::max<std::size_t>(mindestens, static_cast<std::size_t>(laenge(m_zufall)));
         w.emplace_back(kSubjekte[m_subjekt(m_zufall)].first);
         w.emplace_back(Zipf(kVerben, 1.0));
         if (Wurf(0.35)) w.emplace_back("nicht");
@@ -169,13 +175,16 @@ struct Ergebnis {
     double suggestP95, plainP95, storeP95, historyMs;
 };
 
+bool g_behalten = false;
+
 Ergebnis Messen(const std::filesystem::path& dir, long groesse, int abfragen) {
     Dialoge dialoge;
     CSystemUhr uhr;
     const std::string pfad = (dir / ("Bench" + std::to_string(groesse) + ".mdb")).string();
-    std::filesystem::remove(pfad);
+    const bool vorhanden = g_behalten && std::filesystem::exists(pfad);
+    if (!vorhanden) std::filesystem::remove(pfad);
     std::string fehler;
-    if (!CreateUserDatabase(pfad, "Bench", "Nutzer", fehler)) {
+    if (!vorhanden && !CreateUserDatabase(pfad, "Bench", "Nutzer", fehler)) {
         std::cerr << fehler << '\n';
         std::exit(1);
     }
@@ -183,7 +192,7 @@ Ergebnis Messen(const std::filesystem::path& dir, long groesse, int abfragen) {
 
     // Generate: one store in seven repeats a favourite sentence, as people do.
     const auto start = Uhr::now();
-    {
+    if (!vorhanden) {
         CDatenbank db(pfad, dialoge, uhr);
         std::vector<std::string> lieblinge;
         long long gespeichert = 0;
@@ -236,9 +245,8 @@ Ergebnis Messen(const std::filesystem::path& dir, long groesse, int abfragen) {
     std::cout << "size=" << groesse << " generated_s=" << Zahl(erzeugtS, 1)
               << " ready_ms=" << Zahl(bereitMs) << " index_loaded_ms=" << Zahl(indexMs, 1)
               << " index_mb=" << Zahl(static_cast<double>(db.SentenceIndexBytes()) / 1048576.0, 1)
-              << " index_rss_mb=" << Zahl(rssIndexKb / 1024.0, 1)
-              << " file_mb=" << Zahl(static_cast<double>(std::filesystem::file_size(pfad)) / 1048576.0, 1)
-              << '\n';
+              << " index_rss_mb=" << Zahl(rssIndexKb / 1024.0, 1) << " file_mb="
+              << Zahl(static_cast<double>(std::filesystem::file_size(pfad)) / 1048576.0, 1) << '\n';
     for (std::size_t laenge : {1u, 3u, 6u, 10u}) {
         Werte neu, plain;
         for (int i = 0; i < abfragen; ++i) {
@@ -261,10 +269,12 @@ Ergebnis Messen(const std::filesystem::path& dir, long groesse, int abfragen) {
             }
         }
         std::cout << "  words=" << laenge << " new_median_ms=" << Zahl(neu.Quantil(0.5), 4)
-                  << " new_p95_ms=" << Zahl(neu.Quantil(0.95), 4) << " new_max_ms=" << Zahl(neu.Max(), 4)
+                  << " new_p95_ms=" << Zahl(neu.Quantil(0.95), 4)
+                  << " new_max_ms=" << Zahl(neu.Max(), 4)
                   << " plain_median_ms=" << Zahl(plain.Quantil(0.5), 2)
                   << " plain_p95_ms=" << Zahl(plain.Quantil(0.95), 2)
-                  << " plain_max_ms=" << Zahl(plain.Max(), 2) << " plain_n=" << plain.ms.size() << '\n';
+                  << " plain_max_ms=" << Zahl(plain.Max(), 2) << " plain_n=" << plain.ms.size()
+                  << '\n';
         alleNeu.ms.insert(alleNeu.ms.end(), neu.ms.begin(), neu.ms.end());
         allePlain.ms.insert(allePlain.ms.end(), plain.ms.begin(), plain.ms.end());
     }
@@ -277,8 +287,9 @@ Ergebnis Messen(const std::filesystem::path& dir, long groesse, int abfragen) {
         db.StoreSentence(s, s);
         speichern.ms.push_back(Ms(Uhr::now() - a));
     }
-    std::cout << "  store_median_ms=" << Zahl(speichern.Quantil(0.5)) << " store_p95_ms="
-              << Zahl(speichern.Quantil(0.95)) << " store_max_ms=" << Zahl(speichern.Max())
+    std::cout << "  store_median_ms=" << Zahl(speichern.Quantil(0.5))
+              << " store_p95_ms=" << Zahl(speichern.Quantil(0.95))
+              << " store_max_ms=" << Zahl(speichern.Max())
               << " history_first_ms=" << Zahl(historyMs) << '\n'
               << std::flush;
     return {groesse, alleNeu.Quantil(0.95), allePlain.Quantil(0.95), speichern.Quantil(0.95),
@@ -300,10 +311,14 @@ int main(int argc, char** argv) {
             while (std::getline(ss, teil, ',')) groessen.push_back(std::stol(teil));
         } else if (a == "--queries") {
             abfragen = std::stoi(argv[i + 1]);
+        } else if (a == "--keep") {
+            // Keep the generated files and reuse them in the next run.
+            g_behalten = std::string(argv[i + 1]) == "1";
         } else if (a == "--dir") {
             dir = argv[i + 1];
         } else {
-            std::cerr << "Aufruf: sagwerk-bench [--sizes N,N,...] [--queries N] [--dir VERZEICHNIS]\n";
+            std::cerr << "Aufruf: sagwerk-bench [--sizes N,N,...] [--queries N] [--dir "
+                         "VERZEICHNIS] [--keep 1]\n";
             return 2;
         }
     }
@@ -321,6 +336,6 @@ int main(int argc, char** argv) {
     for (const auto& e : ergebnisse) {
         std::cout << "history size=" << e.groesse << " first_ms=" << Zahl(e.historyMs) << '\n';
     }
-    std::filesystem::remove_all(dir);
+    if (!g_behalten) std::filesystem::remove_all(dir);
     return 0;
 }

@@ -53,7 +53,10 @@ std::uint32_t CSatzIndex::NeuesDokument(std::int64_t satznummer, std::uint32_t a
     m_satznummer.push_back(satznummer);
     m_anzahl.push_back(anzahl);
     m_maxAnzahl = std::max(m_maxAnzahl, anzahl);
-    return static_cast<std::uint32_t>(m_satznummer.size() - 1);
+    const auto dokument = static_cast<std::uint32_t>(m_satznummer.size() - 1);
+    if (dokument / 64 >= m_wortMax.size()) m_wortMax.push_back(0);
+    m_wortMax[dokument / 64] = std::max(m_wortMax[dokument / 64], anzahl);
+    return dokument;
 }
 
 void CSatzIndex::Eintragen(Liste& liste, std::uint32_t dokument) {
@@ -61,6 +64,19 @@ void CSatzIndex::Eintragen(Liste& liste, std::uint32_t dokument) {
     if (liste.dokumente.size() % kBlock == 0) liste.blockMax.push_back(0);
     liste.dokumente.push_back(dokument);
     liste.blockMax.back() = std::max(liste.blockMax.back(), m_anzahl[dokument]);
+    if (liste.bits.empty()) {
+        // Dense enough: from now on the word also keeps its bits.
+        if (liste.dokumente.size() * 64 < m_satznummer.size() || liste.dokumente.size() < 256) {
+            return;
+        }
+        for (const std::uint32_t d : liste.dokumente) {
+            if (d / 64 >= liste.bits.size()) liste.bits.resize(d / 64 + 1, 0);
+            liste.bits[d / 64] |= std::uint64_t{1} << (d % 64);
+        }
+        return;
+    }
+    if (dokument / 64 >= liste.bits.size()) liste.bits.resize(dokument / 64 + 1, 0);
+    liste.bits[dokument / 64] |= std::uint64_t{1} << (dokument % 64);
 }
 
 void CSatzIndex::Verknuepfen(std::uint32_t dokument, std::uint32_t wortId) {
@@ -81,6 +97,7 @@ void CSatzIndex::AnzahlSetzen(std::int64_t satznummer, std::uint32_t anzahl,
     const auto dokument = static_cast<std::uint32_t>(it - m_satznummer.begin());
     m_anzahl[dokument] = anzahl;
     m_maxAnzahl = std::max(m_maxAnzahl, anzahl);
+    m_wortMax[dokument / 64] = std::max(m_wortMax[dokument / 64], anzahl);
     for (const auto& w : woerter) {
         const auto wort = m_wortIds.find(w);
         if (wort == m_wortIds.end()) continue;
@@ -93,8 +110,8 @@ void CSatzIndex::AnzahlSetzen(std::int64_t satznummer, std::uint32_t anzahl,
     }
 }
 
-std::vector<std::int64_t> CSatzIndex::Suchen(const std::vector<std::string>& woerter,
-                                             std::size_t k) const {
+std::vector<std::int64_t> CSatzIndex::Suchen(const std::vector<std::string>& woerter, std::size_t k,
+                                             Verfahren verfahren) const {
     std::vector<const Liste*> listen;
     for (const auto& w : woerter) {
         const auto it = m_wortIds.find(w);
@@ -103,6 +120,18 @@ std::vector<std::int64_t> CSatzIndex::Suchen(const std::vector<std::string>& woe
         if (std::find(listen.begin(), listen.end(), l) == listen.end()) listen.push_back(l);
     }
     if (listen.empty() || k == 0) return {};
+    if (verfahren == Verfahren::Automatisch) {
+        // Walking the lists wins for few words; with many, counting every
+        // sentence at once costs the same whatever the words are.
+        verfahren = listen.size() >= 4 && m_satznummer.size() >= 50000 ? Verfahren::Zaehler
+                                                                       : Verfahren::Listen;
+    }
+    if (verfahren == Verfahren::Zaehler) return MitZaehlern(listen, k);
+    return MitListen(listen, k);
+}
+
+std::vector<std::int64_t> CSatzIndex::MitListen(std::vector<const Liste*>& listen,
+                                                std::size_t k) const {
     // Rare words first: they decide which sentences are worth looking at.
     std::sort(listen.begin(), listen.end(), [](const Liste* a, const Liste* b) {
         return a->dokumente.size() < b->dokumente.size();
@@ -207,14 +236,104 @@ std::vector<std::int64_t> CSatzIndex::Suchen(const std::vector<std::string>& woe
     return ergebnis;
 }
 
+std::vector<std::int64_t> CSatzIndex::MitZaehlern(const std::vector<const Liste*>& listen,
+                                                  std::size_t k) const {
+    // Every sentence gets a counter of P bits, stored bit-sliced: plane p of
+    // 64 neighbouring sentences is one word, so a word's bits are added to
+    // 64 counters at once.
+    const auto m = static_cast<std::uint32_t>(listen.size());
+    std::size_t P = 1;
+    while ((std::uint32_t{1} << P) <= m) ++P;
+    const std::size_t W = (m_satznummer.size() + 63) / 64;
+    m_zaehler.assign(W * P, 0);
+    std::uint64_t* z = m_zaehler.data();
+
+    for (const Liste* l : listen) {
+        if (!l->bits.empty()) {
+            const std::size_t n = std::min(W, l->bits.size());
+            for (std::size_t w = 0; w < n; ++w) {
+                std::uint64_t uebertrag = l->bits[w];
+                for (std::size_t p = 0; p < P && uebertrag; ++p) {
+                    const std::uint64_t x = z[w * P + p];
+                    z[w * P + p] = x ^ uebertrag;
+                    uebertrag &= x;
+                }
+            }
+        } else {
+            for (const std::uint32_t d : l->dokumente) {
+                const std::uint64_t bit = std::uint64_t{1} << (d % 64);
+                std::uint64_t* c = z + (d / 64) * P;
+                for (std::size_t p = 0; p < P; ++p) {
+                    const std::uint64_t x = c[p];
+                    c[p] = x ^ bit;
+                    if (!(x & bit)) break;
+                }
+            }
+        }
+    }
+
+    std::vector<Rang> besten;
+    auto schlechter = [](const Rang& a, const Rang& b) { return b < a; };
+    // Newest first, as on the list path: a later sentence never wins a full
+    // tie, it must beat the worst of the best in count or in Anzahl.
+    for (std::size_t w = W; w-- > 0;) {
+        const std::uint64_t* c = z + w * P;
+        std::uint64_t kandidaten = 0;
+        if (besten.size() < k) {
+            for (std::size_t p = 0; p < P; ++p) kandidaten |= c[p];
+        } else {
+            const Rang s = besten.front();
+            // Counters above and equal to the threshold, compared plane by plane.
+            std::uint64_t groesser = 0;
+            std::uint64_t gleich = ~std::uint64_t{0};
+            for (std::size_t p = P; p-- > 0;) {
+                if ((s.treffer >> p) & 1u) {
+                    gleich &= c[p];
+                } else {
+                    groesser |= gleich & c[p];
+                    gleich &= ~c[p];
+                }
+            }
+            if (s.treffer >> P) groesser = gleich = 0;
+            kandidaten = groesser | (m_wortMax[w] > s.anzahl ? gleich : 0);
+        }
+        while (kandidaten) {
+            const int bit = 63 - __builtin_clzll(kandidaten);
+            kandidaten &= ~(std::uint64_t{1} << bit);
+            std::uint32_t treffer = 0;
+            for (std::size_t p = 0; p < P; ++p)
+                treffer |= static_cast<std::uint32_t>((c[p] >> bit) & 1u) << p;
+            const auto d = static_cast<std::uint32_t>(w * 64 + static_cast<std::size_t>(bit));
+            const Rang neu{treffer, m_anzahl[d], d};
+            if (besten.size() < k) {
+                besten.push_back(neu);
+                std::push_heap(besten.begin(), besten.end(), schlechter);
+            } else if (besten.front().treffer < treffer ||
+                       (besten.front().treffer == treffer && besten.front().anzahl < neu.anzahl)) {
+                std::pop_heap(besten.begin(), besten.end(), schlechter);
+                besten.back() = neu;
+                std::push_heap(besten.begin(), besten.end(), schlechter);
+            }
+        }
+    }
+    std::sort(besten.begin(), besten.end(), [](const Rang& a, const Rang& b) { return b < a; });
+    std::vector<std::int64_t> ergebnis;
+    ergebnis.reserve(besten.size());
+    for (const auto& r : besten) ergebnis.push_back(m_satznummer[r.dokument]);
+    return ergebnis;
+}
+
 std::size_t CSatzIndex::Speicherbedarf() const {
     std::size_t bytes = m_satznummer.capacity() * sizeof(std::int64_t) +
                         m_anzahl.capacity() * sizeof(std::uint32_t) +
                         m_listen.capacity() * sizeof(Liste);
     for (const auto& l : m_listen) {
         bytes += l.dokumente.capacity() * sizeof(std::uint32_t) +
-                 l.blockMax.capacity() * sizeof(std::uint32_t);
+                 l.blockMax.capacity() * sizeof(std::uint32_t) +
+                 l.bits.capacity() * sizeof(std::uint64_t);
     }
+    bytes +=
+        m_wortMax.capacity() * sizeof(std::uint32_t) + m_zaehler.capacity() * sizeof(std::uint64_t);
     for (const auto& [wort, id] : m_wortIds) bytes += sizeof(id) + 32 + wort.capacity();
     return bytes;
 }

@@ -36,9 +36,13 @@ public:
     void AnzahlSetzen(std::int64_t satznummer, std::uint32_t anzahl,
                       const std::vector<std::string>& woerter);
 
+    // How a query is answered. Both give the same result; Automatisch picks
+    // the one that is faster for the query at hand.
+    enum class Verfahren { Automatisch, Listen, Zaehler };
+
     // Satznummern of the best sentences for the distinct folded words.
-    std::vector<std::int64_t> Suchen(const std::vector<std::string>& woerter,
-                                     std::size_t k = 10) const;
+    std::vector<std::int64_t> Suchen(const std::vector<std::string>& woerter, std::size_t k = 10,
+                                     Verfahren verfahren = Verfahren::Automatisch) const;
 
     std::size_t Saetze() const { return m_satznummer.size(); }
     std::int64_t HoechsteSatznummer() const {
@@ -53,13 +57,23 @@ private:
     struct Liste {
         std::vector<std::uint32_t> dokumente;  // ascending
         std::vector<std::uint32_t> blockMax;   // highest Anzahl per kBlock entries
+        // One bit per sentence, kept once a word is in at least one sentence
+        // of 64: adding it to the counters is then cheaper than its entries.
+        std::vector<std::uint64_t> bits;
     };
 
     void Eintragen(Liste& liste, std::uint32_t dokument);
+    std::vector<std::int64_t> MitListen(std::vector<const Liste*>& listen, std::size_t k) const;
+    std::vector<std::int64_t> MitZaehlern(const std::vector<const Liste*>& listen,
+                                          std::size_t k) const;
 
     std::unordered_map<std::string, std::uint32_t> m_wortIds;
     std::vector<Liste> m_listen;
     std::vector<std::int64_t> m_satznummer;  // dense number -> Satznummer, ascending
     std::vector<std::uint32_t> m_anzahl;     // dense number -> Anzahl
     std::uint32_t m_maxAnzahl = 0;
+    // Highest Anzahl of every 64 sentences, for the counting path.
+    std::vector<std::uint32_t> m_wortMax;
+    // Bit-sliced counters of the counting path, reused between queries.
+    mutable std::vector<std::uint64_t> m_zaehler;
 };

@@ -320,9 +320,9 @@ void CSagwerkDoc::FunctionCode(int code) {
             m_bHistoryMode = true;
             m_suggestShown.clear();
             m_suggestSpoken.clear();
-            if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
-                m_pDatabase->SuggestSentences(m_suggestShown, m_suggestSpoken, "");
-            }
+            m_strVerlaufNach.clear();
+            m_bMehrVerlauf = true;
+            FetchMoreHistory();
             // Selecting the first of no sentences would point past the list.
             m_nSelection = m_suggestShown.empty() ? -1 : 0;
         }
@@ -426,7 +426,27 @@ void CSagwerkDoc::RefreshSuggestions() {
     }
 }
 
+bool CSagwerkDoc::FetchMoreHistory() {
+    if (!HasMoreHistory()) return false;
+    std::vector<CDatenbank::Satz> seite;
+    if (m_pDatabase == nullptr || !m_pDatabase->IsOpen() ||
+        !m_pDatabase->ListSentences(m_strVerlaufNach, kHistorySeite, seite)) {
+        m_bMehrVerlauf = false;
+        return false;
+    }
+    m_bMehrVerlauf = seite.size() == kHistorySeite;
+    if (seite.empty()) return false;
+    m_strVerlaufNach = seite.back().schluessel;
+    for (auto& s : seite) {
+        m_suggestShown.push_back(std::move(s.satz));
+        m_suggestSpoken.push_back(std::move(s.psatz));
+    }
+    return true;
+}
+
 void CSagwerkDoc::SelectNext() {
+    // Moving past the last history entry fetched brings the next page.
+    if (m_nSelection + 1 >= static_cast<int>(m_suggestShown.size())) FetchMoreHistory();
     const int anzahl = static_cast<int>(m_suggestShown.size());
     m_nSelection = anzahl == 0 ? -1 : std::min(m_nSelection + 1, anzahl - 1);
 }

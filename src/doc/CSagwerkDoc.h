@@ -106,6 +106,14 @@ public:
     // A non-empty text is spoken as it is (the editor's voice test); the empty
     // text speaks the selected suggestion, or stores and speaks the sentence.
     void Speak(const std::string& text = {});
+    // History mode lists the stored sentences a page at a time, so that it
+    // opens at once however many there are. True when more can be fetched.
+    bool HasMoreHistory() const { return m_bHistoryMode && m_bMehrVerlauf; }
+    // Appends the next page of the history to the suggestions; false when
+    // there was nothing more. Does not notify the views: the caller is the
+    // list that asked for it.
+    bool FetchMoreHistory();
+    static constexpr std::size_t kHistorySeite = 200;
     void SelectNext();
     void SelectPrevious();
     void SetSelection(int index);
@@ -175,5 +183,7 @@ private:
     std::unique_ptr<CBenutzer> m_pUser;
     std::unique_ptr<CSprachausgabe> m_pSpeech;
     std::string m_strBaseDir;
+    std::string m_strVerlaufNach;  // key of the last history entry fetched
+    bool m_bMehrVerlauf = false;
     std::string m_strTitle;
 };

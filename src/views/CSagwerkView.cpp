@@ -1,13 +1,14 @@
 #include "CSagwerkView.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QSignalBlocker>
 
 #include "CBildButton.h"
 #include "CButtonsView.h"
 #include "CSagwerkDoc.h"
 #include "CTastaturView.h"
+#include "CVorschlagModell.h"
 #include "Farben.h"
 
 namespace {
@@ -32,11 +33,16 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     m_edtSentence->setReadOnly(true);
     m_edtSentence->setFocusPolicy(Qt::NoFocus);
     m_edtSentence->setGeometry(m_layout.satz);
-    m_lstSuggest = new QListWidget(this);
+    m_lstSuggest = new QListView(this);
+    m_pVorschlaege = new CVorschlagModell(doc, m_lstSuggest);
+    m_lstSuggest->setModel(m_pVorschlaege);
+    m_lstSuggest->setUniformItemSizes(true);
+    m_lstSuggest->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lstSuggest->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstSuggest->setGeometry(m_layout.liste);
     m_lstSuggest->setFocusPolicy(Qt::NoFocus);
-    connect(m_lstSuggest, &QListWidget::currentRowChanged, this,
-            [this](int zeile) { m_doc.SetSelection(zeile); });
+    connect(m_lstSuggest->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& zeile) { m_doc.SetSelection(zeile.row()); });
 
     m_btnUp = new CBildButton(this);
     m_btnDown = new CBildButton(this);
@@ -110,10 +116,8 @@ void CSagwerkView::OnUpdate() {
     }
 
     {
-        const QSignalBlocker sperre(m_lstSuggest);
-        m_lstSuggest->clear();
-        for (const std::string& s : m_doc.GetSuggestions())
-            m_lstSuggest->addItem(QString::fromStdString(s));
+        const QSignalBlocker sperre(m_lstSuggest->selectionModel());
+        m_pVorschlaege->Neu();
     }
     AuswahlZeigen();
     m_edtSentence->setText(QString::fromStdString(m_doc.GetSentence()));
@@ -124,14 +128,16 @@ void CSagwerkView::OnUpdate() {
 void CSagwerkView::AuswahlZeigen() {
     // Setting the selection from the document must not be taken for a
     // choice of the user.
-    const QSignalBlocker sperre(m_lstSuggest);
+    const QSignalBlocker sperre(m_lstSuggest->selectionModel());
+    // Moving down may have fetched another page of the history.
+    m_pVorschlaege->Nachziehen();
     const int auswahl = m_doc.GetSelection();
-    if (auswahl >= 0 && auswahl < m_lstSuggest->count()) {
-        m_lstSuggest->setCurrentRow(auswahl);
-        m_lstSuggest->scrollToItem(m_lstSuggest->item(auswahl));
+    if (auswahl >= 0 && auswahl < m_pVorschlaege->rowCount()) {
+        const QModelIndex zeile = m_pVorschlaege->index(auswahl);
+        m_lstSuggest->selectionModel()->setCurrentIndex(zeile, QItemSelectionModel::ClearAndSelect);
+        m_lstSuggest->scrollTo(zeile);
     } else {
-        m_lstSuggest->setCurrentRow(-1);
-        m_lstSuggest->clearSelection();
+        m_lstSuggest->selectionModel()->clear();
     }
 }
 

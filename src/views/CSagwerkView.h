@@ -13,7 +13,8 @@ class CButtonsView;
 class CSagwerkDoc;
 class CTastaturView;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class CVorschlagModell;
 
 // The communication screen: sentence field, suggestion list, up, down and
 // "Sprechen", up to sixteen function buttons on the left, the emotion
@@ -39,7 +40,7 @@ public:
     CButtonsView* GetButtonsView() const { return m_pButtonsView; }
     CTastaturView* GetKeyboardView() const { return m_pKeyboardView; }
     QLineEdit* GetSentenceField() const { return m_edtSentence; }
-    QListWidget* GetSuggestionList() const { return m_lstSuggest; }
+    QListView* GetSuggestionList() const { return m_lstSuggest; }
     CBildButton* GetUpButton() const { return m_btnUp; }
     CBildButton* GetDownButton() const { return m_btnDown; }
     CBildButton* GetSpeakButton() const { return m_btnSpeak; }
@@ -62,7 +63,8 @@ private:
     QRect m_desktop;
     anordnung::CHauptansicht m_layout;
     QLineEdit* m_edtSentence = nullptr;
-    QListWidget* m_lstSuggest = nullptr;
+    QListView* m_lstSuggest = nullptr;
+    CVorschlagModell* m_pVorschlaege = nullptr;
     CBildButton* m_btnUp = nullptr;
     CBildButton* m_btnDown = nullptr;
     CBildButton* m_btnSpeak = nullptr;

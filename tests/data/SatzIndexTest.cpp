@@ -1,4 +1,8 @@
 #include <random>
+#include <set>
+#include <tuple>
+
+#include "CSatzIndex.h"
 
 #include "DatenbankFixture.h"
 
@@ -115,4 +119,57 @@ TEST_F(DatenbankTest, AllSentencesArePagedInOrderByKey) {
     ASSERT_EQ(seite.size(), 5u);
     EXPECT_EQ(seite[4].satz, "ä ");
     EXPECT_EQ(m_db->CountSentences(), 5);
+}
+
+TEST(CSatzIndex, BothPathsAgreeWithCountingByHand) {
+    for (unsigned seed : {11u, 12u, 13u, 14u}) {
+        SCOPED_TRACE(seed);
+        std::mt19937 zufall(seed);
+        std::geometric_distribution<int> wort(seed % 2 ? 0.08 : 0.3);
+        std::uniform_int_distribution<int> laenge(1, 9);
+        CSatzIndex index;
+        std::vector<std::set<int>> saetze;
+        std::vector<std::uint32_t> anzahl;
+        std::vector<std::int64_t> nummer;
+        std::int64_t nr = 0;
+        for (int i = 0; i < 5000; ++i) {
+            std::set<int> w;
+            for (int j = laenge(zufall); j > 0; --j) w.insert(wort(zufall) % 60);
+            std::vector<std::string> woerter;
+            for (int x : w) woerter.push_back("w" + std::to_string(x));
+            nr += 1 + static_cast<std::int64_t>(zufall() % 3);  // keys may have gaps
+            index.Hinzufuegen(nr, 1, woerter);
+            saetze.push_back(w);
+            anzahl.push_back(1);
+            nummer.push_back(nr);
+        }
+        // Some sentences spoken again.
+        for (int i = 0; i < 800; ++i) {
+            const std::size_t s = zufall() % (zufall() % 4 == 0 ? saetze.size() : 50);
+            ++anzahl[s];
+            std::vector<std::string> woerter;
+            for (int x : saetze[s]) woerter.push_back("w" + std::to_string(x));
+            index.AnzahlSetzen(nummer[s], anzahl[s], woerter);
+        }
+        for (int q = 0; q < 300; ++q) {
+            std::set<int> frage;
+            for (int j = 1 + q % 10; j > 0; --j) frage.insert(wort(zufall) % 70);
+            std::vector<std::string> woerter;
+            for (int x : frage) woerter.push_back("w" + std::to_string(x));
+
+            std::vector<std::tuple<std::size_t, std::uint32_t, std::int64_t>> alle;
+            for (std::size_t s = 0; s < saetze.size(); ++s) {
+                std::size_t n = 0;
+                for (int x : frage) n += saetze[s].count(x);
+                if (n > 0) alle.emplace_back(n, anzahl[s], nummer[s]);
+            }
+            std::sort(alle.rbegin(), alle.rend());
+            std::vector<std::int64_t> erwartet;
+            for (std::size_t i = 0; i < std::min<std::size_t>(10, alle.size()); ++i) {
+                erwartet.push_back(std::get<2>(alle[i]));
+            }
+            ASSERT_EQ(index.Suchen(woerter, 10, CSatzIndex::Verfahren::Listen), erwartet) << q;
+            ASSERT_EQ(index.Suchen(woerter, 10, CSatzIndex::Verfahren::Zaehler), erwartet) << q;
+        }
+    }
 }

@@ -1,5 +1,6 @@
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -31,6 +32,7 @@ private slots:
     void tastaturTipptUndLoeschtUmlaute();
     void hochUndRunterBewegenDieAuswahl();
     void verlaufZeigtNurDieGrosseListe();
+    void verlaufHoltWeitereSeitenBeimBlaettern();
     void gesprochenerSatzKommtNachNeustartWieder();
 
 private:
@@ -176,24 +178,24 @@ void tst_CSagwerkView::hochUndRunterBewegenDieAuswahl() {
     QCOMPARE(Satz(), QString());
     Klick(Raster()->GetButton(4));
 
-    QListWidget* liste = m_view->GetSuggestionList();
-    QCOMPARE(liste->count(), 2);
-    QCOMPARE(liste->currentRow(), -1);
+    QListView* liste = m_view->GetSuggestionList();
+    QCOMPARE(liste->model()->rowCount(), 2);
+    QCOMPARE(liste->currentIndex().row(), -1);
     Klick(m_view->GetUpButton());  // nothing selected stays so
-    QCOMPARE(liste->currentRow(), -1);
+    QCOMPARE(liste->currentIndex().row(), -1);
     Klick(m_view->GetDownButton());
-    QCOMPARE(liste->currentRow(), 0);
+    QCOMPARE(liste->currentIndex().row(), 0);
     Klick(m_view->GetDownButton());
     Klick(m_view->GetDownButton());
-    QCOMPARE(liste->currentRow(), 1);
+    QCOMPARE(liste->currentIndex().row(), 1);
     Klick(m_view->GetUpButton());
     Klick(m_view->GetUpButton());
-    QCOMPARE(liste->currentRow(), -1);
+    QCOMPARE(liste->currentIndex().row(), -1);
 
     // A row clicked in the list is the document's selection; "Sprechen" then
     // speaks that suggestion.
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                      liste->visualItemRect(liste->item(1)).center());
+                      liste->visualRect(liste->model()->index(1, 0)).center());
     QCOMPARE(m_doc->GetSelection(), 1);
     Klick(m_view->GetSpeakButton());
     QCOMPARE(m_gesprochen.back(), m_doc->GetSuggestionsSpoken()[1]);
@@ -203,13 +205,13 @@ void tst_CSagwerkView::verlaufZeigtNurDieGrosseListe() {
     Klick(Raster()->GetButton(4));
     Klick(m_view->GetSpeakButton());
     Klick(m_view->GetFunctionButton(93));
-    QListWidget* liste = m_view->GetSuggestionList();
+    QListView* liste = m_view->GetSuggestionList();
     QCOMPARE(liste->geometry(), QRect(145, 95, 734, 623));
     QVERIFY(!Raster()->isVisible());
     QVERIFY(!m_view->GetKeyboardView()->isVisible());
     QVERIFY(!m_view->GetSentenceField()->isVisible());
-    QCOMPARE(liste->count(), 1);
-    QCOMPARE(liste->currentRow(), 0);
+    QCOMPARE(liste->model()->rowCount(), 1);
+    QCOMPARE(liste->currentIndex().row(), 0);
     QVERIFY(m_view->GetFunctionButton(93)->IsHeld());
 
     Klick(m_view->GetFunctionButton(93));
@@ -217,6 +219,33 @@ void tst_CSagwerkView::verlaufZeigtNurDieGrosseListe() {
     QVERIFY(Raster()->isVisible());
     QVERIFY(m_view->GetSentenceField()->isVisible());
     QVERIFY(!m_view->GetFunctionButton(93)->IsHeld());
+}
+
+void tst_CSagwerkView::verlaufHoltWeitereSeitenBeimBlaettern() {
+    std::vector<std::pair<std::string, std::string>> saetze;
+    for (int i = 0; i < 450; ++i) {
+        char s[32];
+        std::snprintf(s, sizeof s, "Satz %03d ", i);
+        saetze.emplace_back(s, std::string("gesprochen ") + s);
+    }
+    QVERIFY(m_doc->GetDatabase()->StoreSentences(saetze));
+    Klick(m_view->GetFunctionButton(93));
+    QListView* liste = m_view->GetSuggestionList();
+    const int seite = static_cast<int>(CSagwerkDoc::kHistorySeite);
+    QCOMPARE(liste->model()->rowCount(), seite);
+
+    // Scrolled to the end, the list asks for the next page.
+    liste->scrollToBottom();
+    liste->verticalScrollBar()->setValue(liste->verticalScrollBar()->maximum());
+    QTRY_VERIFY(liste->model()->rowCount() > seite);
+
+    // Moving the selection past what is loaded fetches the rest as well.
+    m_doc->SetSelection(liste->model()->rowCount() - 1);
+    while (m_doc->HasMoreHistory()) Klick(m_view->GetDownButton());
+    QCOMPARE(liste->model()->rowCount(), 450);
+    m_doc->SetSelection(449);
+    Klick(m_view->GetSpeakButton());
+    QCOMPARE(m_gesprochen.back(), std::string("gesprochen Satz 449 "));
 }
 
 void tst_CSagwerkView::gesprochenerSatzKommtNachNeustartWieder() {
@@ -229,8 +258,9 @@ void tst_CSagwerkView::gesprochenerSatzKommtNachNeustartWieder() {
 
     Oeffnen();  // a new run on the same file
     Klick(Raster()->GetButton(4));
-    QCOMPARE(m_view->GetSuggestionList()->count(), 1);
-    QCOMPARE(m_view->GetSuggestionList()->item(0)->text(), QStringLiteral("ich gehe Kino "));
+    QCOMPARE(m_view->GetSuggestionList()->model()->rowCount(), 1);
+    QCOMPARE(m_view->GetSuggestionList()->model()->index(0, 0).data().toString(),
+             QStringLiteral("ich gehe Kino "));
 }
 
 QTEST_MAIN(tst_CSagwerkView)
