@@ -764,19 +764,16 @@ void CDatenbank::IndexStarten() {
     } catch (const SQLite::Exception&) {
         // A file too damaged to say how many sentences it has: the statement
         // answers, and reports what is wrong when it is asked.
-        m_bIndexFehler = true;
         return;
     }
     if (bis <= m_optionen.sofortLadenBis) {
         m_pIndex = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
-        m_bIndexFehler = m_pIndex == nullptr;
         return;
     }
     m_bLaedt = true;
     m_lader = std::thread([this, bis] {
         auto index = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
         std::lock_guard<std::mutex> sperre(m_mutex);
-        m_bIndexFehler = index == nullptr;
         m_pGeladen = std::move(index);
         m_bLaedt = false;
     });

@@ -195,7 +195,6 @@ private:
     std::mutex m_mutex;
     std::unique_ptr<CSatzIndex> m_pGeladen;
     bool m_bLaedt = false;
-    bool m_bIndexFehler = false;
     std::vector<Offen> m_offen;
     std::atomic<bool> m_bAbbrechen{false};
 

@@ -41,6 +41,16 @@ long Zurueck(const std::vector<std::uint32_t>& v, long von, std::uint32_t ziel) 
     return tief;
 }
 
+// The best first, as Satznummern.
+std::vector<std::int64_t> Ergebnis(std::vector<Rang>& besten,
+                                   const std::vector<std::int64_t>& satznummer) {
+    std::sort(besten.begin(), besten.end(), [](const Rang& a, const Rang& b) { return b < a; });
+    std::vector<std::int64_t> ergebnis;
+    ergebnis.reserve(besten.size());
+    for (const auto& r : besten) ergebnis.push_back(satznummer[r.dokument]);
+    return ergebnis;
+}
+
 }  // namespace
 
 std::uint32_t CSatzIndex::WortId(const std::string& gefaltet) {
@@ -229,11 +239,7 @@ std::vector<std::int64_t> CSatzIndex::MitListen(std::vector<const Liste*>& liste
         neuBerechnen();
     }
 
-    std::sort(besten.begin(), besten.end(), [](const Rang& a, const Rang& b) { return b < a; });
-    std::vector<std::int64_t> ergebnis;
-    ergebnis.reserve(besten.size());
-    for (const auto& r : besten) ergebnis.push_back(m_satznummer[r.dokument]);
-    return ergebnis;
+    return Ergebnis(besten, m_satznummer);
 }
 
 std::vector<std::int64_t> CSatzIndex::MitZaehlern(const std::vector<const Liste*>& listen,
@@ -316,11 +322,7 @@ std::vector<std::int64_t> CSatzIndex::MitZaehlern(const std::vector<const Liste*
             }
         }
     }
-    std::sort(besten.begin(), besten.end(), [](const Rang& a, const Rang& b) { return b < a; });
-    std::vector<std::int64_t> ergebnis;
-    ergebnis.reserve(besten.size());
-    for (const auto& r : besten) ergebnis.push_back(m_satznummer[r.dokument]);
-    return ergebnis;
+    return Ergebnis(besten, m_satznummer);
 }
 
 std::size_t CSatzIndex::Speicherbedarf() const {
