@@ -10,10 +10,15 @@
 #include <set>
 
 #include "CSatzIndex.h"
+#include "DatenbankIntern.h"
 #include "IDialoge.h"
 #include "IUhr.h"
 #include "Konvertierung.h"
 #include "Utf8.h"
+
+using spalten::GetFieldDate;
+using spalten::GetFieldLong;
+using spalten::GetFieldText;
 
 namespace {
 
@@ -39,35 +44,6 @@ std::string Fehlertext(int code) {
         default:
             return "Die Datenbank meldet einen Fehler.";
     }
-}
-
-CWert Wert(const SQLite::Column& spalte) {
-    switch (spalte.getType()) {
-        case SQLITE_INTEGER:
-            return static_cast<long long>(spalte.getInt64());
-        case SQLITE_FLOAT:
-            return spalte.getDouble();
-        case SQLITE_TEXT:
-        case SQLITE_BLOB:
-            return spalte.getString();
-        default:
-            return std::monostate{};
-    }
-}
-
-std::string GetFieldText(SQLite::Statement& abfrage, const char* spalte) {
-    return VariantToText(Wert(abfrage.getColumn(spalte)));
-}
-
-long GetFieldLong(SQLite::Statement& abfrage, const char* spalte) {
-    // The files have always held 32-bit numbers; wider values wrap as before.
-    return static_cast<long>(static_cast<std::int32_t>(abfrage.getColumn(spalte).getInt64()));
-}
-
-CDatum GetFieldDate(SQLite::Statement& abfrage, const char* spalte) {
-    const SQLite::Column c = abfrage.getColumn(spalte);
-    if (c.isNull()) return {0.0, false};
-    return {c.getDouble(), true};
 }
 
 void LeseButton(SQLite::Statement& q, CWortButton& b) {
@@ -137,6 +113,32 @@ void LeseBenutzer(SQLite::Statement& q, CBenutzer& b) {
     b.SetSpeed(GetFieldLong(q, "Speed"));
     b.SetPitch(GetFieldLong(q, "Pitch"));
 }
+
+// One save of several statements: inside a transaction of the caller it is
+// undone alone when it fails, and outside one it is a transaction of its own.
+class CSicherungspunkt {
+public:
+    explicit CSicherungspunkt(SQLite::Database& db) : m_db(db) { m_db.exec("SAVEPOINT speichern"); }
+    ~CSicherungspunkt() {
+        if (m_bFertig) return;
+        try {
+            m_db.exec("ROLLBACK TO speichern");
+            m_db.exec("RELEASE speichern");
+        } catch (const SQLite::Exception&) {
+            // SQLite has rolled back the whole transaction already.
+        }
+    }
+    CSicherungspunkt(const CSicherungspunkt&) = delete;
+    CSicherungspunkt& operator=(const CSicherungspunkt&) = delete;
+    void Uebernehmen() {
+        m_db.exec("RELEASE speichern");
+        m_bFertig = true;
+    }
+
+private:
+    SQLite::Database& m_db;
+    bool m_bFertig = false;
+};
 
 // A user file the owner has made write-protected stays so, also for a
 // program running with the rights to override that.
@@ -260,18 +262,45 @@ bool CDatenbank::Schreibbar() {
 }
 
 void CDatenbank::Melden(const SQLite::Exception& fehler) {
+    if (m_bTransaktion) m_bTransaktionFehler = true;
     m_dialoge.ReportError("Fehler in der Benutzerdatei " + InAnfuehrung(m_strPfad) + ": " +
                           Fehlertext(fehler.getErrorCode()) + " (" + fehler.what() + ")");
 }
 
-template <class F>
-bool CDatenbank::Geschuetzt(F&& aktion) {
-    try {
-        return aktion();
-    } catch (const SQLite::Exception& e) {
-        Melden(e);
-        return false;
+// ---------------------------------------------------------------- transactions
+
+bool CDatenbank::BeginTransaction() {
+    if (m_bTransaktion || !Schreibbar()) return false;
+    return Geschuetzt([&] {
+        // Immediate: the write lock is taken now, so another program holding
+        // the file makes the begin wait or fail, never a save in the middle.
+        m_pDb->exec("BEGIN IMMEDIATE");
+        m_bTransaktion = true;
+        m_bTransaktionFehler = false;
+        return true;
+    });
+}
+
+bool CDatenbank::EndTransaction(bool uebernehmen) {
+    if (!m_bTransaktion) return false;
+    if (uebernehmen && !m_bTransaktionFehler &&
+        Geschuetzt([&] {
+            m_pDb->exec("COMMIT");
+            return true;
+        })) {
+        m_bTransaktion = false;
+        return true;
     }
+    m_bTransaktion = false;
+    // After some errors SQLite has rolled the transaction back itself.
+    if (sqlite3_get_autocommit(m_pDb->getHandle()) == 0) {
+        try {
+            m_pDb->exec("ROLLBACK");
+        } catch (const SQLite::Exception& e) {
+            Melden(e);
+        }
+    }
+    return false;
 }
 
 // ---------------------------------------------------------------- lists
@@ -452,7 +481,7 @@ bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZa
 bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
     if (!Schreibbar()) return false;
     return Geschuetzt([&] {
-        SQLite::Transaction t(*m_pDb);
+        CSicherungspunkt t(*m_pDb);
         long gespeicherteKategorie = 0;
         long alteKategorie = 0;
         if (index == 0) {
@@ -502,7 +531,7 @@ bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
         }
         u.bind(n++, static_cast<std::int64_t>(index));
         u.exec();
-        t.commit();
+        t.Uebernehmen();
         w.SetIndex(index);
         w.SetAlteKategorie(alteKategorie);
         return true;
@@ -594,318 +623,4 @@ bool CDatenbank::DeleteKategorie(long index) {
     if (!Schreibbar()) return false;
     return Geschuetzt(
         [&] { return Loeschen(*m_pDb, "delete from Kategorie where [Index] = ?", index); });
-}
-
-// ---------------------------------------------------------------- sentence memory
-
-std::string CDatenbank::NextWord(std::string& text) {
-    for (;;) {
-        const auto blank = text.find(' ');
-        std::string wort = text.substr(0, blank);
-        text = blank == std::string::npos ? std::string() : text.substr(blank + 1);
-        if (!wort.empty() || text.empty()) return wort;
-    }
-}
-
-std::vector<std::string> CDatenbank::Woerter(const std::string& text) {
-    std::vector<std::string> woerter;
-    std::set<std::string> gesehen;
-    std::string rest = text;
-    for (std::string w = NextWord(rest); !w.empty(); w = NextWord(rest)) {
-        std::string f = utf8::Falten(w);
-        if (gesehen.insert(f).second) woerter.push_back(std::move(f));
-    }
-    return woerter;
-}
-
-bool CDatenbank::Speichern(const std::string& satz, const std::string& psatz, Offen& aenderung) {
-    const std::string suche = utf8::Falten(satz);
-    aenderung.woerter = Woerter(satz);
-    SQLite::Statement wieder(*m_pDb,
-                             "update Satzspeicher set Anzahl = ifnull(Anzahl, 0) + 1 "
-                             "where SatzSuche = ? returning Satznummer, Anzahl");
-    wieder.bind(1, suche);
-    if (wieder.executeStep()) {
-        // Stored before: only the counter moves; the first spoken form and
-        // the words stay as they are.
-        aenderung.satznummer = wieder.getColumn(0).getInt64();
-        aenderung.anzahl = static_cast<std::uint32_t>(wieder.getColumn(1).getInt64());
-        while (wieder.executeStep()) {
-        }
-        return true;
-    }
-    SQLite::Statement satzEin(*m_pDb,
-                              "insert into Satzspeicher (Satz, PSatz, Anzahl, SatzSuche) "
-                              "values (?, ?, 1, ?)");
-    satzEin.bind(1, satz);
-    satzEin.bind(2, psatz);
-    satzEin.bind(3, suche);
-    satzEin.exec();
-    aenderung.satznummer = m_pDb->getLastInsertRowid();
-    aenderung.anzahl = 1;
-
-    SQLite::Statement wortEin(*m_pDb,
-                              "insert or ignore into Wortspeicher (Wort, WortSuche) values (?, ?)");
-    SQLite::Statement wortNr(*m_pDb, "select Wortnummer from Wortspeicher where WortSuche = ?");
-    SQLite::Statement link(*m_pDb,
-                           "insert or ignore into Verbindung (Wortnummer, Satznummer) "
-                           "values (?, ?)");
-    // The first spelling of a word is the one kept in Wortspeicher.
-    std::string rest = satz;
-    for (std::string wort = NextWord(rest); !wort.empty(); wort = NextWord(rest)) {
-        const std::string wortSuche = utf8::Falten(wort);
-        wortEin.bind(1, wort);
-        wortEin.bind(2, wortSuche);
-        wortEin.exec();
-        wortEin.reset();
-        wortNr.bind(1, wortSuche);
-        wortNr.executeStep();
-        const std::int64_t wortnummer = wortNr.getColumn(0).getInt64();
-        wortNr.reset();
-        link.bind(1, wortnummer);
-        link.bind(2, aenderung.satznummer);
-        link.exec();
-        link.reset();
-    }
-    return true;
-}
-
-bool CDatenbank::StoreSentence(const std::string& satz, const std::string& psatz) {
-    return StoreSentences({{satz, psatz}});
-}
-
-bool CDatenbank::StoreSentences(const std::vector<std::pair<std::string, std::string>>& saetze) {
-    if (!Schreibbar()) return false;
-    IndexUebernehmen();
-    std::vector<Offen> aenderungen(saetze.size());
-    const bool ok = Geschuetzt([&] {
-        SQLite::Transaction t(*m_pDb);
-        for (std::size_t i = 0; i < saetze.size(); ++i) {
-            Speichern(saetze[i].first, saetze[i].second, aenderungen[i]);
-        }
-        t.commit();
-        return true;
-    });
-    // The index learns only what the file holds for sure.
-    if (ok) {
-        for (const auto& a : aenderungen) IndexNachtragen(a);
-    }
-    return ok;
-}
-
-// ---------------------------------------------------------------- suggestion index
-
-namespace {
-
-constexpr std::int64_t kLadeSchritt = 20000;
-
-// Reads every sentence up to `bis` with its words into a fresh index, on a
-// connection of its own. Reads in steps, each a short read, so that the
-// program can store sentences in between. Null when cancelled or failed.
-std::unique_ptr<CSatzIndex> IndexLaden(const std::string& pfad, int wartezeitMs, std::int64_t bis,
-                                       const std::atomic<bool>& abbrechen) {
-    try {
-        SQLite::Database db(pfad, SQLite::OPEN_READONLY, wartezeitMs);
-        auto index = std::make_unique<CSatzIndex>();
-        std::vector<std::uint32_t> wortIds;  // Wortnummer -> word id of the index
-        {
-            SQLite::Statement q(db, "select Wortnummer, WortSuche from Wortspeicher");
-            while (q.executeStep()) {
-                const auto nr = static_cast<std::size_t>(q.getColumn(0).getInt64());
-                if (nr >= wortIds.size()) wortIds.resize(nr + 1, UINT32_MAX);
-                wortIds[nr] = index->WortId(q.getColumn(1).getString());
-            }
-        }
-        SQLite::Statement saetze(db,
-                                 "select Satznummer, Anzahl from Satzspeicher "
-                                 "where Satznummer between ? and ? order by Satznummer");
-        SQLite::Statement links(db,
-                                "select Satznummer, Wortnummer from Verbindung "
-                                "where Satznummer between ? and ? order by Satznummer");
-        std::vector<std::pair<std::int64_t, std::uint32_t>> schritt;  // Satznummer, dense
-        for (std::int64_t von = 1; von <= bis; von += kLadeSchritt) {
-            if (abbrechen) return nullptr;
-            const std::int64_t biszu = std::min(bis, von + kLadeSchritt - 1);
-            schritt.clear();
-            saetze.bind(1, von);
-            saetze.bind(2, biszu);
-            while (saetze.executeStep()) {
-                const std::int64_t nr = saetze.getColumn(0).getInt64();
-                const auto anzahl = static_cast<std::uint32_t>(saetze.getColumn(1).getInt64());
-                schritt.emplace_back(nr, index->NeuesDokument(nr, anzahl));
-            }
-            saetze.reset();
-            links.bind(1, von);
-            links.bind(2, biszu);
-            std::size_t pos = 0;
-            while (links.executeStep()) {
-                const std::int64_t nr = links.getColumn(0).getInt64();
-                const auto wort = static_cast<std::size_t>(links.getColumn(1).getInt64());
-                while (pos < schritt.size() && schritt[pos].first < nr) ++pos;
-                if (pos == schritt.size() || schritt[pos].first != nr) continue;
-                if (wort < wortIds.size() && wortIds[wort] != UINT32_MAX) {
-                    index->Verknuepfen(schritt[pos].second, wortIds[wort]);
-                }
-            }
-            links.reset();
-        }
-        return index;
-    } catch (const std::exception&) {
-        return nullptr;
-    }
-}
-
-}  // namespace
-
-void CDatenbank::IndexStarten() {
-    std::int64_t bis = 0;
-    try {
-        bis = m_pDb->execAndGet("select ifnull(max(Satznummer), 0) from Satzspeicher").getInt64();
-    } catch (const SQLite::Exception&) {
-        // A file too damaged to say how many sentences it has: the statement
-        // answers, and reports what is wrong when it is asked.
-        return;
-    }
-    if (bis <= m_optionen.sofortLadenBis) {
-        m_pIndex = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
-        return;
-    }
-    m_bLaedt = true;
-    m_lader = std::thread([this, bis] {
-        auto index = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
-        std::lock_guard<std::mutex> sperre(m_mutex);
-        m_pGeladen = std::move(index);
-        m_bLaedt = false;
-    });
-}
-
-void CDatenbank::IndexUebernehmen() {
-    std::lock_guard<std::mutex> sperre(m_mutex);
-    if (!m_pGeladen) return;
-    m_pIndex = std::move(m_pGeladen);
-    for (const auto& a : m_offen) IndexNachtragen(a);
-    m_offen.clear();
-}
-
-void CDatenbank::IndexNachtragen(const Offen& a) {
-    if (m_pIndex) {
-        if (a.anzahl == 1) {
-            m_pIndex->Hinzufuegen(a.satznummer, a.anzahl, a.woerter);
-        } else {
-            m_pIndex->AnzahlSetzen(a.satznummer, a.anzahl, a.woerter);
-        }
-        return;
-    }
-    // Still loading: the sentence waits until the index is taken over.
-    std::lock_guard<std::mutex> sperre(m_mutex);
-    if (m_bLaedt || m_pGeladen) m_offen.push_back(a);
-}
-
-bool CDatenbank::IsSentenceIndexReady() {
-    IndexUebernehmen();
-    return m_pIndex != nullptr;
-}
-
-void CDatenbank::WaitForSentenceIndex() {
-    if (m_lader.joinable()) m_lader.join();
-    IndexUebernehmen();
-}
-
-std::size_t CDatenbank::SentenceIndexBytes() {
-    IndexUebernehmen();
-    return m_pIndex ? m_pIndex->Speicherbedarf() : 0;
-}
-
-// ---------------------------------------------------------------- suggestions
-
-bool CDatenbank::SuggestSentences(std::vector<std::string>& saetze,
-                                  std::vector<std::string>& psaetze, const std::string& text) {
-    if (!Bereit()) return false;
-    if (text.empty()) return SuggestSentencesByStatement(saetze, psaetze, text);
-    IndexUebernehmen();
-    if (!m_pIndex) {
-        bool laedt = false;
-        {
-            std::lock_guard<std::mutex> sperre(m_mutex);
-            laedt = m_bLaedt;
-        }
-        if (laedt) return true;
-        return SuggestSentencesByStatement(saetze, psaetze, text);
-    }
-    const std::vector<std::int64_t> nummern = m_pIndex->Suchen(Woerter(text));
-    return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb, "select Satz, PSatz from Satzspeicher where Satznummer = ?");
-        for (const std::int64_t nr : nummern) {
-            q.bind(1, nr);
-            if (q.executeStep()) {
-                saetze.push_back(GetFieldText(q, "Satz"));
-                psaetze.push_back(GetFieldText(q, "PSatz"));
-            }
-            q.reset();
-        }
-        return true;
-    });
-}
-
-bool CDatenbank::SuggestSentencesByStatement(std::vector<std::string>& saetze,
-                                             std::vector<std::string>& psaetze,
-                                             const std::string& text) {
-    if (!Bereit()) return false;
-    return Geschuetzt([&] {
-        std::string sql;
-        std::vector<std::string> woerter;
-        if (text.empty()) {
-            sql = "select Satz, PSatz from Satzspeicher order by SatzSuche, PSatz";
-        } else {
-            woerter = Woerter(text);
-            if (woerter.empty()) return true;
-            std::string platzhalter = "?";
-            for (std::size_t i = 1; i < woerter.size(); ++i) platzhalter += ", ?";
-            // Among equal counts the sentence spoken more often comes first,
-            // then the one stored later, so the cut at ten is always the same.
-            sql =
-                "select s.Satz, s.PSatz from Verbindung v "
-                "join Satzspeicher s on s.Satznummer = v.Satznummer "
-                "where v.Wortnummer in (select Wortnummer from Wortspeicher where WortSuche in (" +
-                platzhalter +
-                ")) group by s.Satznummer "
-                "order by count(*) desc, s.Anzahl desc, s.Satznummer desc limit 10";
-        }
-        SQLite::Statement q(*m_pDb, sql);
-        for (std::size_t i = 0; i < woerter.size(); ++i) {
-            q.bind(static_cast<int>(i + 1), woerter[i]);
-        }
-        while (q.executeStep()) {
-            saetze.push_back(GetFieldText(q, "Satz"));
-            psaetze.push_back(GetFieldText(q, "PSatz"));
-        }
-        return true;
-    });
-}
-
-bool CDatenbank::ListSentences(const std::string& nach, std::size_t anzahl,
-                               std::vector<Satz>& saetze) {
-    if (!Bereit()) return false;
-    return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb,
-                            "select Satz, PSatz, SatzSuche from Satzspeicher where SatzSuche > ? "
-                            "order by SatzSuche limit ?");
-        q.bind(1, nach);
-        q.bind(2, static_cast<std::int64_t>(anzahl));
-        while (q.executeStep()) {
-            saetze.push_back(
-                {GetFieldText(q, "Satz"), GetFieldText(q, "PSatz"), GetFieldText(q, "SatzSuche")});
-        }
-        return true;
-    });
-}
-
-long long CDatenbank::CountSentences() {
-    if (!Bereit()) return 0;
-    long long n = 0;
-    Geschuetzt([&] {
-        n = m_pDb->execAndGet("select count(*) from Satzspeicher").getInt64();
-        return true;
-    });
-    return n;
 }

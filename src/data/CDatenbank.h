@@ -68,6 +68,21 @@ public:
     bool IsReadOnly() const { return m_bReadOnly; }
     const std::string& GetPath() const { return m_strPfad; }
 
+    // Groups the saves and deletes that follow into one transaction, so that
+    // they reach the file all together or not at all. False when the file
+    // is not writable or another program holds it (reported); there is then
+    // no transaction. Transactions do not nest, and the sentence memory is
+    // not written inside one.
+    bool BeginTransaction();
+    // Commits when `uebernehmen` is set and no operation since the begin met
+    // a database error; otherwise, or when the commit fails, everything since
+    // the begin is undone. True exactly when it was committed. A save that
+    // found no row (false without an error) does not stop the commit.
+    bool EndTransaction(bool uebernehmen);
+    bool InTransaction() const { return m_bTransaktion; }
+    // False once an operation inside the open transaction met an error.
+    bool TransactionOk() const { return !m_bTransaktionFehler; }
+
     // The user row. LoadBenutzer also stamps LetzteNutzung with the clock.
     bool LoadBenutzer(CBenutzer& benutzer);
     bool SaveBenutzer(const CBenutzer& benutzer);
@@ -186,6 +201,8 @@ private:
     Optionen m_optionen;
     std::unique_ptr<SQLite::Database> m_pDb;
     bool m_bReadOnly = false;
+    bool m_bTransaktion = false;
+    bool m_bTransaktionFehler = false;
 
     // Suggestion index: used by this object's thread only. The loader
     // thread hands its result over through m_pGeladen; sentences stored

@@ -148,6 +148,7 @@ public:
     CDatenbank* GetDatabase() { return m_pDatabase.get(); }
     CSprachausgabe& GetSpeech() { return *m_pSpeech; }
     IDialoge& GetDialoge() { return m_dialoge; }
+    const IUhr& GetUhr() const { return m_uhr; }
 
 private:
     void RefreshSuggestions();

@@ -20,7 +20,10 @@ public:
     void ReportError(const std::string& text) override { fehler.push_back(text); }
     Antwort ShowMessage(const std::string& text, const std::string& caption, Symbol symbol,
                         Knoepfe knoepfe) override;
-    void BeginWait() override { ++wartend; }
+    void BeginWait() override {
+        ++wartend;
+        ++warteAufrufe;
+    }
     void EndWait() override { --wartend; }
 
     // Scripts the answer to the next message box.
@@ -34,5 +37,6 @@ public:
     std::vector<std::string> fehler;
     std::vector<Meldung> meldungen;
     std::deque<Antwort> antworten;
-    int wartend = 0;
+    int wartend = 0;       // wait cursors shown now
+    int warteAufrufe = 0;  // wait cursors shown so far
 };

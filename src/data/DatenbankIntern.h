@@ -1,0 +1,57 @@
+#pragma once
+
+// Shared by the data store's sources: reading column values the way every
+// list reads them, and the guard that turns SQLite's exceptions into reports.
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+
+#include "CDatenbank.h"
+#include "CWortelement.h"
+#include "Konvertierung.h"
+
+namespace spalten {
+
+inline CWert Wert(const SQLite::Column& spalte) {
+    switch (spalte.getType()) {
+        case SQLITE_INTEGER:
+            return static_cast<long long>(spalte.getInt64());
+        case SQLITE_FLOAT:
+            return spalte.getDouble();
+        case SQLITE_TEXT:
+        case SQLITE_BLOB:
+            return spalte.getString();
+        default:
+            return std::monostate{};
+    }
+}
+
+inline std::string GetFieldText(SQLite::Statement& abfrage, const char* spalte) {
+    return VariantToText(Wert(abfrage.getColumn(spalte)));
+}
+
+inline long GetFieldLong(SQLite::Statement& abfrage, const char* spalte) {
+    // The files have always held 32-bit numbers; wider values wrap as before.
+    return static_cast<long>(static_cast<std::int32_t>(abfrage.getColumn(spalte).getInt64()));
+}
+
+inline CDatum GetFieldDate(SQLite::Statement& abfrage, const char* spalte) {
+    const SQLite::Column c = abfrage.getColumn(spalte);
+    if (c.isNull()) return {0.0, false};
+    return {c.getDouble(), true};
+}
+
+}  // namespace spalten
+
+template <class F>
+bool CDatenbank::Geschuetzt(F&& aktion) {
+    try {
+        return aktion();
+    } catch (const SQLite::Exception& e) {
+        Melden(e);
+        return false;
+    }
+}
