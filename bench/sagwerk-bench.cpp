@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchHilfen.h"
 #include "BenutzerAnlegen.h"
 #include "CDatenbank.h"
 #include "CSystemUhr.h"
@@ -29,20 +30,9 @@
 
 namespace {
 
-using Uhr = std::chrono::steady_clock;
-
-double Ms(Uhr::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-class Dialoge : public IDialoge {
-public:
-    void ReportError(const std::string& text) override { std::cerr << "Fehler: " << text << '\n'; }
-    Antwort ShowMessage(const std::string& text, const std::string&, Symbol, Knoepfe) override {
-        std::cerr << text << '\n';
-        return Antwort::Ok;
-    }
-    void BeginWait() override {}
-    void EndWait() override {}
-};
+using bench::Dialoge;
+using bench::Ms;
+using bench::Uhr;
 
 // ------------------------------------------------------------ sentences
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 
 #include "CSatzIndex.h"
@@ -113,32 +114,6 @@ void LeseBenutzer(SQLite::Statement& q, CBenutzer& b) {
     b.SetSpeed(GetFieldLong(q, "Speed"));
     b.SetPitch(GetFieldLong(q, "Pitch"));
 }
-
-// One save of several statements: inside a transaction of the caller it is
-// undone alone when it fails, and outside one it is a transaction of its own.
-class CSicherungspunkt {
-public:
-    explicit CSicherungspunkt(SQLite::Database& db) : m_db(db) { m_db.exec("SAVEPOINT speichern"); }
-    ~CSicherungspunkt() {
-        if (m_bFertig) return;
-        try {
-            m_db.exec("ROLLBACK TO speichern");
-            m_db.exec("RELEASE speichern");
-        } catch (const SQLite::Exception&) {
-            // SQLite has rolled back the whole transaction already.
-        }
-    }
-    CSicherungspunkt(const CSicherungspunkt&) = delete;
-    CSicherungspunkt& operator=(const CSicherungspunkt&) = delete;
-    void Uebernehmen() {
-        m_db.exec("RELEASE speichern");
-        m_bFertig = true;
-    }
-
-private:
-    SQLite::Database& m_db;
-    bool m_bFertig = false;
-};
 
 // A user file the owner has made write-protected stays so, also for a
 // program running with the rights to override that.
@@ -267,6 +242,12 @@ void CDatenbank::Melden(const SQLite::Exception& fehler) {
                           Fehlertext(fehler.getErrorCode()) + " (" + fehler.what() + ")");
 }
 
+SQLite::Statement& CDatenbank::Anweisung(const std::string& sql) {
+    auto& q = m_anweisungen[sql];
+    if (!q) q = std::make_unique<SQLite::Statement>(*m_pDb, sql);
+    return *q;
+}
+
 // ---------------------------------------------------------------- transactions
 
 bool CDatenbank::BeginTransaction() {
@@ -283,8 +264,7 @@ bool CDatenbank::BeginTransaction() {
 
 bool CDatenbank::EndTransaction(bool uebernehmen) {
     if (!m_bTransaktion) return false;
-    if (uebernehmen && !m_bTransaktionFehler &&
-        Geschuetzt([&] {
+    if (uebernehmen && !m_bTransaktionFehler && Geschuetzt([&] {
             m_pDb->exec("COMMIT");
             return true;
         })) {
@@ -309,7 +289,8 @@ bool CDatenbank::LadeListe(std::vector<long>& liste, const char* sql, long param
                            bool mitParameter) {
     if (!Bereit()) return false;
     return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb, sql);
+        SQLite::Statement& q = Anweisung(sql);
+        const CZuruecksetzen zurueck(q);
         if (mitParameter) q.bind(1, static_cast<std::int64_t>(parameter));
         // The list is emptied only once the statement is accepted; a failure
         // while stepping keeps what was read so far.
@@ -326,7 +307,8 @@ bool CDatenbank::Schritt(const std::vector<long>& liste, long& cursor, bool spri
     if (cursor < 0 || cursor >= static_cast<long>(liste.size())) return false;
     if (!Bereit()) return false;
     return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb, sql);
+        SQLite::Statement& q = Anweisung(sql);
+        const CZuruecksetzen zurueck(q);
         q.bind(1, static_cast<std::int64_t>(liste[static_cast<std::size_t>(cursor)]));
         // A row deleted since the list was loaded is simply not read.
         if (!q.executeStep()) return false;
@@ -460,17 +442,19 @@ bool CDatenbank::SaveBenutzer(const CBenutzer& b) {
 bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZaehlung) {
     if (!Bereit()) return false;
     return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb, kEinElement);
-        q.bind(1, static_cast<std::int64_t>(index));
-        if (!q.executeStep()) return false;
-        LeseElement(q, element);
-        q.reset();
+        {
+            SQLite::Statement& q = Anweisung(kEinElement);
+            const CZuruecksetzen zurueck(q);
+            q.bind(1, static_cast<std::int64_t>(index));
+            if (!q.executeStep()) return false;
+            LeseElement(q, element);
+        }
         // The use count is a side matter: on a write-protected file the
         // element is still taken.
         if (!keineZaehlung && !m_bReadOnly) {
-            SQLite::Statement z(*m_pDb,
-                                "update Wortelement set Anzahl = ifnull(Anzahl, 0) + 1 "
-                                "where [Index] = ?");
+            SQLite::Statement& z = Anweisung(
+                "update Wortelement set Anzahl = ifnull(Anzahl, 0) + 1 where [Index] = ?");
+            const CZuruecksetzen zurueck(z);
             z.bind(1, static_cast<std::int64_t>(index));
             z.exec();
         }
@@ -481,17 +465,22 @@ bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZa
 bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
     if (!Schreibbar()) return false;
     return Geschuetzt([&] {
-        CSicherungspunkt t(*m_pDb);
+        // Inside the caller's transaction an error undoes all of it anyway.
+        std::optional<SQLite::Transaction> eigene;
+        if (!m_bTransaktion) eigene.emplace(*m_pDb);
         long gespeicherteKategorie = 0;
         long alteKategorie = 0;
         if (index == 0) {
             w.SetDatum({m_uhr.Jetzt(), true});
-            m_pDb->exec("insert into Wortelement (Kategorie, alteKategorie) values (0, 0)");
+            SQLite::Statement& neu =
+                Anweisung("insert into Wortelement (Kategorie, alteKategorie) values (0, 0)");
+            const CZuruecksetzen zurueck(neu);
+            neu.exec();
             index = static_cast<long>(m_pDb->getLastInsertRowid());
         } else {
-            SQLite::Statement q(*m_pDb,
-                                "select Kategorie, alteKategorie from Wortelement "
-                                "where [Index] = ?");
+            SQLite::Statement& q =
+                Anweisung("select Kategorie, alteKategorie from Wortelement where [Index] = ?");
+            const CZuruecksetzen zurueck(q);
             q.bind(1, static_cast<std::int64_t>(index));
             if (!q.executeStep()) return false;
             gespeicherteKategorie = GetFieldLong(q, "Kategorie");
@@ -512,7 +501,8 @@ bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
             }
         }
         sql += " where [Index] = ?";
-        SQLite::Statement u(*m_pDb, sql);
+        SQLite::Statement& u = Anweisung(sql);
+        const CZuruecksetzen zurueck(u);
         int n = 1;
         u.bind(n++, static_cast<std::int64_t>(w.GetPosition()));
         u.bind(n++, static_cast<std::int64_t>(w.GetAltePosition()));
@@ -531,7 +521,7 @@ bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
         }
         u.bind(n++, static_cast<std::int64_t>(index));
         u.exec();
-        t.Uebernehmen();
+        if (eigene) eigene->commit();
         w.SetIndex(index);
         w.SetAlteKategorie(alteKategorie);
         return true;

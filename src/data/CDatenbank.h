@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "CBenutzer.h"
@@ -187,6 +188,9 @@ private:
     bool Bereit();
     bool Schreibbar();
     void Melden(const SQLite::Exception& fehler);
+    // The connection's prepared statement for the text, prepared on first
+    // use. Callers reset it when done (CZuruecksetzen), so no read stays open.
+    SQLite::Statement& Anweisung(const std::string& sql);
     template <class F>
     bool Geschuetzt(F&& aktion);
 
@@ -200,6 +204,8 @@ private:
     const IUhr& m_uhr;
     Optionen m_optionen;
     std::unique_ptr<SQLite::Database> m_pDb;
+    // Declared after the connection: the statements go first.
+    std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> m_anweisungen;
     bool m_bReadOnly = false;
     bool m_bTransaktion = false;
     bool m_bTransaktionFehler = false;

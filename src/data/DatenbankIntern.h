@@ -46,6 +46,19 @@ inline CDatum GetFieldDate(SQLite::Statement& abfrage, const char* spalte) {
 
 }  // namespace spalten
 
+// Leaves a kept statement ready for its next use when the scope ends, also
+// after an error: reset, so that no read of it stays open.
+class CZuruecksetzen {
+public:
+    explicit CZuruecksetzen(SQLite::Statement& anweisung) : m_anweisung(anweisung) {}
+    ~CZuruecksetzen() { m_anweisung.tryReset(); }
+    CZuruecksetzen(const CZuruecksetzen&) = delete;
+    CZuruecksetzen& operator=(const CZuruecksetzen&) = delete;
+
+private:
+    SQLite::Statement& m_anweisung;
+};
+
 template <class F>
 bool CDatenbank::Geschuetzt(F&& aktion) {
     try {

@@ -48,8 +48,8 @@ void Umnummerieren(Liste<Record>& liste) {
 // current record or it is already at that end.
 template <class Record>
 bool Verschieben(Liste<Record>& liste, const Record* aktuell, bool hoch) {
-    const auto it = std::find_if(liste.begin(), liste.end(),
-                                 [&](const auto& r) { return r.get() == aktuell; });
+    const auto it =
+        std::find_if(liste.begin(), liste.end(), [&](const auto& r) { return r.get() == aktuell; });
     if (aktuell == nullptr || it == liste.end()) return false;
     if (hoch) {
         if (it == liste.begin()) return false;
@@ -178,7 +178,9 @@ void CEditorDaten::ClearWortelemente() {
 
 CWortelement* CEditorDaten::GetFirstWortelement() { return Erster(m_wortelemente, m_nWortCursor); }
 
-CWortelement* CEditorDaten::GetNextWortelement() { return Naechster(m_wortelemente, m_nWortCursor); }
+CWortelement* CEditorDaten::GetNextWortelement() {
+    return Naechster(m_wortelemente, m_nWortCursor);
+}
 
 CWortelement* CEditorDaten::FindWortelement(long index) {
     for (auto& e : m_wortelemente) {

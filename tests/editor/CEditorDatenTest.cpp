@@ -74,8 +74,14 @@ TEST_F(EditorTest, NewElementsAreInsertedOnceAndKeepTheirRowAfterTheCommit) {
     m_daten->FindWortelement(m_indexe[2])->SetAnzeigetext("Fußball");
     m_daten->FindWortelement(m_indexe[2])->SetChanged(true);
     const long long vorher = Zahl("select count(*) from Wortelement");
+    Roh().exec(
+        "create table geschrieben (i); create trigger protokoll after update on Wortelement "
+        "begin insert into geschrieben values (new.[Index]); end");
     ASSERT_TRUE(m_daten->CommitWortelemente());
     EXPECT_EQ(Zahl("select count(*) from Wortelement"), vorher + 2);
+    // Exactly the flagged rows: the edited one and the two new ones.
+    EXPECT_EQ(Zahl("select count(distinct i) from geschrieben"), 3);
+    EXPECT_EQ(Zahl("select count(*) from geschrieben where i = " + std::to_string(m_indexe[2])), 1);
     EXPECT_EQ(ImFile(1), (Namen{"Kino", "Haus", "Fußball", "gehen", "Essen", "neu", "neu"}));
     EXPECT_EQ(Flags(), std::vector<bool>(7, false));
 
@@ -130,9 +136,8 @@ TEST_F(EditorTest, AThousandFlaggedElementsCommitInOneQuickTransaction) {
     }
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(m_daten->CommitWortelemente());
-    const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                              start)
-                        .count();
+    const auto ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(ImFile(m_daten->GetKategorie().GetIndex()).size(), 1000u);
     EXPECT_LT(ms, 1000.0);
 }

@@ -47,21 +47,24 @@ protected:
 
     std::vector<std::string> Liste() {
         std::vector<std::string> texte;
-        for (CWortelement* e = m_daten->GetFirstWortelement(); e; e = m_daten->GetNextWortelement()) {
+        for (CWortelement* e = m_daten->GetFirstWortelement(); e;
+             e = m_daten->GetNextWortelement()) {
             texte.push_back(e->GetAnzeigetext());
         }
         return texte;
     }
     std::vector<long> Positionen() {
         std::vector<long> pos;
-        for (CWortelement* e = m_daten->GetFirstWortelement(); e; e = m_daten->GetNextWortelement()) {
+        for (CWortelement* e = m_daten->GetFirstWortelement(); e;
+             e = m_daten->GetNextWortelement()) {
             pos.push_back(e->GetPosition());
         }
         return pos;
     }
     std::vector<bool> Flags() {
         std::vector<bool> f;
-        for (CWortelement* e = m_daten->GetFirstWortelement(); e; e = m_daten->GetNextWortelement()) {
+        for (CWortelement* e = m_daten->GetFirstWortelement(); e;
+             e = m_daten->GetNextWortelement()) {
             f.push_back(e->GetChanged());
         }
         return f;
@@ -69,7 +72,8 @@ protected:
     // The captions of a category as the file orders them.
     std::vector<std::string> ImFile(long kategorie) {
         auto db = Roh();
-        SQLite::Statement q(db, "select Anzeigetext from Wortelement where Kategorie = ? order by Pos");
+        SQLite::Statement q(db,
+                            "select Anzeigetext from Wortelement where Kategorie = ? order by Pos");
         q.bind(1, static_cast<std::int64_t>(kategorie));
         std::vector<std::string> texte;
         while (q.executeStep()) texte.push_back(q.getColumn(0).getString());
