@@ -1,6 +1,10 @@
 #include "CEditorDaten.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
 #include <utility>
 
 #include "CDatenbank.h"
@@ -105,6 +109,14 @@ void ZaehlerZuruecksetzen(const Liste<Record>& liste, long& zaehler) {
 }
 
 long SpeicherIndex(long index) { return index >= 0 ? index : 0; }
+
+bool GleicherInhalt(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    if (std::filesystem::file_size(a, ec) != std::filesystem::file_size(b, ec) || ec) return false;
+    std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+    return std::equal(std::istreambuf_iterator<char>(x), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(y), std::istreambuf_iterator<char>());
+}
 
 }  // namespace
 
@@ -558,6 +570,35 @@ std::string CEditorDaten::MakeRelativePath(const std::string& pfad) const {
 
 std::string CEditorDaten::ResolvePath(const std::string& pfad) const {
     return m_doc.ResolvePath(pfad);
+}
+
+std::string CEditorDaten::BildUebernehmen(const std::string& pfad) {
+    namespace fs = std::filesystem;
+    if (pfad.empty()) return {};
+    const std::string relativ = MakeRelativePath(pfad);
+    if (relativ != pfad || m_doc.GetBaseDir().empty()) return relativ;
+
+    const fs::path quelle(pfad);
+    const fs::path ordner = fs::path(m_doc.GetBaseDir()) / "bilder";
+    const std::string stamm = quelle.stem().string();
+    const std::string endung = quelle.extension().string();
+    std::error_code ec;
+    fs::create_directories(ordner, ec);
+    for (int nummer = 1; !ec && nummer < 10000; ++nummer) {
+        const std::string name =
+            nummer == 1 ? stamm + endung : stamm + "-" + std::to_string(nummer) + endung;
+        const fs::path ziel = ordner / name;
+        if (fs::exists(ziel, ec)) {
+            if (GleicherInhalt(quelle, ziel)) return "bilder\\" + name;
+            continue;
+        }
+        if (fs::copy_file(quelle, ziel, fs::copy_options::none, ec)) return "bilder\\" + name;
+    }
+    m_doc.GetDialoge().ShowMessage("Das Bild \u201E" + pfad +
+                                       "\u201C kann nicht in den Ordner des Benutzers kopiert "
+                                       "werden. Bitte wählen Sie ein anderes Bild.",
+                                   "Information", IDialoge::Symbol::Information);
+    return {};
 }
 
 void CEditorDaten::Speak(const std::string& text) {

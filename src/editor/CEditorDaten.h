@@ -149,6 +149,14 @@ public:
     // is given in the stored form (backslashes); any other path is kept.
     std::string MakeRelativePath(const std::string& pfad) const;
     std::string ResolvePath(const std::string& pfad) const;
+    // A picture file the carer chose, as the user file stores it. A file
+    // below the base directory keeps its place (MakeRelativePath); any other
+    // is first copied into the folder "bilder" there, so that the user's
+    // folder stays complete when it is copied or restored. The copy never
+    // overwrites another picture: an identical file of that name is used as
+    // it is, a different one makes the name "name-2.ext", "name-3.ext", ...
+    // Empty, with a German message, when the file cannot be copied.
+    std::string BildUebernehmen(const std::string& pfad);
     // Speaks the text as it is; the empty text says nothing.
     void Speak(const std::string& text);
     void SetVoice(int speed, int pitch);

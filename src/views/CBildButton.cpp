@@ -62,7 +62,9 @@ void CBildButton::SetPicture(const std::string& pfad) {
         m_bild = bild.pixmap;
         m_natuerlich = bild.natuerlich;
         m_bIcon = true;
-    } else if (klein.contains(QLatin1String(".bmp"))) {
+    } else if (klein.contains(QLatin1String(".bmp")) || klein.endsWith(QLatin1String(".png")) ||
+               klein.endsWith(QLatin1String(".jpg")) || klein.endsWith(QLatin1String(".jpeg")) ||
+               klein.endsWith(QLatin1String(".svg"))) {
         const CBildCache::CBild bild = CBildCache::Instanz().Bitmap(voll);
         m_bild = bild.pixmap;
         m_natuerlich = bild.natuerlich;

@@ -7,8 +7,8 @@
 #include <string>
 
 // The one picture button of the program: a frame, an optional fill colour, a
-// caption along the bottom edge and above it a picture from an .ico or .bmp
-// file, only ever shrunk to fit.
+// caption along the bottom edge and above it a picture from an .ico, .bmp,
+// .png, .jpg or .svg file, only ever shrunk to fit.
 //
 // The button handles no click itself; owners connect to clicked(). A fast
 // double click gives two clicks (Qt turns the second press into a press).
@@ -34,8 +34,9 @@ public:
     std::uint32_t GetFillColor() const { return m_nFarbe; }
 
     // A full path. Its lower-cased form decides: ".ico" anywhere loads an
-    // icon, else ".bmp" a bitmap, else the picture is removed (also for the
-    // empty path). Repaints.
+    // icon, else ".bmp" anywhere or an ending ".png", ".jpg", ".jpeg" or
+    // ".svg" a picture drawn like a bitmap, else the picture is removed
+    // (also for the empty path). Repaints.
     void SetPicture(const std::string& pfad);
     bool HasPicture() const { return !m_bild.isNull(); }
     bool IsIcon() const { return m_bIcon; }

@@ -30,6 +30,12 @@ CBildCache::CBild CBildCache::Holen(const QString& pfad, bool icon) {
     CEintrag eintrag;
     eintrag.geaendert = geaendert;
     QImageReader leser(pfad);
+    // A drawing has no size of its own worth keeping: it is drawn at 256
+    // pixels, so the button only ever shrinks it.
+    if (leser.format() == "svg") {
+        const QSize gross = leser.size().scaled(256, 256, Qt::KeepAspectRatio);
+        if (!gross.isEmpty()) leser.setScaledSize(gross);
+    }
     // The first image of the file is the one whose size bytes are read.
     const QImage bild = leser.read();
     ++m_nDekodiert;

@@ -3,6 +3,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "EditorFixture.h"
 
@@ -311,4 +313,34 @@ TEST_F(EditorTest, UserPasswordPathsAndSpeech) {
     EXPECT_EQ(m_log[0].speed, 150);
     EXPECT_EQ(m_log[0].pitch, 80);
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher"), 0);
+}
+
+TEST_F(EditorTest, PicturesFromElsewhereAreCopiedIntoTheUsersFolder) {
+    // The user's folder is the working directory the document starts in.
+    const auto vorher = std::filesystem::current_path();
+    std::filesystem::current_path(m_dir.Pfad());
+    NeuesDokument();
+    NeuesModell();
+    std::filesystem::current_path(vorher);
+    const std::string basis = m_doc->GetBaseDir();
+    ASSERT_EQ(basis, m_dir.Pfad().string() + "/");
+    CTempVerzeichnis woanders;
+    const auto schreiben = [](const std::string& pfad, const std::string& inhalt) {
+        std::ofstream(pfad, std::ios::binary) << inhalt;
+    };
+    schreiben(woanders.Datei("hund.png"), "wau");
+    EXPECT_EQ(m_daten->BildUebernehmen(woanders.Datei("hund.png")), "bilder\\hund.png");
+    EXPECT_TRUE(std::filesystem::exists(basis + "bilder/hund.png"));
+    // The same file again is the same picture; another one of that name is
+    // copied beside it, never over it.
+    EXPECT_EQ(m_daten->BildUebernehmen(woanders.Datei("hund.png")), "bilder\\hund.png");
+    CTempVerzeichnis dritter;
+    schreiben(dritter.Datei("hund.png"), "wuff");
+    EXPECT_EQ(m_daten->BildUebernehmen(dritter.Datei("hund.png")), "bilder\\hund-2.png");
+    std::ifstream alt(basis + "bilder/hund.png");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alt), {}), "wau");
+
+    EXPECT_EQ(m_daten->BildUebernehmen(basis + "bilder/hund-2.png"), "bilder\\hund-2.png");
+    EXPECT_EQ(m_daten->BildUebernehmen(woanders.Datei("fehlt.png")), "");
+    EXPECT_EQ(m_dialoge.meldungen.size(), 1u);
 }

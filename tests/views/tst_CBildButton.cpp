@@ -1,6 +1,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <fstream>
 
 #include "CBildButton.h"
 #include "CBildCache.h"
@@ -90,6 +91,18 @@ void tst_CBildButton::bilderNachEndungUndGroesse() {
     QVERIFY(knopf.HasPicture());
     QVERIFY(!knopf.IsIcon());
     QCOMPARE(knopf.GetPictureRect().size(), QSize(80, 80));
+
+    // PNG, JPEG and SVG files are drawn as bitmaps; a drawing at 256 pixels.
+    knopf.SetPicture(Bild(dir, "foto.JPG", QSize(60, 40), "JPG"));
+    QCOMPARE(knopf.GetPictureSize(), QSize(60, 40));
+    knopf.SetPicture(Bild(dir, "bild.png", QSize(30, 30), "PNG"));
+    QCOMPARE(knopf.GetPictureSize(), QSize(30, 30));
+    const std::string svg = dir.Datei("kreis.svg");
+    std::ofstream(svg) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="72" height="36">)"
+                       << R"(<rect width="72" height="36" fill="red"/></svg>)";
+    knopf.SetPicture(svg);
+    QVERIFY(knopf.HasPicture() && !knopf.IsIcon());
+    QCOMPARE(knopf.GetPictureSize(), QSize(256, 128));
 
     // Another extension, the empty path and a missing file leave no picture.
     knopf.SetPicture(dir.Datei("bild.gif"));
