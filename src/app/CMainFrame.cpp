@@ -1,9 +1,13 @@
 #include "CMainFrame.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QStackedWidget>
 
 #include "CAboutDlg.h"
+#include "CDatenbank.h"
+#include "CEditorDaten.h"
+#include "CEditorView.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
 
@@ -21,7 +25,10 @@ CMainFrame::CMainFrame(CSagwerkDoc& doc, const QRect& desktop, QWidget* parent)
     m_doc.AddObserver(this);
 }
 
-CMainFrame::~CMainFrame() { m_doc.RemoveObserver(this); }
+CMainFrame::~CMainFrame() {
+    m_doc.RemoveObserver(this);
+    EditorEntfernen();
+}
 
 void CMainFrame::MenueBauen() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
@@ -43,6 +50,7 @@ void CMainFrame::MenueBauen() {
     m_pEditor = ansicht->addAction(QStringLiteral("Editor"));
     m_pEditor->setCheckable(true);
     m_pEditor->setEnabled(false);
+    connect(m_pEditor, &QAction::triggered, this, &CMainFrame::OnEditor);
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&?"));
     hilfe->addAction(QStringLiteral("Inf&o über Sagwerk..."), this, &CMainFrame::OnAppAbout);
@@ -54,6 +62,8 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::OnUpdate() {
+    const CDatenbank* db = m_doc.GetDatabase();
+    m_pEditor->setEnabled(m_doc.GetUser() != nullptr && db != nullptr && db->IsOpen());
     const std::string& titel = m_doc.GetTitle();
     QString t = QString::fromStdString(titel).trimmed();
     setWindowTitle(t.isEmpty() ? QStringLiteral("Sagwerk") : QStringLiteral("Sagwerk - ") + t);
@@ -64,4 +74,44 @@ void CMainFrame::Zeigen(const QRect& bereich) {
     // small window: the geometry is given as well.
     setGeometry(bereich);
     showMaximized();
+}
+
+void CMainFrame::OnEditor() {
+    if (!m_bEditor) {
+        m_pEditorModel = std::make_unique<CEditorDaten>(m_doc);
+        m_pEditorView =
+            new CEditorView(*m_pEditorModel, m_doc.GetDialoge(), *m_pEditorDialoge, m_pStapel);
+        m_pStapel->addWidget(m_pEditorView);
+        m_pEditorModel->SetEditorView(m_pEditorView);
+        m_bEditor = true;
+        if (m_pEditorView->AskPassword()) {
+            m_pEditorView->Starten();
+            m_pStapel->setCurrentWidget(m_pEditorView);
+        } else {
+            OnEditor();  // nothing of the editor is left behind
+        }
+    } else if (m_pEditorView->CanLeave()) {
+        EditorEntfernen();
+        m_pStapel->setCurrentWidget(m_pCommView);
+        // The grid shows the category it showed, as the file has it now.
+        m_doc.LoadElements(false);
+        m_doc.UpdateAllViews();
+    }
+    m_pEditor->setChecked(m_bEditor);
+}
+
+void CMainFrame::EditorEntfernen() {
+    // The view goes first: it commits the page in front through the model.
+    delete m_pEditorView;
+    m_pEditorView = nullptr;
+    m_pEditorModel.reset();
+    m_bEditor = false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_bEditor && !m_pEditorView->CanLeave()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }

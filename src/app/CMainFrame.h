@@ -2,19 +2,32 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <memory>
 
+#include "CQtEditorDialoge.h"
 #include "ISagwerkBeobachter.h"
 
+class CEditorDaten;
+class CEditorView;
 class CSagwerkDoc;
 class CSagwerkView;
+class IEditorDialoge;
 class QAction;
 class QStackedWidget;
 
 // The main window: title "Sagwerk - <user>", the German menu, and a stack
-// that holds the communication view (and the editor, once there is one).
+// that holds the communication view and, while a carer works, the editor.
 //
-// Owns the communication view (as a Qt child). The document must outlive the
-// frame; the frame observes it to keep the title current.
+// "Ansicht > Editor" switches between the two: entering asks for the
+// password and builds the editor model and view anew; leaving needs the page
+// in front to be complete, and the document then reloads its category. The
+// communication view is only hidden, so the sentence being built, the
+// suggestions and the modes are there again afterwards. Closing the window
+// is refused while the editor cannot be left.
+//
+// Owns the communication view (as a Qt child), and the editor model and view
+// while the editor is on. The document must outlive the frame; the frame
+// observes it to keep the title current.
 class CMainFrame : public QMainWindow, public ISagwerkBeobachter {
     Q_OBJECT
 public:
@@ -25,15 +38,32 @@ public:
     QAction* GetEditorAction() const { return m_pEditor; }
     void OnUpdate() override;
 
+    // The editor's dialogs; the program's own when none is set. Not owned.
+    void SetEditorDialoge(IEditorDialoge* dialoge) { m_pEditorDialoge = dialoge; }
+    // "Ansicht > Editor": into the editor, or out of it.
+    void OnEditor();
+    bool IsEditor() const { return m_bEditor; }
+    CEditorView* GetEditorView() const { return m_pEditorView; }
+
     // Fills the given screen area, also where no window manager maximizes.
     void Zeigen(const QRect& bereich);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void MenueBauen();
+    void EditorEntfernen();
     void OnAppAbout();
 
     CSagwerkDoc& m_doc;
     QStackedWidget* m_pStapel;
     CSagwerkView* m_pCommView;
     QAction* m_pEditor = nullptr;
+
+    bool m_bEditor = false;
+    std::unique_ptr<CEditorDaten> m_pEditorModel;
+    CEditorView* m_pEditorView = nullptr;  // a child of the stack while the editor is on
+    CQtEditorDialoge m_qtEditorDialoge;
+    IEditorDialoge* m_pEditorDialoge = &m_qtEditorDialoge;
 };

@@ -5,13 +5,23 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <QListWidget>
+#include <QStackedWidget>
+
 #include "CAboutDlg.h"
+#include "CBildButton.h"
+#include "CButtonsView.h"
+#include "CEditorView.h"
 #include "CMainFrame.h"
 #include "CPasswortDlg.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
 #include "CStummeEngine.h"
 #include "CTestBenutzer.h"
+#include "CTestEditorDialoge.h"
+#include "CWortPage.h"
+#include "CWortelementPage.h"
 
 class tst_CMainFrame : public QObject {
     Q_OBJECT
@@ -19,6 +29,7 @@ private slots:
     void titelUndMenue();
     void infoNenntOpenMoji();
     void passwortWirdErstMitOkUebernommen();
+    void editorEinUndAus();
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 };
 
@@ -37,7 +48,7 @@ void tst_CMainFrame::titelUndMenue() {
     QCOMPARE(editor.size(), 5);
     QCOMPARE(editor[0]->text(), QStringLiteral("Wortelemente &alphabetisch anordnen"));
     for (QAction* a : editor) QVERIFY(a->isSeparator() || !a->isEnabled());
-    QVERIFY(!frame.GetEditorAction()->isEnabled());
+    QVERIFY(frame.GetEditorAction()->isEnabled());
     QVERIFY(frame.GetEditorAction()->isCheckable());
 
     frame.Zeigen(QRect(0, 0, 1024, 768));
@@ -66,6 +77,77 @@ void tst_CMainFrame::passwortWirdErstMitOkUebernommen() {
     dlg.accept();
     QCOMPARE(dlg.GetPasswort(), QStringLiteral("Geheim"));
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
+}
+
+void tst_CMainFrame::editorEinUndAus() {
+    CTestBenutzer benutzer;
+    {
+        SQLite::Database db(benutzer.Datei(), SQLite::OPEN_READWRITE);
+        db.exec("update Benutzer set Passwort = 'Geheim'");
+    }
+    CSagwerkDoc doc(benutzer.m_dialoge, benutzer.m_uhr, std::make_unique<CStummeEngine>());
+    CMainFrame frame(doc, QRect(0, 0, 1024, 768));
+    CTestEditorDialoge editorDialoge;
+    frame.SetEditorDialoge(&editorDialoge);
+    QVERIFY(doc.OpenUser(benutzer.Datei()));
+    frame.Zeigen(QRect(0, 0, 1024, 768));
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    CSagwerkView* komm = frame.GetCommView();
+    komm->OnInitialUpdate();
+    QAction* editor = frame.GetEditorAction();
+    QVERIFY(editor->isEnabled());
+    QTest::mouseClick(komm->GetButtonsView()->GetButton(4), Qt::LeftButton);  // Kino
+    QCOMPARE(doc.GetSentence(), std::string("Kino "));
+    auto& meldungen = benutzer.m_dialoge.meldungen;
+    meldungen.clear();
+
+    // Cancelled, then a wrong password: nothing of the editor remains.
+    editor->trigger();
+    QCOMPARE(editorDialoge.gefragt, 1);
+    QVERIFY(meldungen.empty());
+    editorDialoge.passwort = QStringLiteral("geheim");
+    editor->trigger();
+    QCOMPARE(meldungen.size(), std::size_t{1});
+    QCOMPARE(meldungen[0].text,
+             std::string("Sie haben leider keine Berechtigung, diese Daten zu ändern."));
+    QCOMPARE(meldungen[0].caption, std::string("Warnung!"));
+    QVERIFY(!frame.IsEditor() && !editor->isChecked());
+    QVERIFY(frame.GetEditorView() == nullptr);
+    QVERIFY(komm->isVisible());
+    QCOMPARE(frame.findChild<QStackedWidget*>()->count(), 1);
+
+    editorDialoge.passwort = QStringLiteral("Geheim");
+    editor->trigger();
+    QVERIFY(frame.IsEditor() && editor->isChecked());
+    QVERIFY(frame.GetEditorView()->isVisible());
+    QVERIFY(!komm->isVisible());
+
+    // An incomplete word keeps the editor and the window open.
+    CWortelementPage* seite = frame.GetEditorView()->GetWortelementPage();
+    QListWidget* liste = seite->findChild<QListWidget*>(QStringLiteral("elemente"));
+    liste->setCurrentRow(2);
+    QLineEdit* wort = seite->GetWortPage()->findChild<QLineEdit*>(QStringLiteral("wort"));
+    QLineEdit* anzeige = seite->GetWortPage()->findChild<QLineEdit*>(QStringLiteral("anzeigetext"));
+    wort->clear();
+    editor->trigger();
+    QVERIFY(frame.IsEditor() && editor->isChecked());
+    QVERIFY(!frame.close());
+    QVERIFY(frame.isVisible());
+    QCOMPARE(meldungen.size(), std::size_t{3});
+    QCOMPARE(meldungen[2].text, std::string("Der Dialog ist unvollständig ausgefüllt."));
+
+    // Complete, it leaves; the grid shows the edit, the sentence is still there.
+    QTest::keyClicks(wort, "Film");
+    anzeige->setText(QStringLiteral("Film"));
+    emit anzeige->textEdited(anzeige->text());
+    editor->trigger();
+    QVERIFY(!frame.IsEditor() && !editor->isChecked());
+    QVERIFY(frame.GetEditorView() == nullptr);
+    QCOMPARE(frame.GetCommView(), komm);
+    QVERIFY(komm->isVisible());
+    QCOMPARE(komm->GetButtonsView()->GetButton(4)->GetCaption(), QStringLiteral("Film"));
+    QCOMPARE(komm->GetSentenceField()->text(), QStringLiteral("Kino "));
+    QVERIFY(frame.close());
 }
 
 QTEST_MAIN(tst_CMainFrame)

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "IEditorDialoge.h"
+
+// The editor's dialogs on the screen: the password prompt (CPasswortDlg) and
+// the file dialog for pictures.
+class CQtEditorDialoge : public IEditorDialoge {
+public:
+    std::optional<QString> PasswortAbfragen(QWidget* parent) override;
+    QString BildWaehlen(QWidget* parent) override;
+};

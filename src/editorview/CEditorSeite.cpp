@@ -1,0 +1,28 @@
+#include "CEditorSeite.h"
+
+#include "CEditorDaten.h"
+#include "IDialoge.h"
+#include "IEditorDialoge.h"
+
+CEditorSeite::CEditorSeite(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
+                           QWidget* parent)
+    : QWidget(parent), m_daten(daten), m_dialoge(dialoge), m_editorDialoge(editorDialoge) {}
+
+bool CEditorSeite::Bewacht() {
+    if (Store()) return true;
+    Unvollstaendig();
+    return false;
+}
+
+void CEditorSeite::Unvollstaendig() {
+    m_dialoge.ShowMessage("Der Dialog ist unvollständig ausgefüllt.", "Information",
+                          IDialoge::Symbol::Information);
+}
+
+std::optional<std::string> CEditorSeite::BildWaehlen() {
+    const QString pfad = m_editorDialoge.BildWaehlen(this);
+    if (pfad.isEmpty()) return std::nullopt;
+    std::string bild = m_daten.BildUebernehmen(pfad.toStdString());
+    if (bild.empty()) return std::nullopt;
+    return bild;
+}

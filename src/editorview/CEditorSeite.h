@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <string>
+
+class CEditorDaten;
+class IDialoge;
+class IEditorDialoge;
+
+// What every page of the editor shares: the model it shows, the dialogs it
+// speaks through, and the page pattern.
+//
+// Refresh shows the model again; Store copies what the carer typed into the
+// current record and is false, copying nothing, while a required field is
+// empty. Actions that would leave the current record are guarded: they run
+// Store first and are refused with "Der Dialog ist unvollständig
+// ausgefüllt." while it fails.
+//
+// The model and the dialogs are not owned and must outlive the page.
+class CEditorSeite : public QWidget {
+    Q_OBJECT
+public:
+    CEditorSeite(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
+                 QWidget* parent = nullptr);
+
+    virtual void Refresh() {}
+    virtual bool Store() { return true; }
+    // The page comes to the front of the sheet.
+    virtual void OnSetActive() { Refresh(); }
+    // The page is to be left (another tab, or the editor closes): true
+    // allows it. Pages that keep records store and commit them here.
+    virtual bool OnKillActive() { return true; }
+    // The editor goes with this page in front, after leaving was allowed or
+    // regardless: store and commit what can be, without a message.
+    virtual void Abschliessen() {}
+
+protected:
+    // Store, and the message when it fails; true when the action may go on.
+    bool Bewacht();
+    void Unvollstaendig();
+    // The picture choice: the chosen file in the form the user file stores
+    // (copied into the user's folder when it lies elsewhere); nothing when
+    // the carer cancelled or the file could not be taken.
+    std::optional<std::string> BildWaehlen();
+
+    CEditorDaten& m_daten;
+    IDialoge& m_dialoge;
+    IEditorDialoge& m_editorDialoge;
+};

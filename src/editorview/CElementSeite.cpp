@@ -1,0 +1,43 @@
+#include "CElementSeite.h"
+
+#include <QPushButton>
+
+#include "CBildButton.h"
+#include "CEditorDaten.h"
+#include "CWortelement.h"
+
+CElementSeite::CElementSeite(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
+                             std::uint32_t farbe, bool spricht, QWidget* parent)
+    : CEditorSeite(daten, dialoge, editorDialoge, parent) {
+    m_pVorschau = new CBildButton(this);
+    m_pVorschau->setObjectName(QStringLiteral("vorschau"));
+    m_pVorschau->setFixedSize(100, 100);
+    m_pVorschau->SetFillColor(farbe);
+    m_pBildKnopf = new QPushButton(QStringLiteral("Bild wählen"), this);
+    m_pBildKnopf->setObjectName(QStringLiteral("bildWaehlen"));
+    connect(m_pBildKnopf, &QPushButton::clicked, this, &CElementSeite::OnBildWaehlen);
+    if (spricht) {
+        connect(m_pVorschau, &CBildButton::clicked, this, [this] {
+            Store();
+            m_daten.Speak(Phonetisch());
+        });
+    }
+}
+
+void CElementSeite::VorschauZeigen(const QString& caption) {
+    m_pVorschau->SetCaption(caption);
+    m_pVorschau->SetPicture(m_daten.ResolvePath(m_strBild));
+}
+
+void CElementSeite::Geaendert() {
+    if (m_pElement != nullptr) m_pElement->SetChanged(true);
+}
+
+void CElementSeite::OnBildWaehlen() {
+    const auto bild = BildWaehlen();
+    if (!bild) return;
+    // Kept by the page: it reaches the element with the next Store.
+    m_strBild = *bild;
+    Geaendert();
+    m_pVorschau->SetPicture(m_daten.ResolvePath(m_strBild));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "CEditorSeite.h"
+
+class CBildButton;
+class CWortelement;
+class QPushButton;
+
+// A page that edits the model's current word element of one kind. The
+// word-element page shows one of them beside its list (word, verb or link)
+// and calls Load and Store.
+//
+// Shared here: the element's picture as the page holds it until the next
+// Store, the preview button that shows caption and picture as the grid
+// would, the picture choice, and the changed flag set by every edit.
+class CElementSeite : public CEditorSeite {
+    Q_OBJECT
+public:
+    // farbe: the preview's fill colour. spricht: a click on the preview
+    // stores the page and speaks its phonetic text.
+    CElementSeite(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
+                  std::uint32_t farbe, bool spricht, QWidget* parent = nullptr);
+
+    // Shows the element; null shows empty fields and changes nothing later.
+    virtual void Load(CWortelement* element) = 0;
+
+    CBildButton* GetVorschau() const { return m_pVorschau; }
+    const std::string& GetBild() const { return m_strBild; }
+
+protected:
+    // The phonetic text the preview speaks.
+    virtual std::string Phonetisch() const { return {}; }
+    void VorschauZeigen(const QString& caption);
+    // Every edit of a field marks the element for the next commit.
+    void Geaendert();
+
+    CWortelement* m_pElement = nullptr;
+    std::string m_strBild;
+    CBildButton* m_pVorschau;
+    QPushButton* m_pBildKnopf;
+
+private:
+    void OnBildWaehlen();
+};
