@@ -29,6 +29,12 @@ void CElementSeite::VorschauZeigen(const QString& caption) {
     m_pVorschau->SetPicture(m_daten.ResolvePath(m_strBild));
 }
 
+void CElementSeite::AnzeigetextBearbeitet(const QString& text) {
+    m_pVorschau->SetCaption(text);
+    Geaendert();
+    emit AnzeigetextGeaendert(text);
+}
+
 void CElementSeite::Geaendert() {
     if (m_pElement != nullptr) m_pElement->SetChanged(true);
 }

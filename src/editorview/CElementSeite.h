@@ -29,12 +29,20 @@ public:
     virtual void Load(CWortelement* element) = 0;
 
     CBildButton* GetVorschau() const { return m_pVorschau; }
+
+signals:
+    // The carer typed a new display text (the list beside shows it at once).
+    void AnzeigetextGeaendert(const QString& text);
+
+public:
     const std::string& GetBild() const { return m_strBild; }
 
 protected:
     // The phonetic text the preview speaks.
     virtual std::string Phonetisch() const { return {}; }
     void VorschauZeigen(const QString& caption);
+    // An edit of the display text: preview, list and changed flag follow it.
+    void AnzeigetextBearbeitet(const QString& text);
     // Every edit of a field marks the element for the next commit.
     void Geaendert();
 

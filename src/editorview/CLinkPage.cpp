@@ -31,10 +31,7 @@ CLinkPage::CLinkPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& edi
     raster->setColumnStretch(2, 1);
     raster->setRowStretch(3, 1);
 
-    connect(m_edtAnzeigetext, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_pVorschau->SetCaption(text);
-        Geaendert();
-    });
+    connect(m_edtAnzeigetext, &QLineEdit::textEdited, this, &CLinkPage::AnzeigetextBearbeitet);
     connect(m_cboKategorie, &QComboBox::activated, this, &CLinkPage::Geaendert);
 }
 

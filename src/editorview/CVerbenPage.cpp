@@ -55,10 +55,7 @@ CVerbenPage::CVerbenPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
     raster->addWidget(m_pBildKnopf, 8, 2, Qt::AlignLeft | Qt::AlignTop);
     raster->setRowStretch(9, 1);
 
-    connect(m_edtGrundform, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_pVorschau->SetCaption(text);
-        Geaendert();
-    });
+    connect(m_edtGrundform, &QLineEdit::textEdited, this, &CVerbenPage::AnzeigetextBearbeitet);
     connect(m_edtPhonetisch, &QLineEdit::textEdited, this, &CVerbenPage::Geaendert);
 }
 

@@ -37,10 +37,7 @@ CWortPage::CWortPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& edi
     raster->setRowStretch(4, 1);
 
     // Only what the carer types marks the element; Load does not.
-    connect(m_edtAnzeigetext, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_pVorschau->SetCaption(text);
-        Geaendert();
-    });
+    connect(m_edtAnzeigetext, &QLineEdit::textEdited, this, &CWortPage::AnzeigetextBearbeitet);
     connect(m_edtWort, &QLineEdit::textEdited, this, &CWortPage::Geaendert);
     connect(m_edtPhonetisch, &QLineEdit::textEdited, this, &CWortPage::Geaendert);
 }

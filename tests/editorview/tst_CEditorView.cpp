@@ -146,6 +146,7 @@ void tst_CEditorView::unvollstaendigesWortHaeltAuswahlUndReiter() {
     // Typing marks the element and renames the preview at each key.
     QTest::keyClicks(anzeige, "s");
     QCOMPARE(seite->GetWortPage()->GetVorschau()->GetCaption(), QStringLiteral("Kinos"));
+    QCOMPARE(Liste()->currentItem()->text(), QStringLiteral("Kinos"));
     QVERIFY(m_daten->GetCurrentWortelement()->GetChanged());
     wort->clear();
 
