@@ -34,17 +34,23 @@ void CMainFrame::MenueBauen() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
 
-    // The editor's commands are there and stay disabled until the editor is.
+    // The editor's commands, enabled by the page in front while the editor is on.
     QMenu* editor = menuBar()->addMenu(QStringLiteral("&Editor"));
-    for (const char* text :
-         {"Wortelemente &alphabetisch anordnen", "Wortelemente &statistisch anordnen", "",
-          "R&eihenfolge als Standard setzten", "alte &Reihenfolge wiederherstellen"}) {
-        if (!*text) {
-            editor->addSeparator();
-            continue;
-        }
-        editor->addAction(QString::fromUtf8(text))->setEnabled(false);
+    using Befehl = void (CEditorView::*)();
+    const std::pair<const char*, Befehl> befehle[] = {
+        {"Wortelemente &alphabetisch anordnen", &CEditorView::OrderAlphabetical},
+        {"Wortelemente &statistisch anordnen", &CEditorView::OrderByUse},
+        {"R&eihenfolge als Standard setzen", &CEditorView::SetStandard},
+        {"alte &Reihenfolge wiederherstellen", &CEditorView::RestoreOrder},
+    };
+    for (std::size_t i = 0; i < m_ordnen.size(); ++i) {
+        if (i == 2) editor->addSeparator();
+        m_ordnen[i] = editor->addAction(QString::fromUtf8(befehle[i].first));
+        connect(m_ordnen[i], &QAction::triggered, this, [this, befehl = befehle[i].second] {
+            if (m_pEditorView != nullptr) (m_pEditorView->*befehl)();
+        });
     }
+    BefehleAktualisieren();
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     m_pEditor = ansicht->addAction(QStringLiteral("Editor"));
@@ -83,6 +89,8 @@ void CMainFrame::OnEditor() {
             new CEditorView(*m_pEditorModel, m_doc.GetDialoge(), *m_pEditorDialoge, m_pStapel);
         m_pStapel->addWidget(m_pEditorView);
         m_pEditorModel->SetEditorView(m_pEditorView);
+        connect(m_pEditorView, &CEditorView::SeiteGewechselt, this,
+                &CMainFrame::BefehleAktualisieren);
         m_bEditor = true;
         if (m_pEditorView->AskPassword()) {
             m_pEditorView->Starten();
@@ -98,6 +106,16 @@ void CMainFrame::OnEditor() {
         m_doc.UpdateAllViews();
     }
     m_pEditor->setChecked(m_bEditor);
+    BefehleAktualisieren();
+}
+
+void CMainFrame::BefehleAktualisieren() {
+    const bool anordnen = m_pEditorView != nullptr && m_pEditorView->KannAnordnen();
+    const bool reihenfolge = m_pEditorView != nullptr && m_pEditorView->KannReihenfolge();
+    m_ordnen[0]->setEnabled(anordnen);
+    m_ordnen[1]->setEnabled(anordnen);
+    m_ordnen[2]->setEnabled(reihenfolge);
+    m_ordnen[3]->setEnabled(reihenfolge);
 }
 
 void CMainFrame::EditorEntfernen() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <array>
 #include <memory>
 
 #include "CQtEditorDialoge.h"
@@ -36,6 +37,9 @@ public:
 
     CSagwerkView* GetCommView() const { return m_pCommView; }
     QAction* GetEditorAction() const { return m_pEditor; }
+    // The four commands of the menu "Editor", in the menu's order:
+    // alphabetical, by use, set as standard, restore.
+    QAction* GetOrderAction(int nummer) const { return m_ordnen.at(static_cast<std::size_t>(nummer)); }
     void OnUpdate() override;
 
     // The editor's dialogs; the program's own when none is set. Not owned.
@@ -54,12 +58,14 @@ protected:
 private:
     void MenueBauen();
     void EditorEntfernen();
+    void BefehleAktualisieren();
     void OnAppAbout();
 
     CSagwerkDoc& m_doc;
     QStackedWidget* m_pStapel;
     CSagwerkView* m_pCommView;
     QAction* m_pEditor = nullptr;
+    std::array<QAction*, 4> m_ordnen{};
 
     bool m_bEditor = false;
     std::unique_ptr<CEditorDaten> m_pEditorModel;

@@ -9,7 +9,7 @@
 CPasswortDlg::CPasswortDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Passwort Abfrage"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Geben sie das Passwort ein:"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Geben Sie das Passwort ein:"), this));
     m_edtPasswort = new QLineEdit(this);
     m_edtPasswort->setEchoMode(QLineEdit::Password);
     layout->addWidget(m_edtPasswort);

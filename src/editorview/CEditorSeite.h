@@ -34,10 +34,10 @@ public:
     // The editor goes with this page in front, after leaving was allowed or
     // regardless: store and commit what can be, without a message.
     virtual void Abschliessen() {}
-
-protected:
     // Store, and the message when it fails; true when the action may go on.
     bool Bewacht();
+
+protected:
     void Unvollstaendig();
     // The picture choice: the chosen file in the form the user file stores
     // (copied into the user's folder when it lies elsewhere); nothing when

@@ -1,32 +1,20 @@
 #include "CEditorView.h"
 
-#include <QLabel>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "CBenutzerPage.h"
 #include "CEditorDaten.h"
+#include "CEmotionsPage.h"
+#include "CFortschrittsAnzeige.h"
+#include "CFunktionsPage.h"
 #include "CKategoriePage.h"
 #include "CWortelementPage.h"
 #include "IDialoge.h"
 #include "IEditorDialoge.h"
 
-namespace {
-
-// A page still to come: it shows what it will hold and keeps nothing.
-class CLeereSeite : public CEditorSeite {
-public:
-    CLeereSeite(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
-                QWidget* parent)
-        : CEditorSeite(daten, dialoge, editorDialoge, parent) {
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(new QLabel(QStringLiteral("Diese Seite ist noch in Arbeit."), this));
-        layout->addStretch();
-    }
-};
-
-}  // namespace
 
 CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
                          QWidget* parent)
@@ -41,10 +29,10 @@ CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
     m_pStapel = new QStackedWidget(this);
     m_pWortelemente = new CWortelementPage(daten, dialoge, editorDialoge, m_pStapel);
     m_pKategorie = new CKategoriePage(daten, dialoge, editorDialoge, m_pStapel);
-    m_seiten = {m_pWortelemente, m_pKategorie,
-                new CLeereSeite(daten, dialoge, editorDialoge, m_pStapel),
-                new CLeereSeite(daten, dialoge, editorDialoge, m_pStapel),
-                new CLeereSeite(daten, dialoge, editorDialoge, m_pStapel)};
+    m_pEmotionen = new CEmotionsPage(daten, dialoge, editorDialoge, m_pStapel);
+    m_pFunktionen = new CFunktionsPage(daten, dialoge, editorDialoge, m_pStapel);
+    m_pBenutzer = new CBenutzerPage(daten, dialoge, editorDialoge, m_pStapel);
+    m_seiten = {m_pWortelemente, m_pKategorie, m_pEmotionen, m_pFunktionen, m_pBenutzer};
     const char* titel[] = {"Wortelemente", "Kategorie", "Emotionsbuttons", "Funktionsbuttons",
                            "Benutzerdaten"};
     for (std::size_t i = 0; i < m_seiten.size(); ++i) {
@@ -69,6 +57,7 @@ void CEditorView::Starten() {
     m_pReiter->setCurrentIndex(kWortelemente);
     m_pStapel->setCurrentIndex(kWortelemente);
     m_seiten.front()->OnSetActive();
+    emit SeiteGewechselt(kWortelemente);
 }
 
 int CEditorView::GetActiveIndex() const { return m_pStapel->currentIndex(); }
@@ -88,6 +77,7 @@ void CEditorView::OnReiter(int index) {
     }
     m_pStapel->setCurrentIndex(index);
     GetPage(index)->OnSetActive();
+    emit SeiteGewechselt(index);
 }
 
 void CEditorView::RefreshPage() { GetPage(GetActiveIndex())->Refresh(); }
@@ -101,4 +91,65 @@ bool CEditorView::AskPassword() {
     m_dialoge.ShowMessage("Sie haben leider keine Berechtigung, diese Daten zu ändern.", "Warnung!",
                           IDialoge::Symbol::Warnung);
     return false;
+}
+
+bool CEditorView::KannReihenfolge() const {
+    const int seite = GetActiveIndex();
+    return seite == kWortelemente || seite == kEmotionen || seite == kFunktionen;
+}
+
+void CEditorView::OrderAlphabetical() { Anordnen(&CEditorDaten::OrderAlphabetical); }
+
+void CEditorView::OrderByUse() { Anordnen(&CEditorDaten::OrderByUse); }
+
+void CEditorView::Anordnen(void (CEditorDaten::*ordnen)(bool)) {
+    if (!KannAnordnen()) return;
+    const IDialoge::Antwort antwort = m_dialoge.ShowMessage(
+        "Wollen Sie die Wortelemente aller Kategorien anordnen?", "Frage", IDialoge::Symbol::Frage,
+        IDialoge::Knoepfe::JaNeinAbbrechen);
+    if (antwort == IDialoge::Antwort::Abbrechen) return;
+    // What the carer typed reaches the element before the list is reordered
+    // and shown again.
+    if (!GetPage(GetActiveIndex())->Bewacht()) return;
+    const bool alle = antwort == IDialoge::Antwort::Ja;
+    if (!alle) {
+        (m_daten.*ordnen)(false);
+        return;
+    }
+    CFortschrittsAnzeige anzeige(this);
+    m_daten.SetFortschritt(&anzeige);
+    (m_daten.*ordnen)(true);
+    m_daten.SetFortschritt(nullptr);
+}
+
+void CEditorView::RestoreOrder() {
+    if (!KannReihenfolge()) return;
+    if (!GetPage(GetActiveIndex())->Bewacht()) return;
+    switch (GetActiveIndex()) {
+        case kWortelemente:
+            m_daten.RestoreWortelementOrder();
+            break;
+        case kEmotionen:
+            m_daten.RestoreEButtonOrder();
+            break;
+        default:
+            m_daten.RestoreFTasteOrder();
+            break;
+    }
+}
+
+void CEditorView::SetStandard() {
+    switch (GetActiveIndex()) {
+        case kWortelemente:
+            m_daten.SetWortelementStandard();
+            break;
+        case kEmotionen:
+            m_daten.SetEButtonStandard();
+            break;
+        case kFunktionen:
+            m_daten.SetFTasteStandard();
+            break;
+        default:
+            break;
+    }
 }

@@ -5,8 +5,11 @@
 
 #include "IEditorAnsicht.h"
 
+class CBenutzerPage;
 class CEditorDaten;
 class CEditorSeite;
+class CEmotionsPage;
+class CFunktionsPage;
 class CKategoriePage;
 class CWortelementPage;
 class IDialoge;
@@ -50,9 +53,31 @@ public:
     CEditorSeite* GetPage(int index) const { return m_seiten.at(static_cast<std::size_t>(index)); }
     CWortelementPage* GetWortelementPage() const { return m_pWortelemente; }
     CKategoriePage* GetKategoriePage() const { return m_pKategorie; }
+    CEmotionsPage* GetEmotionsPage() const { return m_pEmotionen; }
+    CFunktionsPage* GetFunktionsPage() const { return m_pFunktionen; }
+    CBenutzerPage* GetBenutzerPage() const { return m_pBenutzer; }
+
+    // The commands of the menu "Editor", by the page in front: the two
+    // orderings on the word-element page, restoring and saving the order on
+    // the pages with lists (word elements, emotion and function buttons).
+    bool KannAnordnen() const { return GetActiveIndex() == kWortelemente; }
+    bool KannReihenfolge() const;
+    // Ask "Wollen Sie die Wortelemente aller Kategorien anordnen?": Ja orders
+    // every category, Nein the one shown, Abbrechen nothing. Like every
+    // action that reorders, they first store the page (and say when it is
+    // incomplete).
+    void OrderAlphabetical();
+    void OrderByUse();
+    void RestoreOrder();
+    void SetStandard();
+
+signals:
+    // The page in front changed (the menu's commands follow it).
+    void SeiteGewechselt(int index);
 
 private:
     void OnReiter(int index);
+    void Anordnen(void (CEditorDaten::*ordnen)(bool));
 
     CEditorDaten& m_daten;
     IDialoge& m_dialoge;
@@ -62,4 +87,7 @@ private:
     std::vector<CEditorSeite*> m_seiten;
     CWortelementPage* m_pWortelemente;
     CKategoriePage* m_pKategorie;
+    CEmotionsPage* m_pEmotionen;
+    CFunktionsPage* m_pFunktionen;
+    CBenutzerPage* m_pBenutzer;
 };

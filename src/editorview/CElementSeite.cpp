@@ -5,16 +5,13 @@
 #include "CBildButton.h"
 #include "CEditorDaten.h"
 #include "CWortelement.h"
+#include "SeitenTeile.h"
 
 CElementSeite::CElementSeite(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
                              std::uint32_t farbe, bool spricht, QWidget* parent)
     : CEditorSeite(daten, dialoge, editorDialoge, parent) {
-    m_pVorschau = new CBildButton(this);
-    m_pVorschau->setObjectName(QStringLiteral("vorschau"));
-    m_pVorschau->setFixedSize(100, 100);
-    m_pVorschau->SetFillColor(farbe);
-    m_pBildKnopf = new QPushButton(QStringLiteral("Bild wählen"), this);
-    m_pBildKnopf->setObjectName(QStringLiteral("bildWaehlen"));
+    m_pVorschau = seitenteile::Vorschau(this, farbe);
+    m_pBildKnopf = seitenteile::Knopf(this, "Bild wählen", "bildWaehlen");
     connect(m_pBildKnopf, &QPushButton::clicked, this, &CElementSeite::OnBildWaehlen);
     if (spricht) {
         connect(m_pVorschau, &CBildButton::clicked, this, [this] {

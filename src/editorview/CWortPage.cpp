@@ -8,14 +8,9 @@
 #include "CBildButton.h"
 #include "CWortelement.h"
 #include "Farben.h"
+#include "SeitenTeile.h"
 
-namespace {
-QLineEdit* Feld(QWidget* eltern, const char* name) {
-    auto* feld = new QLineEdit(eltern);
-    feld->setObjectName(QString::fromLatin1(name));
-    return feld;
-}
-}  // namespace
+using seitenteile::Feld;
 
 CWortPage::CWortPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
                      QWidget* parent)

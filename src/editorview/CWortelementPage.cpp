@@ -15,6 +15,7 @@
 #include "CVerbenPage.h"
 #include "CWortPage.h"
 #include "KategorieNamen.h"
+#include "SeitenTeile.h"
 
 namespace {
 
@@ -43,12 +44,6 @@ private:
     std::function<void()> m_vorher;
 };
 
-QPushButton* Knopf(const QString& text, const char* name, QWidget* eltern) {
-    auto* knopf = new QPushButton(text, eltern);
-    knopf->setObjectName(QString::fromLatin1(name));
-    return knopf;
-}
-
 }  // namespace
 
 CWortelementPage::CWortelementPage(CEditorDaten& daten, IDialoge& dialoge,
@@ -58,16 +53,16 @@ CWortelementPage::CWortelementPage(CEditorDaten& daten, IDialoge& dialoge,
     m_cboKategorien->setObjectName(QStringLiteral("kategorien"));
     m_lstElemente = new QListWidget(this);
     m_lstElemente->setObjectName(QStringLiteral("elemente"));
-    m_btnUp = Knopf(QStringLiteral("Up"), "up", this);
+    m_btnUp = seitenteile::Knopf(this, "Up", "up");
     m_btnUp->setToolTip(QStringLiteral("Das Wortelement eine Stelle nach oben schieben"));
-    m_btnDown = Knopf(QStringLiteral("Down"), "down", this);
+    m_btnDown = seitenteile::Knopf(this, "Down", "down");
     m_btnDown->setToolTip(QStringLiteral("Das Wortelement eine Stelle nach unten schieben"));
     m_cboArt = new CArtBox([this] { Store(); }, this);
     m_cboArt->setObjectName(QStringLiteral("elementart"));
     m_cboArt->addItems({QStringLiteral("Wort"), QStringLiteral("Verb"), QStringLiteral("Link")});
     m_cboArt->setCurrentIndex(-1);
-    m_btnNeu = Knopf(QStringLiteral("neues Wortelement"), "neuesWortelement", this);
-    m_btnLoeschen = Knopf(QStringLiteral("Wortelement löschen"), "wortelementLoeschen", this);
+    m_btnNeu = seitenteile::Knopf(this, "neues Wortelement", "neuesWortelement");
+    m_btnLoeschen = seitenteile::Knopf(this, "Wortelement löschen", "wortelementLoeschen");
 
     m_pDetails = new QStackedWidget(this);
     m_pLeer = new QWidget(m_pDetails);
