@@ -39,7 +39,9 @@ public:
     QAction* GetEditorAction() const { return m_pEditor; }
     // The four commands of the menu "Editor", in the menu's order:
     // alphabetical, by use, set as standard, restore.
-    QAction* GetOrderAction(int nummer) const { return m_ordnen.at(static_cast<std::size_t>(nummer)); }
+    QAction* GetOrderAction(int nummer) const {
+        return m_ordnen.at(static_cast<std::size_t>(nummer));
+    }
     void OnUpdate() override;
 
     // The editor's dialogs; the program's own when none is set. Not owned.

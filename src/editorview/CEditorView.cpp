@@ -15,7 +15,6 @@
 #include "IDialoge.h"
 #include "IEditorDialoge.h"
 
-
 CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
                          QWidget* parent)
     : QWidget(parent), m_daten(daten), m_dialoge(dialoge), m_editorDialoge(editorDialoge) {
@@ -104,9 +103,9 @@ void CEditorView::OrderByUse() { Anordnen(&CEditorDaten::OrderByUse); }
 
 void CEditorView::Anordnen(void (CEditorDaten::*ordnen)(bool)) {
     if (!KannAnordnen()) return;
-    const IDialoge::Antwort antwort = m_dialoge.ShowMessage(
-        "Wollen Sie die Wortelemente aller Kategorien anordnen?", "Frage", IDialoge::Symbol::Frage,
-        IDialoge::Knoepfe::JaNeinAbbrechen);
+    const IDialoge::Antwort antwort =
+        m_dialoge.ShowMessage("Wollen Sie die Wortelemente aller Kategorien anordnen?", "Frage",
+                              IDialoge::Symbol::Frage, IDialoge::Knoepfe::JaNeinAbbrechen);
     if (antwort == IDialoge::Antwort::Abbrechen) return;
     // What the carer typed reaches the element before the list is reordered
     // and shown again.

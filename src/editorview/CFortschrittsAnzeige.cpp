@@ -15,7 +15,7 @@ CFortschrittsAnzeige::CFortschrittsAnzeige(QWidget* parent)
 CFortschrittsAnzeige::~CFortschrittsAnzeige() { delete m_pDialog; }
 
 void CFortschrittsAnzeige::Fortschritt(std::size_t erledigt, std::size_t gesamt,
-                                      const std::string& text) {
+                                       const std::string& text) {
     m_pDialog->setMaximum(static_cast<int>(gesamt));
     if (erledigt < gesamt) {
         m_pDialog->setLabelText(QStringLiteral("Kategorie %1 von %2: %3")

@@ -55,9 +55,7 @@ std::string CFunktionsPage::Beschreibung(long code) {
     return c ? c->beschreibung : std::string();
 }
 
-std::uint32_t CFunktionsPage::Farbe(long code) {
-    return Finden(code) ? farben::Funktion(code) : 0;
-}
+std::uint32_t CFunktionsPage::Farbe(long code) { return Finden(code) ? farben::Funktion(code) : 0; }
 
 CFunktionsPage::CFunktionsPage(CEditorDaten& daten, IDialoge& dialoge,
                                IEditorDialoge& editorDialoge, QWidget* parent)
@@ -119,7 +117,8 @@ void CFunktionsPage::Refresh() {
 
     const long code = aktuell ? aktuell->GetCode() : 0;
     m_edtWort->setEnabled(aktuell != nullptr && IstPerson(code));
-    m_edtAnzeigetext->setText(aktuell ? QString::fromStdString(aktuell->GetAnzeigetext()) : QString());
+    m_edtAnzeigetext->setText(aktuell ? QString::fromStdString(aktuell->GetAnzeigetext())
+                                      : QString());
     m_edtWort->setText(aktuell ? QString::fromStdString(aktuell->GetText()) : QString());
     m_edtBeschreibung->setText(QString::fromStdString(Beschreibung(code)));
     m_strBild = aktuell ? aktuell->GetBild() : std::string();

@@ -92,9 +92,9 @@ CWortelementPage::CWortelementPage(CEditorDaten& daten, IDialoge& dialoge,
     ganz->addLayout(links, 2);
     ganz->addWidget(m_pDetails, 5);
 
-    for (CElementSeite* seite : {static_cast<CElementSeite*>(m_pWortPage),
-                                 static_cast<CElementSeite*>(m_pVerbenPage),
-                                 static_cast<CElementSeite*>(m_pLinkPage)}) {
+    for (CElementSeite* seite :
+         {static_cast<CElementSeite*>(m_pWortPage), static_cast<CElementSeite*>(m_pVerbenPage),
+          static_cast<CElementSeite*>(m_pLinkPage)}) {
         connect(seite, &CElementSeite::AnzeigetextGeaendert, this, [this](const QString& text) {
             if (QListWidgetItem* eintrag = m_lstElemente->currentItem()) eintrag->setText(text);
         });

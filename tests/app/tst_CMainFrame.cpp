@@ -7,9 +7,11 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <QListWidget>
+#include <QSlider>
 #include <QStackedWidget>
 
 #include "CAboutDlg.h"
+#include "CBenutzerPage.h"
 #include "CBildButton.h"
 #include "CButtonsView.h"
 #include "CEditorView.h"
@@ -30,6 +32,7 @@ private slots:
     void infoNenntOpenMoji();
     void passwortWirdErstMitOkUebernommen();
     void editorEinUndAus();
+    void editorBefehleUndEinstellungen();
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 };
 
@@ -147,6 +150,53 @@ void tst_CMainFrame::editorEinUndAus() {
     QVERIFY(komm->isVisible());
     QCOMPARE(komm->GetButtonsView()->GetButton(4)->GetCaption(), QStringLiteral("Film"));
     QCOMPARE(komm->GetSentenceField()->text(), QStringLiteral("Kino "));
+    QVERIFY(frame.close());
+}
+
+void tst_CMainFrame::editorBefehleUndEinstellungen() {
+    CTestBenutzer benutzer;
+    CSagwerkDoc doc(benutzer.m_dialoge, benutzer.m_uhr, std::make_unique<CStummeEngine>());
+    CMainFrame frame(doc, QRect(0, 0, 1024, 768));
+    CTestEditorDialoge editorDialoge;
+    editorDialoge.passwort = QString();
+    frame.SetEditorDialoge(&editorDialoge);
+    QVERIFY(doc.OpenUser(benutzer.Datei()));
+    frame.Zeigen(QRect(0, 0, 1024, 768));
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.GetCommView()->OnInitialUpdate();
+    for (int i = 0; i < 4; ++i) QVERIFY(!frame.GetOrderAction(i)->isEnabled());
+    QCOMPARE(frame.GetOrderAction(2)->text(), QStringLiteral("R&eihenfolge als Standard setzen"));
+
+    frame.GetEditorAction()->trigger();
+    CEditorView* view = frame.GetEditorView();
+    QVERIFY(view != nullptr);
+    const auto freigegeben = [&] {
+        QList<bool> an;
+        for (int i = 0; i < 4; ++i) an << frame.GetOrderAction(i)->isEnabled();
+        return an;
+    };
+    QCOMPARE(freigegeben(), QList<bool>({true, true, true, true}));
+    QVERIFY(view->SetActivePage(CEditorView::kKategorie));
+    QCOMPARE(freigegeben(), QList<bool>({false, false, false, false}));
+    QVERIFY(view->SetActivePage(CEditorView::kFunktionen));
+    QCOMPARE(freigegeben(), QList<bool>({false, false, true, true}));
+    QVERIFY(view->SetActivePage(CEditorView::kWortelemente));
+
+    // Nein: the start category alone, in order.
+    benutzer.m_dialoge.NaechsteAntwort(IDialoge::Antwort::Nein);
+    frame.GetOrderAction(0)->trigger();
+    QVERIFY(view->SetActivePage(CEditorView::kBenutzer));
+    view->GetBenutzerPage()->GetSpalten()->setValue(5);
+    view->GetBenutzerPage()->GetZeilen()->setValue(2);
+    frame.GetEditorAction()->trigger();
+    QVERIFY(!frame.IsEditor());
+
+    // The communication screen at once: a 5 x 2 grid, the new order.
+    CButtonsView* raster = frame.GetCommView()->GetButtonsView();
+    QCOMPARE(raster->GetButtonCount(), 10);
+    QCOMPARE(raster->GetButton(2)->GetCaption(), QStringLiteral("gehen"));
+    QCOMPARE(raster->GetButton(3)->GetCaption(), QStringLiteral("Kino"));
+    QCOMPARE(raster->GetButton(4)->GetCaption(), QStringLiteral("Viele"));
     QVERIFY(frame.close());
 }
 

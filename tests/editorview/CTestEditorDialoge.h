@@ -13,9 +13,13 @@ public:
         ++gefragt;
         return passwort;
     }
-    QString BildWaehlen(QWidget*) override { return bild; }
+    QString BildWaehlen(QWidget*) override {
+        ++bildGefragt;
+        return bild;
+    }
 
     std::optional<QString> passwort;
     QString bild;
     int gefragt = 0;
+    int bildGefragt = 0;
 };

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "CBildButton.h"
+#include "CEditorAufbau.h"
 #include "CEditorDaten.h"
 #include "CEditorView.h"
 #include "CKategoriePage.h"
@@ -30,7 +31,7 @@ namespace {
 const std::string kUnvollstaendig = "Der Dialog ist unvollständig ausgefüllt.";
 }
 
-class tst_CEditorView : public QObject {
+class tst_CEditorView : public QObject, protected CEditorAufbau {
     Q_OBJECT
 private slots:
     void init();
@@ -49,54 +50,15 @@ private slots:
     void tausendElementeAntwortenSchnell();
 
 private:
-    void Oeffnen();
     QListWidget* Liste() const;
     QStringList Zeilen() const;
     void Zeile(const QString& text);
-    template <class T>
-    T* Feld(QWidget* seite, const char* name) const {
-        T* w = seite->findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT(w != nullptr);
-        return w;
-    }
     QStringList ImFile(long kategorie) const;
-
-    std::unique_ptr<CTestBenutzer> m_benutzer;
-    std::vector<std::string> m_gesprochen;
-    std::unique_ptr<CSagwerkDoc> m_doc;
-    std::unique_ptr<CEditorDaten> m_daten;
-    CTestEditorDialoge m_editorDialoge;
-    std::unique_ptr<CEditorView> m_view;
 };
 
-void tst_CEditorView::init() {
-    m_benutzer = std::make_unique<CTestBenutzer>();
-    Oeffnen();
-}
+void tst_CEditorView::init() { Aufbauen(); }
 
-void tst_CEditorView::Oeffnen() {
-    m_view.reset();
-    m_daten.reset();
-    m_doc = std::make_unique<CSagwerkDoc>(m_benutzer->m_dialoge, m_benutzer->m_uhr,
-                                          std::make_unique<CTestEngine>(m_gesprochen));
-    QVERIFY(m_doc->OpenUser(m_benutzer->Datei()));
-    m_daten = std::make_unique<CEditorDaten>(*m_doc);
-    m_view = std::make_unique<CEditorView>(*m_daten, m_benutzer->m_dialoge, m_editorDialoge);
-    m_daten->SetEditorView(m_view.get());
-    m_view->resize(1000, 700);
-    m_view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-    m_view->Starten();
-    m_benutzer->m_dialoge.Vergessen();
-}
-
-void tst_CEditorView::cleanup() {
-    m_view.reset();
-    m_daten.reset();
-    m_doc.reset();
-    m_benutzer.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
+void tst_CEditorView::cleanup() { Abbauen(); }
 
 QListWidget* tst_CEditorView::Liste() const {
     return Feld<QListWidget>(m_view->GetWortelementPage(), "elemente");
