@@ -36,19 +36,13 @@ void CMainFrame::MenueBauen() {
 
     // The editor's commands, enabled by the page in front while the editor is on.
     QMenu* editor = menuBar()->addMenu(QStringLiteral("&Editor"));
-    using Befehl = void (CEditorView::*)();
-    const std::pair<const char*, Befehl> befehle[] = {
-        {"Wortelemente &alphabetisch anordnen", &CEditorView::OrderAlphabetical},
-        {"Wortelemente &statistisch anordnen", &CEditorView::OrderByUse},
-        {"R&eihenfolge als Standard setzen", &CEditorView::SetStandard},
-        {"alte &Reihenfolge wiederherstellen", &CEditorView::RestoreOrder},
-    };
+    const char* befehle[] = {
+        "Wortelemente &alphabetisch anordnen", "Wortelemente &statistisch anordnen",
+        "R&eihenfolge als Standard setzen", "alte &Reihenfolge wiederherstellen"};
     for (std::size_t i = 0; i < m_ordnen.size(); ++i) {
         if (i == 2) editor->addSeparator();
-        m_ordnen[i] = editor->addAction(QString::fromUtf8(befehle[i].first));
-        connect(m_ordnen[i], &QAction::triggered, this, [this, befehl = befehle[i].second] {
-            if (m_pEditorView != nullptr) (m_pEditorView->*befehl)();
-        });
+        m_ordnen[i] = editor->addAction(QString::fromUtf8(befehle[i]));
+        connect(m_ordnen[i], &QAction::triggered, this, [this, i] { OnOrdnen(i); });
     }
     BefehleAktualisieren();
 
@@ -107,6 +101,24 @@ void CMainFrame::OnEditor() {
     }
     m_pEditor->setChecked(m_bEditor);
     BefehleAktualisieren();
+}
+
+void CMainFrame::OnOrdnen(std::size_t befehl) {
+    if (m_pEditorView == nullptr) return;
+    switch (befehl) {
+        case 0:
+            m_pEditorView->OrderAlphabetical();
+            break;
+        case 1:
+            m_pEditorView->OrderByUse();
+            break;
+        case 2:
+            m_pEditorView->SetStandard();
+            break;
+        default:
+            m_pEditorView->RestoreOrder();
+            break;
+    }
 }
 
 void CMainFrame::BefehleAktualisieren() {

@@ -61,6 +61,7 @@ private:
     void MenueBauen();
     void EditorEntfernen();
     void BefehleAktualisieren();
+    void OnOrdnen(std::size_t befehl);
     void OnAppAbout();
 
     CSagwerkDoc& m_doc;
