@@ -81,6 +81,9 @@ CREATE TABLE Satzspeicher (
     SatzSuche  TEXT NOT NULL
 );
 CREATE UNIQUE INDEX SatzspeicherSuche ON Satzspeicher (SatzSuche);
+-- The index SatzspeicherOrdnung (German alphabetical order of SatzSuche) is
+-- made by the program when it opens the file: its expression is written in
+-- one place only, the program's.
 
 CREATE TABLE Wortspeicher (
     Wortnummer INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -209,6 +209,16 @@ void CDatenbank::Oeffnen() {
         // Every commit reaches the disk before the program goes on: what was
         // spoken or entered is never lost to a power cut.
         db->exec("PRAGMA synchronous = FULL");
+        if (!m_bReadOnly) {
+            // The list of all sentences pages through this index. Files made
+            // before it existed get it once; without it the list still
+            // works, only slower.
+            try {
+                db->exec("CREATE INDEX IF NOT EXISTS SatzspeicherOrdnung ON Satzspeicher (" +
+                         DeutscheOrdnung("SatzSuche") + ", SatzSuche)");
+            } catch (const SQLite::Exception&) {
+            }
+        }
         m_pDb = std::move(db);
     } catch (const SQLite::Exception& e) {
         melde("Die Benutzerdatei " + name + " kann nicht geöffnet werden. " +

@@ -153,8 +153,9 @@ public:
         std::string psatz;
         std::string schluessel;
     };
-    // Up to `anzahl` sentences in alphabetical order after the one with the
-    // key `nach` (from the start for the empty key). Reads only what is
+    // Up to `anzahl` sentences in German alphabetical order (ä filed under
+    // a, ß as ss; see DeutscheOrdnung) after the one with the key `nach`
+    // (from the start for the empty key). Reads only what is
     // asked for, so the list of all sentences opens at once at any size.
     bool ListSentences(const std::string& nach, std::size_t anzahl, std::vector<Satz>& saetze);
     // Number of stored sentences.
@@ -162,6 +163,9 @@ public:
     // Cuts the first word (a run of characters other than the blank) off the
     // text; the empty word once the text holds no further word.
     static std::string NextWord(std::string& text);
+    // The SQL expression that gives the German sort key of a folded text
+    // (the column SatzSuche, or a parameter).
+    static std::string DeutscheOrdnung(const std::string& ausdruck);
 
     // Cursor state, for the callers that walk a list and for tests.
     long GetCurrentCategory() const { return m_nKategorie; }

@@ -13,6 +13,23 @@
 
 using spalten::GetFieldText;
 
+// German alphabetical order of the folded text: the umlauts are filed under
+// their base letter (ä under a, ö under o, ü under u), ß as ss, and the
+// accented letters of common loanwords (Café, Crème, Façade) likewise.
+// Built from SQLite's own replace(), so that the index on it works in any
+// SQLite tool as well.
+std::string CDatenbank::DeutscheOrdnung(const std::string& ausdruck) {
+    // Few enough to keep the statement within SQLite's parser depth.
+    static const std::pair<const char*, const char*> kBuchstaben[] = {
+        {"ä", "a"}, {"ö", "o"}, {"ü", "u"}, {"ß", "ss"},
+        {"é", "e"}, {"è", "e"}, {"à", "a"}, {"ç", "c"}};
+    std::string sql = ausdruck;
+    for (const auto& [von, nach] : kBuchstaben) {
+        sql = "replace(" + sql + ", '" + von + "', '" + nach + "')";
+    }
+    return sql;
+}
+
 // ---------------------------------------------------------------- sentence memory
 
 std::string CDatenbank::NextWord(std::string& text) {
@@ -272,7 +289,8 @@ bool CDatenbank::SuggestSentencesByStatement(std::vector<std::string>& saetze,
         std::string sql;
         std::vector<std::string> woerter;
         if (text.empty()) {
-            sql = "select Satz, PSatz from Satzspeicher order by SatzSuche, PSatz";
+            sql = "select Satz, PSatz from Satzspeicher order by " + DeutscheOrdnung("SatzSuche") +
+                  ", SatzSuche, PSatz";
         } else {
             woerter = Woerter(text);
             if (woerter.empty()) return true;
@@ -304,9 +322,18 @@ bool CDatenbank::ListSentences(const std::string& nach, std::size_t anzahl,
                                std::vector<Satz>& saetze) {
     if (!Bereit()) return false;
     return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb,
-                            "select Satz, PSatz, SatzSuche from Satzspeicher where SatzSuche > ? "
-                            "order by SatzSuche limit ?");
+        // Keyset paging on the index over (German order, folded text): the
+        // key of an entry is its folded text, unique, and its place in the
+        // German order follows from it.
+        const std::string ordnung = DeutscheOrdnung("SatzSuche");
+        // Written so that SQLite seeks to the start of the page in the index
+        // (a row-value comparison would scan from the first entry).
+        const std::string nachOrdnung = DeutscheOrdnung("?1");
+        SQLite::Statement& q = Anweisung(
+            "select Satz, PSatz, SatzSuche from Satzspeicher where " + ordnung + " >= " +
+            nachOrdnung + " and (" + ordnung + " > " + nachOrdnung + " or SatzSuche > ?1) order by " +
+            ordnung + ", SatzSuche limit ?2");
+        const CZuruecksetzen zurueck(q);
         q.bind(1, nach);
         q.bind(2, static_cast<std::int64_t>(anzahl));
         while (q.executeStep()) {

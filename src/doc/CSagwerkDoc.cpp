@@ -415,6 +415,9 @@ void CSagwerkDoc::Speak(const std::string& text) {
 }
 
 void CSagwerkDoc::RefreshSuggestions() {
+    // The list is a prediction now, never a page of all sentences: moving
+    // past its end must not bring in sentences the user did not choose.
+    m_bMehrVerlauf = false;
     m_nSelection = -1;
     m_suggestShown.clear();
     m_suggestSpoken.clear();

@@ -108,17 +108,29 @@ TEST_F(SatzIndexTest, BigMemoryLoadsInTheBackgroundAndKeepsWhatIsStoredMeanwhile
     EXPECT_GT(m_db->SentenceIndexBytes(), 0u);
 }
 
-TEST_F(DatenbankTest, AllSentencesArePagedInOrderByKey) {
-    for (const char* s : {"c ", "A ", "b ", "ä ", "D "}) ASSERT_TRUE(m_db->StoreSentence(s, s));
+TEST_F(DatenbankTest, AllSentencesArePagedInGermanOrder) {
+    // Ä, Ö, Ü are filed under A, O, U and ß as ss, as a German dictionary does.
+    const std::vector<std::string> deutsch = {"Apfel ",      "Äpfel essen ", "apfelbaum ",
+                                              "Öl ",         "Ost ",         "Straße ",
+                                              "Strasse gut ", "über alles ", "Uhr ",
+                                              "Zeit "};
+    for (auto it = deutsch.rbegin(); it != deutsch.rend(); ++it) {
+        ASSERT_TRUE(m_db->StoreSentence(*it, *it));
+    }
     std::vector<CDatenbank::Satz> seite;
-    ASSERT_TRUE(m_db->ListSentences("", 2, seite));
-    ASSERT_EQ(seite.size(), 2u);
-    EXPECT_EQ(seite[0].satz, "A ");
-    EXPECT_EQ(seite[1].satz, "b ");
-    ASSERT_TRUE(m_db->ListSentences(seite.back().schluessel, 10, seite));
-    ASSERT_EQ(seite.size(), 5u);
-    EXPECT_EQ(seite[4].satz, "ä ");
-    EXPECT_EQ(m_db->CountSentences(), 5);
+    ASSERT_TRUE(m_db->ListSentences("", 3, seite));
+    ASSERT_EQ(seite.size(), 3u);
+    // Pages of three, each starting after the last entry of the one before.
+    while (m_db->ListSentences(seite.back().schluessel, 3, seite) && seite.size() % 3 == 0) {
+    }
+    std::vector<std::string> gelesen;
+    for (const auto& s : seite) gelesen.push_back(s.satz);
+    EXPECT_EQ(gelesen, deutsch);
+    EXPECT_EQ(m_db->CountSentences(), 10);
+
+    std::vector<std::string> s, p;
+    ASSERT_TRUE(m_db->SuggestSentencesByStatement(s, p, ""));
+    EXPECT_EQ(s, deutsch);
 }
 
 TEST(CSatzIndex, BothPathsAgreeWithCountingByHand) {

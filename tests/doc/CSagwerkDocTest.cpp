@@ -685,6 +685,32 @@ TEST_F(DocTest, HistoryModeListsEverySentenceUntilTheSentenceChanges) {
     EXPECT_EQ(m_doc->GetSelection(), -1);
 }
 
+TEST_F(DocTest, AChangedSentenceInHistoryModeNeverPagesInOtherSentences) {
+    // More than one page of stored sentences, none of them about a ball.
+    std::vector<std::pair<std::string, std::string>> saetze;
+    for (int i = 0; i < 450; ++i) {
+        const std::string s = "Satz " + std::to_string(i) + " ";
+        saetze.emplace_back(s, s);
+    }
+    ASSERT_TRUE(m_doc->GetDatabase()->StoreSentences(saetze));
+    m_doc->ElementClicked(kBall);
+    m_doc->Speak();
+    m_doc->FunctionCode(91);
+    m_doc->FunctionCode(93);
+    ASSERT_EQ(m_doc->GetSuggestions().size(), CSagwerkDoc::kHistorySeite);
+    EXPECT_TRUE(m_doc->HasMoreHistory());
+
+    m_doc->ElementClicked(kBall);  // the prediction replaces the list
+    ASSERT_EQ(m_doc->GetSuggestions(), (Woerter{"Ball "}));
+    EXPECT_FALSE(m_doc->HasMoreHistory());
+    for (int i = 0; i < 3; ++i) m_doc->SelectNext();
+    EXPECT_EQ(m_doc->GetSuggestions().size(), 1u);
+    m_log.clear();
+    m_doc->Speak();
+    ASSERT_EQ(m_log.size(), 1u);
+    EXPECT_EQ(m_log[0].text, "Ball ");
+}
+
 TEST_F(DocTest, LeavingHistoryModeRefreshesForTheBuiltSentence) {
     m_doc->ElementClicked(kHaus);
     m_doc->Speak();
