@@ -1,6 +1,8 @@
 #include "Konvertierung.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 std::string VariantToText(const CWert& wert) {
     if (const auto* text = std::get_if<std::string>(&wert)) return *text;
@@ -25,6 +27,10 @@ long ParseDecimal(const std::string& s) {
 }
 
 std::pair<int, int> ReadIconSize(const std::string& pfad) {
+    // A folder, a pipe or a device named like an icon is no icon: opening a
+    // pipe would even wait for a writer.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(pfad, ec)) return {32, 32};
     std::FILE* datei = std::fopen(pfad.c_str(), "rb");
     if (!datei) return {32, 32};
     int breite = -1;

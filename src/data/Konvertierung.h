@@ -19,6 +19,7 @@ std::string VariantToText(const CWert& wert);
 long ParseDecimal(const std::string& s);
 
 // Width and height bytes of the first image entry of an icon file (offsets
-// 6 and 7). A file that cannot be opened gives (32, 32); a byte beyond the end
+// 6 and 7). A file that cannot be opened, or anything that is not a regular
+// file (a folder, a pipe), gives (32, 32); a byte beyond the end
 // of the file reads as -1. The file is only ever opened for reading.
 std::pair<int, int> ReadIconSize(const std::string& pfad);

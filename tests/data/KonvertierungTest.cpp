@@ -39,6 +39,9 @@ TEST(LinkTarget, OnlyLinksHaveATarget) {
 TEST(ReadIconSize, ReadsSizeBytesAndNeverNeedsWriteAccess) {
     CTempVerzeichnis dir;
     EXPECT_EQ(ReadIconSize(dir.Datei("fehlt.ico")), std::make_pair(32, 32));
+    // Something that is not a file counts as missing.
+    std::filesystem::create_directory(dir.Datei("ordner.ico"));
+    EXPECT_EQ(ReadIconSize(dir.Datei("ordner.ico")), std::make_pair(32, 32));
 
     const std::string ico = dir.Datei("a.ico");
     {
