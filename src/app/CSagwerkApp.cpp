@@ -19,6 +19,11 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
     m_pWahl = std::make_unique<CBenutzerWahl>(m_dialoge, m_uhr);
     m_pDoc = std::make_unique<CSagwerkDoc>(m_dialoge, m_uhr);
     m_pDoc->SetBenutzerAuswahl(m_pWahl.get());
+    // News from the sentence memory's loader thread runs in the event loop.
+    m_pDoc->SetNachreicher([](std::function<void()> aufgabe) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(aufgabe),
+                                  Qt::QueuedConnection);
+    });
 }
 
 CSagwerkApp::~CSagwerkApp() {

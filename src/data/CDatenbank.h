@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -55,6 +56,10 @@ public:
         // while opening; above it on a thread of its own, so that a big
         // memory never delays the first screen.
         std::int64_t sofortLadenBis = 20000;
+        // Called on the loader thread once a big memory's index is loaded
+        // (or could not be): the owner may only hand work over to its own
+        // thread from here, which then finds IsSentenceIndexReady true.
+        std::function<void()> indexGeladen;
     };
 
     // Opens an existing user file; never creates one. The dialogs and the

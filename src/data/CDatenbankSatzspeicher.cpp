@@ -207,9 +207,12 @@ void CDatenbank::IndexStarten() {
     m_bLaedt = true;
     m_lader = std::thread([this, bis] {
         auto index = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
-        std::lock_guard<std::mutex> sperre(m_mutex);
-        m_pGeladen = std::move(index);
-        m_bLaedt = false;
+        {
+            std::lock_guard<std::mutex> sperre(m_mutex);
+            m_pGeladen = std::move(index);
+            m_bLaedt = false;
+        }
+        if (m_optionen.indexGeladen && !m_bAbbrechen) m_optionen.indexGeladen();
     });
 }
 

@@ -85,7 +85,19 @@ bool CSagwerkDoc::OpenUser() {
 }
 
 bool CSagwerkDoc::OpenUser(const std::string& datei) {
-    m_pDatabase = std::make_unique<CDatenbank>(datei, m_dialoge, m_uhr);
+    CDatenbank::Optionen optionen = m_optionen;
+    if (m_nachreicher) {
+        // The loader thread only hands the news over; the document acts on
+        // it on its own thread.
+        optionen.indexGeladen = [this, nachreicher = m_nachreicher,
+                                 lebt = std::weak_ptr<bool>(m_pLebt)] {
+            nachreicher([this, lebt] {
+                if (lebt.lock()) IndexGeladen();
+            });
+        };
+    }
+    m_pDatabase.reset();  // its loader thread ends before the next one starts
+    m_pDatabase = std::make_unique<CDatenbank>(datei, m_dialoge, m_uhr, optionen);
     m_pUser = std::make_unique<CBenutzer>();
     // A file that did not open has already been reported by CDatenbank; asking
     // it again would only repeat that message for every list.
@@ -412,6 +424,14 @@ void CSagwerkDoc::Speak(const std::string& text) {
         m_pDatabase->StoreSentence(GetSentence(), satz);
     }
     m_pSpeech->Speak(satz);
+}
+
+void CSagwerkDoc::IndexGeladen() {
+    if (m_pDatabase == nullptr || !m_pDatabase->IsSentenceIndexReady()) return;
+    // History mode lists all sentences; an empty sentence asks for nothing.
+    if (m_bHistoryMode || GetSentence().empty()) return;
+    RefreshSuggestions();
+    UpdateAllViews();
 }
 
 void CSagwerkDoc::RefreshSuggestions() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,6 +55,15 @@ public:
     void AddObserver(ISagwerkBeobachter* beobachter);
     void RemoveObserver(ISagwerkBeobachter* beobachter);
     void UpdateAllViews();
+
+    // --- running later on the document's thread ----------------------------------
+    // How to run a function later on the thread that owns the document (the
+    // GUI posts it to its event loop). Without it the document is told of
+    // nothing that happens on other threads.
+    using Nachreicher = std::function<void(std::function<void()>)>;
+    void SetNachreicher(Nachreicher nachreicher) { m_nachreicher = std::move(nachreicher); }
+    // Options for the user files opened from now on (tests make them small).
+    void SetDatenbankOptionen(const CDatenbank::Optionen& optionen) { m_optionen = optionen; }
 
     // --- opening a user ----------------------------------------
     // The seam OpenUser() asks for the chosen file name.
@@ -152,6 +162,9 @@ public:
 
 private:
     void RefreshSuggestions();
+    // A big memory's index has become ready: the sentence built meanwhile
+    // gets its suggestions now, not only with the next click.
+    void IndexGeladen();
     void DeleteLastWord();
     std::string PersonWord(int code);
     void ReadUser();
@@ -159,6 +172,11 @@ private:
     IDialoge& m_dialoge;
     const IUhr& m_uhr;
     IBenutzerAuswahl* m_pAuswahl = nullptr;
+    Nachreicher m_nachreicher;
+    CDatenbank::Optionen m_optionen;
+    // Expires with the document: news handed over from another thread that
+    // arrives after the document has gone is dropped.
+    std::shared_ptr<bool> m_pLebt = std::make_shared<bool>(true);
     std::vector<ISagwerkBeobachter*> m_beobachter;
 
     int m_nColumns = 0;

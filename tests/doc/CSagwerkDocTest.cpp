@@ -2,6 +2,7 @@
 // paths and sentence building and speaking.
 
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 
 #include "DocFixture.h"
@@ -709,6 +710,33 @@ TEST_F(DocTest, AChangedSentenceInHistoryModeNeverPagesInOtherSentences) {
     m_doc->Speak();
     ASSERT_EQ(m_log.size(), 1u);
     EXPECT_EQ(m_log[0].text, "Ball ");
+}
+
+TEST_F(DocTest, SuggestionsAppearWhenABigMemorysIndexIsReady) {
+    std::vector<std::pair<std::string, std::string>> saetze;
+    for (int i = 0; i < 300; ++i) saetze.emplace_back("Ball " + std::to_string(i) + " ", "x ");
+    ASSERT_TRUE(m_doc->GetDatabase()->StoreSentences(saetze));
+    std::vector<std::function<void()>> nachgereicht;
+    m_doc->SetNachreicher([&](std::function<void()> f) { nachgereicht.push_back(std::move(f)); });
+    CDatenbank::Optionen klein;
+    klein.sofortLadenBis = 10;  // loaded on a thread, as a big memory is
+    m_doc->SetDatenbankOptionen(klein);
+    ASSERT_TRUE(m_doc->OpenUser(m_pfad));
+    m_doc->ElementClicked(kBall);
+    m_doc->GetDatabase()->WaitForSentenceIndex();
+    // The loader's news, run on the document's thread, brings the suggestions.
+    ASSERT_EQ(nachgereicht.size(), 1u);
+    m_beobachter.anzahl = 0;
+    nachgereicht[0]();
+    EXPECT_EQ(m_doc->GetSuggestions().size(), 10u);
+    EXPECT_EQ(m_beobachter.anzahl, 1);
+
+    // News that arrives after the document has gone is dropped.
+    ASSERT_TRUE(m_doc->OpenUser(m_pfad));
+    m_doc->GetDatabase()->WaitForSentenceIndex();
+    ASSERT_EQ(nachgereicht.size(), 2u);
+    m_doc.reset();
+    nachgereicht[1]();
 }
 
 TEST_F(DocTest, LeavingHistoryModeRefreshesForTheBuiltSentence) {
