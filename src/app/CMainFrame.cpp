@@ -1,7 +1,10 @@
 #include "CMainFrame.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStackedWidget>
 
 #include "CAboutDlg.h"
@@ -23,6 +26,47 @@ CMainFrame::CMainFrame(CSagwerkDoc& doc, const QRect& desktop, QWidget* parent)
     setCentralWidget(m_pStapel);
     MenueBauen();
     m_doc.AddObserver(this);
+
+    // The notice line lies over the screen rather than taking room from it:
+    // the communication screen keeps its layout.
+    m_pHinweis = new QWidget(this);
+    m_pHinweis->setObjectName(QStringLiteral("hinweis"));
+    m_pHinweis->setAutoFillBackground(true);
+    QPalette farbe = m_pHinweis->palette();
+    farbe.setColor(QPalette::Window, QColor(255, 244, 170));
+    m_pHinweis->setPalette(farbe);
+    auto* zeile = new QHBoxLayout(m_pHinweis);
+    m_pHinweisText = new QLabel(m_pHinweis);
+    m_pHinweisText->setWordWrap(true);
+    QFont schrift = m_pHinweisText->font();
+    schrift.setPointSize(13);
+    m_pHinweisText->setFont(schrift);
+    auto* schliessen = new QPushButton(QStringLiteral("Schließen"), m_pHinweis);
+    schliessen->setFont(schrift);
+    zeile->addWidget(m_pHinweisText, 1);
+    zeile->addWidget(schliessen);
+    connect(schliessen, &QPushButton::clicked, this, [this] {
+        m_pHinweis->hide();
+        m_pHinweisText->clear();
+    });
+    m_pHinweis->hide();
+}
+
+void CMainFrame::ZeigeHinweis(const QString& text) {
+    const QString bisher = m_pHinweisText->text();
+    m_pHinweisText->setText(bisher.isEmpty() ? text : bisher + QLatin1Char('\n') + text);
+    m_pHinweis->show();
+    m_pHinweis->raise();
+    resizeEvent(nullptr);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    if (event != nullptr) QMainWindow::resizeEvent(event);
+    if (m_pHinweis == nullptr) return;
+    const int breite = width();
+    const int hoehe = m_pHinweis->heightForWidth(breite) > 0 ? m_pHinweis->heightForWidth(breite)
+                                                             : m_pHinweis->sizeHint().height();
+    m_pHinweis->setGeometry(0, height() - hoehe, breite, hoehe);
 }
 
 CMainFrame::~CMainFrame() {

@@ -14,6 +14,7 @@ class CSagwerkDoc;
 class CSagwerkView;
 class IEditorDialoge;
 class QAction;
+class QLabel;
 class QStackedWidget;
 
 // The main window: title "Sagwerk - <user>", the German menu, and a stack
@@ -51,11 +52,18 @@ public:
     bool IsEditor() const { return m_bEditor; }
     CEditorView* GetEditorView() const { return m_pEditorView; }
 
+    // Shows a notice in a line along the bottom of the window, over the
+    // screen, until it is closed; a second notice is added to it. Nothing
+    // waits for it.
+    void ZeigeHinweis(const QString& text);
+    QWidget* GetHinweisLeiste() const { return m_pHinweis; }
+
     // Fills the given screen area, also where no window manager maximizes.
     void Zeigen(const QRect& bereich);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void MenueBauen();
@@ -68,6 +76,8 @@ private:
     QStackedWidget* m_pStapel;
     CSagwerkView* m_pCommView;
     QAction* m_pEditor = nullptr;
+    QWidget* m_pHinweis = nullptr;
+    QLabel* m_pHinweisText = nullptr;
     std::array<QAction*, 4> m_ordnen{};
 
     bool m_bEditor = false;

@@ -2,9 +2,25 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <utility>
 
 void CQtDialoge::ReportError(const std::string& text) {
     ShowMessage(text, "Fehler", Symbol::Fehler, Knoepfe::Ok);
+}
+
+void CQtDialoge::Hinweis(const std::string& text) {
+    const QString hinweis = QString::fromStdString(text);
+    if (m_hinweisZiel) {
+        m_hinweisZiel(hinweis);
+    } else {
+        m_wartend << hinweis;
+    }
+}
+
+void CQtDialoge::SetHinweisZiel(std::function<void(const QString&)> ziel) {
+    m_hinweisZiel = std::move(ziel);
+    if (!m_hinweisZiel) return;
+    for (const QString& h : std::exchange(m_wartend, {})) m_hinweisZiel(h);
 }
 
 IDialoge::Antwort CQtDialoge::ShowMessage(const std::string& text, const std::string& caption,

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+#include <functional>
+
 #include "IDialoge.h"
 
 class QWidget;
@@ -16,6 +20,11 @@ public:
     void SetParent(QWidget* parent) { m_pParent = parent; }
 
     void ReportError(const std::string& text) override;
+    // Hands the notice to the main window's notice line; notices that come
+    // before there is one (the sound check runs before the window exists)
+    // wait and are handed over when it is set.
+    void Hinweis(const std::string& text) override;
+    void SetHinweisZiel(std::function<void(const QString&)> ziel);
     Antwort ShowMessage(const std::string& text, const std::string& caption, Symbol symbol,
                         Knoepfe knoepfe = Knoepfe::Ok) override;
     void BeginWait() override;
@@ -23,4 +32,6 @@ public:
 
 private:
     QWidget* m_pParent;
+    std::function<void(const QString&)> m_hinweisZiel;
+    QStringList m_wartend;
 };

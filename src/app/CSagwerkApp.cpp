@@ -27,6 +27,7 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
 }
 
 CSagwerkApp::~CSagwerkApp() {
+    m_dialoge.SetHinweisZiel({});
     m_pFrame.reset();  // the views unregister from the document first
     m_pDoc.reset();
 }
@@ -36,6 +37,8 @@ int CSagwerkApp::Run() {
     const QRect desktop(QPoint(0, 0), schirm->geometry().size());
     m_pFrame = std::make_unique<CMainFrame>(*m_pDoc, desktop);
     m_dialoge.SetParent(m_pFrame.get());
+    m_dialoge.SetHinweisZiel(
+        [frame = m_pFrame.get()](const QString& text) { frame->ZeigeHinweis(text); });
     m_pFrame->Zeigen(schirm->availableGeometry());
 
     QTimer::singleShot(0, m_pFrame.get(), [this] {

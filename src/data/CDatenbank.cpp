@@ -226,9 +226,9 @@ void CDatenbank::Oeffnen() {
         return;
     }
     if (m_bReadOnly) {
-        m_dialoge.ReportError("Die Benutzerdatei " + name +
-                              " ist schreibgeschützt. Sagwerk kann sie benutzen, aber keine "
-                              "Änderungen, neuen Sätze und Zähler darin speichern.");
+        m_dialoge.Hinweis("Die Benutzerdatei " + name +
+                          " ist schreibgeschützt. Sagwerk kann sie benutzen, aber keine "
+                          "Änderungen, neuen Sätze und Zähler darin speichern.");
     }
 }
 

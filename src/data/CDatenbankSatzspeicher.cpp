@@ -332,10 +332,10 @@ bool CDatenbank::ListSentences(const std::string& nach, std::size_t anzahl,
         // Written so that SQLite seeks to the start of the page in the index
         // (a row-value comparison would scan from the first entry).
         const std::string nachOrdnung = DeutscheOrdnung("?1");
-        SQLite::Statement& q = Anweisung(
-            "select Satz, PSatz, SatzSuche from Satzspeicher where " + ordnung + " >= " +
-            nachOrdnung + " and (" + ordnung + " > " + nachOrdnung + " or SatzSuche > ?1) order by " +
-            ordnung + ", SatzSuche limit ?2");
+        SQLite::Statement& q =
+            Anweisung("select Satz, PSatz, SatzSuche from Satzspeicher where " + ordnung +
+                      " >= " + nachOrdnung + " and (" + ordnung + " > " + nachOrdnung +
+                      " or SatzSuche > ?1) order by " + ordnung + ", SatzSuche limit ?2");
         const CZuruecksetzen zurueck(q);
         q.bind(1, nach);
         q.bind(2, static_cast<std::int64_t>(anzahl));

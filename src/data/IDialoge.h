@@ -18,6 +18,12 @@ public:
     // A database or device error. The user can only acknowledge it.
     virtual void ReportError(const std::string& text) = 0;
 
+    // A notice that asks nothing (no sound device, a write-protected file).
+    // It must never hold the program up: the screen shows it without a box
+    // that waits to be pressed. Where nothing better exists it is reported
+    // as an error.
+    virtual void Hinweis(const std::string& text) { ReportError(text); }
+
     // A message box with caption, symbol and buttons; returns the button chosen.
     virtual Antwort ShowMessage(const std::string& text, const std::string& caption, Symbol symbol,
                                 Knoepfe knoepfe = Knoepfe::Ok) = 0;

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr const char* kTitel = "Sprachausgabe";
-
 bool Existiert(const std::filesystem::path& pfad) {
     std::error_code ec;
     return std::filesystem::exists(pfad, ec);
@@ -54,10 +52,9 @@ std::unique_ptr<ISprachEngine> WaehleSprachEngine(IDialoge& dialoge,
 
     const bool geraet = hilfen.geraetVorhanden ? hilfen.geraetVorhanden() : TongeraetVorhanden();
     if (!geraet) {
-        dialoge.ShowMessage(
+        dialoge.Hinweis(
             "Es wurde kein Tonausgabegerät gefunden. Sagwerk arbeitet ohne Ton weiter: "
-            "Sätze werden gebildet und gespeichert, aber nicht hörbar gesprochen.",
-            kTitel, IDialoge::Symbol::Warnung);
+            "Sätze werden gebildet und gespeichert, aber nicht hörbar gesprochen.");
         return std::make_unique<CStummeEngine>();
     }
 
@@ -69,9 +66,8 @@ std::unique_ptr<ISprachEngine> WaehleSprachEngine(IDialoge& dialoge,
         engine = CEspeakEngine::Starten(fehler);
     }
     if (!engine) {
-        dialoge.ShowMessage("Die Sprachausgabe konnte nicht gestartet werden (" + fehler +
-                                "). Sagwerk arbeitet ohne Ton weiter.",
-                            kTitel, IDialoge::Symbol::Warnung);
+        dialoge.Hinweis("Die Sprachausgabe konnte nicht gestartet werden (" + fehler +
+                        "). Sagwerk arbeitet ohne Ton weiter.");
         return std::make_unique<CStummeEngine>();
     }
     return engine;

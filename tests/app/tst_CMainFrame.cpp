@@ -17,6 +17,7 @@
 #include "CEditorView.h"
 #include "CMainFrame.h"
 #include "CPasswortDlg.h"
+#include "CQtDialoge.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
 #include "CStummeEngine.h"
@@ -32,6 +33,7 @@ private slots:
     void infoNenntOpenMoji();
     void passwortWirdErstMitOkUebernommen();
     void editorEinUndAus();
+    void hinweiseHaltenNichtsAuf();
     void editorBefehleUndEinstellungen();
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 };
@@ -197,6 +199,31 @@ void tst_CMainFrame::editorBefehleUndEinstellungen() {
     QCOMPARE(raster->GetButton(2)->GetCaption(), QStringLiteral("gehen"));
     QCOMPARE(raster->GetButton(3)->GetCaption(), QStringLiteral("Kino"));
     QCOMPARE(raster->GetButton(4)->GetCaption(), QStringLiteral("Viele"));
+    QVERIFY(frame.close());
+}
+
+void tst_CMainFrame::hinweiseHaltenNichtsAuf() {
+    // The sound check speaks before there is a window: its notice waits.
+    CQtDialoge dialoge;
+    dialoge.Hinweis("Es wurde kein Tonausgabegerät gefunden.");
+    CTestBenutzer benutzer;
+    CSagwerkDoc doc(benutzer.m_dialoge, benutzer.m_uhr, std::make_unique<CStummeEngine>());
+    CMainFrame frame(doc, QRect(0, 0, 1024, 768));
+    frame.Zeigen(QRect(0, 0, 1024, 768));
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(!frame.GetHinweisLeiste()->isVisible());
+    dialoge.SetHinweisZiel([&](const QString& text) { frame.ZeigeHinweis(text); });
+    QWidget* leiste = frame.GetHinweisLeiste();
+    QVERIFY(leiste->isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(leiste->findChild<QLabel*>()->text(),
+             QStringLiteral("Es wurde kein Tonausgabegerät gefunden."));
+    QCOMPARE(leiste->geometry().bottom(), frame.height() - 1);
+    dialoge.Hinweis("Die Benutzerdatei ist schreibgeschützt.");
+    QVERIFY(leiste->findChild<QLabel*>()->text().endsWith(QStringLiteral("schreibgeschützt.")));
+    QTest::mouseClick(leiste->findChild<QPushButton*>(), Qt::LeftButton);
+    QVERIFY(!leiste->isVisible());
+    dialoge.SetHinweisZiel({});
     QVERIFY(frame.close());
 }
 

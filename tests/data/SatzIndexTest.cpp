@@ -110,10 +110,9 @@ TEST_F(SatzIndexTest, BigMemoryLoadsInTheBackgroundAndKeepsWhatIsStoredMeanwhile
 
 TEST_F(DatenbankTest, AllSentencesArePagedInGermanOrder) {
     // Ä, Ö, Ü are filed under A, O, U and ß as ss, as a German dictionary does.
-    const std::vector<std::string> deutsch = {"Apfel ",      "Äpfel essen ", "apfelbaum ",
-                                              "Öl ",         "Ost ",         "Straße ",
-                                              "Strasse gut ", "über alles ", "Uhr ",
-                                              "Zeit "};
+    const std::vector<std::string> deutsch = {
+        "Apfel ",  "Äpfel essen ", "apfelbaum ",  "Öl ",  "Ost ",
+        "Straße ", "Strasse gut ", "über alles ", "Uhr ", "Zeit "};
     for (auto it = deutsch.rbegin(); it != deutsch.rend(); ++it) {
         ASSERT_TRUE(m_db->StoreSentence(*it, *it));
     }

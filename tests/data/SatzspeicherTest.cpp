@@ -100,7 +100,8 @@ TEST_F(DatenbankTest, EmptyTextListsAllSentencesAlphabetically) {
         ASSERT_TRUE(m_db->StoreSentence(s, s));
     }
     const auto alle = Vorschlaege(*m_db, "");
-    EXPECT_EQ(alle, (std::vector<std::string>{"apfel ", "Äpfel ", "Apfel essen ", "Birne ", "Zeit "}));
+    EXPECT_EQ(alle,
+              (std::vector<std::string>{"apfel ", "Äpfel ", "Apfel essen ", "Birne ", "Zeit "}));
 }
 
 TEST_F(DatenbankTest, ASentenceIsThereWithAllItsWordsOrNotAtAll) {

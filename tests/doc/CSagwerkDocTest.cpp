@@ -2,8 +2,8 @@
 // paths and sentence building and speaking.
 
 #include <cstdlib>
-#include <functional>
 #include <filesystem>
+#include <functional>
 
 #include "DocFixture.h"
 #include "IBenutzerAuswahl.h"

@@ -18,6 +18,7 @@ public:
     };
 
     void ReportError(const std::string& text) override { fehler.push_back(text); }
+    void Hinweis(const std::string& text) override { hinweise.push_back(text); }
     Antwort ShowMessage(const std::string& text, const std::string& caption, Symbol symbol,
                         Knoepfe knoepfe) override;
     void BeginWait() override {
@@ -31,10 +32,12 @@ public:
     // Everything reported or shown so far, for assertions; then forgotten.
     void Vergessen() {
         fehler.clear();
+        hinweise.clear();
         meldungen.clear();
     }
 
     std::vector<std::string> fehler;
+    std::vector<std::string> hinweise;
     std::vector<Meldung> meldungen;
     std::deque<Antwort> antworten;
     int wartend = 0;       // wait cursors shown now
