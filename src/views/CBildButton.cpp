@@ -104,6 +104,13 @@ void CBildButton::paintEvent(QPaintEvent*) {
         p.fillRect(r.adjusted(2, 2, -2, -2), farbe);
     }
 
+    // Latched: a thick dark frame inside the bevel, seen from across a room.
+    if (m_bHeld) {
+        p.setPen(QPen(QColor(20, 20, 20), 5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(5, 5, -5, -5));
+    }
+
     const QSize text = Textgroesse();
     if (!m_strCaption.isEmpty()) {
         p.setPen(pal.color(QPalette::ButtonText));

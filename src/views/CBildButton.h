@@ -45,7 +45,8 @@ public:
     // Where the picture is drawn on the button as it is now.
     QRect GetPictureRect() const;
 
-    // Drawn pushed even when not pressed (latched function buttons).
+    // Drawn pushed even when not pressed, with a thick dark frame inside
+    // (latched function buttons).
     void SetHeld(bool gehalten);
     bool IsHeld() const { return m_bHeld; }
 

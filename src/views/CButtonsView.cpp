@@ -1,11 +1,20 @@
 #include "CButtonsView.h"
 
+#include <QPainter>
+
 #include "CBildButton.h"
 #include "CSagwerkDoc.h"
 #include "Farben.h"
 
 CButtonsView::CButtonsView(CSagwerkDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setObjectName(QStringLiteral("Buttons"));
+}
+
+void CButtonsView::paintEvent(QPaintEvent*) {
+    // The grid is a window with a border; the cells lie inside it.
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void CButtonsView::CreateButtons() {
@@ -21,7 +30,7 @@ void CButtonsView::CreateButtons() {
     const std::vector<QRect> zellen = anordnung::Rasterzellen(size(), raster);
     for (std::size_t k = 0; k < zellen.size(); ++k) {
         auto* knopf = new CBildButton(this);
-        knopf->setGeometry(zellen[k]);
+        knopf->setGeometry(zellen[k].translated(1, 1));
         knopf->SetFillColor(farben::kWort);
         knopf->hide();
         const int b = static_cast<int>(k);

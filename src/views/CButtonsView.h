@@ -31,6 +31,9 @@ public:
     int GetButtonCount() const { return static_cast<int>(m_buttons.size()); }
     CBildButton* GetButton(int k) const { return m_buttons.at(static_cast<std::size_t>(k)); }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void OnButton(int b);
     void Navigation(CBildButton* knopf, const char* caption, const char* icon);

@@ -1,5 +1,8 @@
 #include "CTastaturView.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "CBildButton.h"
 #include "CSagwerkDoc.h"
 #include "Farben.h"
@@ -23,11 +26,19 @@ void CTastaturView::CreateKeys() {
     const auto rechtecke = anordnung::Tasten(size());
     for (int i = 0; i < anordnung::kTasten; ++i) {
         CBildButton* taste = m_keys[static_cast<std::size_t>(i)];
-        taste->setGeometry(rechtecke[static_cast<std::size_t>(i)]);
-        if (i < 29)
-            taste->SetCaption(QString(QChar(kBeschriftung[i])));
-        else
-            taste->SetCaption(QString::fromUtf8(i == 29 ? "Leertaste" : "Löschen"));
+        const QRect& feld = rechtecke[static_cast<std::size_t>(i)];
+        taste->setGeometry(feld);
+        const QString text = i < 29 ? QString(QChar(kBeschriftung[i]))
+                                    : QString::fromUtf8(i == 29 ? "Leertaste" : "Löschen");
+        // A letter fills its key; the words get the size that fits their key.
+        QFont schrift = taste->font();
+        int groesse = std::max(10, feld.height() * 2 / 5);
+        schrift.setPixelSize(groesse);
+        while (groesse > 10 && QFontMetrics(schrift).horizontalAdvance(text) > feld.width() - 12) {
+            schrift.setPixelSize(--groesse);
+        }
+        taste->setFont(schrift);
+        taste->SetCaption(text);
     }
 }
 

@@ -155,9 +155,16 @@ void tst_CBildButton::gehaltenBleibtGedrueckt() {
     QTest::mouseRelease(&knopf, Qt::LeftButton);
     QCOMPARE(knopf.grab().toImage(), gehalten);
 
+    // Held shows a thick dark frame inside the bevel; a button only being
+    // pressed looks pushed, without it.
+    const QColor rahmen = gehalten.pixelColor(6, 40);
+    QVERIFY(rahmen.lightness() < 60);
+    QVERIFY(los.pixelColor(6, 40).lightness() > 150);
     knopf.SetHeld(false);
     QTest::mousePress(&knopf, Qt::LeftButton);
-    QCOMPARE(knopf.grab().toImage(), gehalten);  // pressed looks like held
+    const QImage gedrueckt = knopf.grab().toImage();
+    QVERIFY(gedrueckt != los);
+    QVERIFY(gedrueckt.pixelColor(6, 40).lightness() > 150);
     QTest::mouseRelease(&knopf, Qt::LeftButton);
     QCOMPARE(knopf.grab().toImage(), los);
 }

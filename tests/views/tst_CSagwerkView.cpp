@@ -150,6 +150,10 @@ void tst_CSagwerkView::tastaturTipptUndLoeschtUmlaute() {
 
     CTastaturView* t = m_view->GetKeyboardView();
     QCOMPARE(t->GetKey(10)->GetCaption(), QStringLiteral("Ü"));
+    // Letters fill their key; the words still fit theirs.
+    QVERIFY(t->GetKey(10)->font().pixelSize() >= t->GetKey(10)->height() * 2 / 5);
+    QCOMPARE(t->GetKey(29)->GetCaption(), QStringLiteral("Leertaste"));
+    QCOMPARE(t->GetKey(30)->GetCaption(), QStringLiteral("Löschen"));
     Klick(t->GetKey(10));  // ü
     Klick(t->GetKey(20));  // ö
     Klick(t->GetKey(28));  // ä
@@ -164,6 +168,10 @@ void tst_CSagwerkView::tastaturTipptUndLoeschtUmlaute() {
     QVERIFY(!m_view->GetKeyboardView()->isVisible());
     QVERIFY(Raster()->isVisible());
     QVERIFY(!m_view->GetFunctionButton(92)->IsHeld());
+    // The grid has its border, and its buttons lie inside it.
+    const QImage raster = Raster()->grab().toImage();
+    QVERIFY(raster.pixelColor(0, raster.height() / 2).lightness() < 200);
+    QCOMPARE(Raster()->GetButton(0)->pos(), QPoint(1, 1));
 }
 
 void tst_CSagwerkView::hochUndRunterBewegenDieAuswahl() {
