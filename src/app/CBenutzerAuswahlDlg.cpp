@@ -22,7 +22,7 @@ CBenutzerAuswahlDlg::CBenutzerAuswahlDlg(const QStringList& dateien, const QStri
         knopf->SetCaption(name);
         knopf->SetFillColor(farben::kBefehl);
         // The picture whose name is the user's name wins; else the first one
-        // that begins with it (.ico before .bmp).
+        // that begins with it (.ico before .bmp, then .svg and .png).
         QString bild;
         for (const QString& b : bilder) {
             const QString stamm = b.left(b.lastIndexOf(QLatin1Char('.')));

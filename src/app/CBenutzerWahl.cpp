@@ -52,6 +52,8 @@ std::string CBenutzerWahl::BenutzerWaehlen() {
     QStringList bilder =
         dir.entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     bilder += dir.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    bilder += dir.entryList({QStringLiteral("*.svg"), QStringLiteral("*.png")}, QDir::Files,
+                            QDir::Name | QDir::IgnoreCase);
     const QString gewaehlt = m_auswaehlen(dateien, bilder);
     return gewaehlt.isEmpty() ? std::string() : dir.filePath(gewaehlt).toStdString();
 }

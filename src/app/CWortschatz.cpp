@@ -7,7 +7,10 @@
 #include <sstream>
 
 #include "BenutzerAnlegen.h"
+#include "CBildvorrat.h"
 #include "CDatenbank.h"
+#include "IDialoge.h"
+#include "Ressourcen.h"
 
 namespace {
 
@@ -30,7 +33,7 @@ std::vector<std::string> Felder(const std::string& rest) {
 }  // namespace
 
 std::string CWortschatz::BildPfad(const std::string& code) {
-    return code.empty() ? std::string() : "icons\\openmoji\\" + code + ".ico";
+    return code.empty() ? std::string() : "icons\\openmoji\\" + code + ".svg";
 }
 
 bool CWortschatz::LesenDatei(const std::string& pfad, std::string& fehler) {
@@ -256,6 +259,14 @@ bool CWortschatz::BenutzerAnlegen(const std::string& pfad, const std::string& vo
         fs::remove(temp, ec);
         fehler = "Die Datei \u201E" + pfad + "\u201C kann nicht angelegt werden.";
         return false;
+    }
+    // The pictures go beside the file: the user's folder is complete. A
+    // picture that cannot be copied leaves its button without one, and the
+    // user is there all the same.
+    std::string bildfehler;
+    const fs::path ordner = fs::absolute(fs::path(pfad), ec).parent_path();
+    if (!CBildvorrat(RessourcenVerzeichnis()).Kopieren(ordner.string(), &w, bildfehler)) {
+        dialoge.Hinweis(bildfehler);
     }
     return true;
 }

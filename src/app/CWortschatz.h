@@ -14,7 +14,8 @@ class IUhr;
 // written into a user database.
 //
 // Pictures are OpenMoji codes in the file; they are stored as
-// "icons\openmoji\<Code>.ico", relative to the working directory.
+// "icons\openmoji\<Code>.svg", relative to the working directory, and a
+// new user's folder gets copies of them (CBildvorrat).
 //
 // Errors: Lesen returns false with a German message naming the line; nothing
 // read so far is kept. Schreiben returns false when the database refused a

@@ -24,22 +24,22 @@ struct Funktion {
 
 // The sixteen function buttons every user starts with, in their order.
 constexpr Funktion kFunktionen[] = {
-    {1, "ich", "Ich", "icons\\funktionen\\ich.ico"},
-    {2, "du", "Du", "icons\\funktionen\\du.ico"},
-    {3, "er", "Er", "icons\\funktionen\\er.ico"},
-    {4, "sie", "Sie (eine)", "icons\\funktionen\\sie.ico"},
-    {5, "es", "Es", "icons\\funktionen\\es.ico"},
-    {6, "wir", "Wir", "icons\\funktionen\\wir.ico"},
-    {7, "ihr", "Ihr", "icons\\funktionen\\ihr.ico"},
-    {8, "Sie", "Sie (alle)", "icons\\funktionen\\sie-alle.ico"},
-    {20, "", "Gegenwart", "icons\\funktionen\\gegenwart.ico"},
-    {21, "", "Vergangenheit", "icons\\funktionen\\vergangenheit.ico"},
-    {22, "", "Zukunft", "icons\\funktionen\\zukunft.ico"},
-    {80, "", "Alle Verben", "icons\\funktionen\\verben.ico"},
-    {90, "", "Wort löschen", "icons\\funktionen\\wort-loeschen.ico"},
-    {91, "", "Satz löschen", "icons\\funktionen\\satz-loeschen.ico"},
-    {92, "", "Tastatur", "icons\\funktionen\\tastatur.ico"},
-    {93, "", "Alle Sätze", "icons\\funktionen\\alle-saetze.ico"},
+    {1, "ich", "Ich", "icons\\funktionen\\ich.svg"},
+    {2, "du", "Du", "icons\\funktionen\\du.svg"},
+    {3, "er", "Er", "icons\\funktionen\\er.svg"},
+    {4, "sie", "Sie (eine)", "icons\\funktionen\\sie.svg"},
+    {5, "es", "Es", "icons\\funktionen\\es.svg"},
+    {6, "wir", "Wir", "icons\\funktionen\\wir.svg"},
+    {7, "ihr", "Ihr", "icons\\funktionen\\ihr.svg"},
+    {8, "Sie", "Sie (alle)", "icons\\funktionen\\sie-alle.svg"},
+    {20, "", "Gegenwart", "icons\\funktionen\\gegenwart.svg"},
+    {21, "", "Vergangenheit", "icons\\funktionen\\vergangenheit.svg"},
+    {22, "", "Zukunft", "icons\\funktionen\\zukunft.svg"},
+    {80, "", "Alle Verben", "icons\\funktionen\\verben.svg"},
+    {90, "", "Wort löschen", "icons\\funktionen\\wort-loeschen.svg"},
+    {91, "", "Satz löschen", "icons\\funktionen\\satz-loeschen.svg"},
+    {92, "", "Tastatur", "icons\\funktionen\\tastatur.svg"},
+    {93, "", "Alle Sätze", "icons\\funktionen\\alle-saetze.svg"},
 };
 
 struct Emotion {
@@ -49,14 +49,14 @@ struct Emotion {
 };
 
 constexpr Emotion kEmotionen[] = {
-    {"Ja.", "Ja", "icons\\emotionen\\ja.ico"},
-    {"Nein.", "Nein", "icons\\emotionen\\nein.ico"},
-    {"Danke!", "Danke", "icons\\emotionen\\danke.ico"},
-    {"Bitte.", "Bitte", "icons\\emotionen\\bitte.ico"},
-    {"Hallo!", "Hallo", "icons\\emotionen\\hallo.ico"},
-    {"Tschüss!", "Tschüss", "icons\\emotionen\\tschuess.ico"},
-    {"Hilfe!", "Hilfe", "icons\\emotionen\\hilfe.ico"},
-    {"Das weiß ich nicht.", "Weiß nicht", "icons\\emotionen\\weiss-nicht.ico"},
+    {"Ja.", "Ja", "icons\\emotionen\\ja.svg"},
+    {"Nein.", "Nein", "icons\\emotionen\\nein.svg"},
+    {"Danke!", "Danke", "icons\\emotionen\\danke.svg"},
+    {"Bitte.", "Bitte", "icons\\emotionen\\bitte.svg"},
+    {"Hallo!", "Hallo", "icons\\emotionen\\hallo.svg"},
+    {"Tschüss!", "Tschüss", "icons\\emotionen\\tschuess.svg"},
+    {"Hilfe!", "Hilfe", "icons\\emotionen\\hilfe.svg"},
+    {"Das weiß ich nicht.", "Weiß nicht", "icons\\emotionen\\weiss-nicht.svg"},
 };
 
 void Fuellen(SQLite::Database& db, const std::string& vorname, const std::string& name) {

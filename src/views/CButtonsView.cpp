@@ -5,6 +5,7 @@
 #include "CBildButton.h"
 #include "CSagwerkDoc.h"
 #include "Farben.h"
+#include "SystemBilder.h"
 
 CButtonsView::CButtonsView(CSagwerkDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setObjectName(QStringLiteral("Buttons"));
@@ -43,7 +44,7 @@ void CButtonsView::CreateButtons() {
 void CButtonsView::Navigation(CBildButton* knopf, const char* caption, const char* icon) {
     knopf->SetCaption(QString::fromUtf8(caption));
     knopf->SetFillColor(farben::kLink);
-    knopf->SetPicture(m_doc.ResolvePath(icon));
+    knopf->SetPicture(SystemBild(m_doc, icon));
     knopf->show();
 }
 
@@ -60,16 +61,16 @@ void CButtonsView::ShowPage() {
         const B& b = m_seite.knoepfe[static_cast<std::size_t>(k)];
         switch (b.art) {
             case B::LetzteSeite:
-                Navigation(knopf, "letzte Seite", "icons\\system\\prev.ico");
+                Navigation(knopf, "letzte Seite", "prev");
                 break;
             case B::Startseite:
-                Navigation(knopf, "Startseite", "icons\\system\\home.ico");
+                Navigation(knopf, "Startseite", "home");
                 break;
             case B::LetzteKategorie:
-                Navigation(knopf, "letzte Kategorie", "icons\\system\\back.ico");
+                Navigation(knopf, "letzte Kategorie", "back");
                 break;
             case B::NaechsteSeite:
-                Navigation(knopf, "nächste Seite", "icons\\system\\next.ico");
+                Navigation(knopf, "nächste Seite", "next");
                 break;
             case B::Element: {
                 const CWortButton& e = *elemente[static_cast<std::size_t>(b.element)];

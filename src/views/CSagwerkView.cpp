@@ -10,6 +10,7 @@
 #include "CTastaturView.h"
 #include "CVorschlagModell.h"
 #include "Farben.h"
+#include "SystemBilder.h"
 
 namespace {
 constexpr long kGegenwart = 20;
@@ -52,9 +53,9 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     m_btnSpeak->setGeometry(m_layout.sprechen);
     for (CBildButton* k : {m_btnUp, m_btnDown, m_btnSpeak}) k->SetFillColor(farben::kPerson);
     m_btnSpeak->SetCaption(QStringLiteral("Sprechen"));
-    m_btnUp->SetPicture(m_doc.ResolvePath("icons\\system\\up.ico"));
-    m_btnDown->SetPicture(m_doc.ResolvePath("icons\\system\\down.ico"));
-    m_btnSpeak->SetPicture(m_doc.ResolvePath("icons\\system\\ear.ico"));
+    m_btnUp->SetPicture(SystemBild(m_doc, "up"));
+    m_btnDown->SetPicture(SystemBild(m_doc, "down"));
+    m_btnSpeak->SetPicture(SystemBild(m_doc, "ear"));
     connect(m_btnUp, &CBildButton::clicked, this, [this] {
         m_doc.SelectPrevious();
         AuswahlZeigen();

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
@@ -125,13 +126,17 @@ void tst_Benutzerauswahl::ohneBenutzerWirdGefragt() {
     QCOMPARE(QString::fromStdString(datei), QDir(Pfad(dir)).filePath("Mia.mdb"));
     QCOMPARE(dialoge.meldungen.size(), std::size_t(2));  // the question and the bad name
     QCOMPARE(QDir(Pfad(dir)).entryList(QDir::Files), QStringList({"Mia.mdb"}));
+    // Its pictures are there beside it: the system icons and the vocabulary's.
+    QVERIFY(QFileInfo::exists(QDir(Pfad(dir)).filePath("icons/system/up.svg")));
+    QVERIFY(QDir(Pfad(dir)).entryList({"icons"}, QDir::Dirs).size() == 1);
+    QVERIFY(QDir(QDir(Pfad(dir)).filePath("icons/openmoji")).entryList(QDir::Files).size() > 150);
     CDatenbank db(datei, dialoge, uhr);
     CBenutzer b;
     QVERIFY(db.LoadBenutzer(b));
     QCOMPARE(b.GetVorname(), std::string("Mia"));
     CWortButton w;
     QVERIFY(db.FirstVerb(w));
-    QCOMPARE(db.GetVerbCount(), std::size_t(25));
+    QCOMPARE(db.GetVerbCount(), std::size_t(28));
     QVERIFY(dialoge.fehler.empty());
 }
 

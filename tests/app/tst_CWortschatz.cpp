@@ -1,4 +1,6 @@
 #include <QTest>
+#include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "BenutzerAnlegen.h"
@@ -19,6 +21,7 @@ class tst_CWortschatz : public QObject {
     Q_OBJECT
 private slots:
     void grundwortschatzIstVollstaendig();
+    void jedesBildGehoertZuEinemWortUndIstDa();
     void fehlerNennenDieZeile();
     void schreibtLinksVerbenUndKnoepfe();
 };
@@ -27,7 +30,7 @@ void tst_CWortschatz::grundwortschatzIstVollstaendig() {
     CWortschatz w;
     std::string fehler;
     QVERIFY2(w.LesenDatei(SAGWERK_RES_DIR "/wortschatz.txt", fehler), fehler.c_str());
-    QCOMPARE(w.AnzahlVerben(), 25);
+    QCOMPARE(w.AnzahlVerben(), 28);
     QVERIFY(w.AnzahlWoerter() >= 140);
     QCOMPARE(w.GetSeiten().front().name, std::string("HOME"));
     QVERIFY(w.GetSeiten().front().eintraege.size() >= 10);
@@ -38,6 +41,29 @@ void tst_CWortschatz::grundwortschatzIstVollstaendig() {
         QVERIFY2(s.eintraege.size() <= 22 || s.name == "Tun", s.name.c_str());
         for (const auto& e : s.eintraege) QVERIFY2(!e.bild.empty(), e.text.c_str());
     }
+}
+
+void tst_CWortschatz::jedesBildGehoertZuEinemWortUndIstDa() {
+    CWortschatz w;
+    std::string fehler;
+    QVERIFY2(w.LesenDatei(SAGWERK_RES_DIR "/wortschatz.txt", fehler), fehler.c_str());
+    // A picture means one thing: a category and the link to it share one,
+    // nothing else does.
+    std::map<std::string, std::string> bedeutung;
+    const auto pruefen = [&](const std::string& code, const std::string& was) {
+        QVERIFY2(std::filesystem::exists(SAGWERK_RES_DIR "/openmoji/" + code + ".svg"),
+                 code.c_str());
+        const auto [it, neu] = bedeutung.emplace(code, was);
+        QVERIFY2(neu || it->second == was, (code + ": " + it->second + " / " + was).c_str());
+    };
+    for (const auto& s : w.GetSeiten()) {
+        pruefen(s.bild, "Kategorie " + s.name);
+        for (const auto& e : s.eintraege) {
+            pruefen(e.bild, (e.art == CWortschatz::CEintrag::Link ? "Kategorie " : "") + e.text);
+        }
+    }
+    for (const auto& f : w.GetFunktionen()) pruefen(f.bild, "Funktion " + f.anzeige);
+    for (const auto& e : w.GetEmotionen()) pruefen(e.bild, "Emotion " + e.anzeige);
 }
 
 void tst_CWortschatz::fehlerNennenDieZeile() {
@@ -81,7 +107,7 @@ void tst_CWortschatz::schreibtLinksVerbenUndKnoepfe() {
     QVERIFY(db.FirstWortButton(b, 1));
     QVERIFY(b.IsLink());
     QCOMPARE(b.GetText(), std::string("Essen"));
-    QCOMPARE(b.GetBild(), std::string("icons\\openmoji\\1F37D.ico"));
+    QCOMPARE(b.GetBild(), std::string("icons\\openmoji\\1F37D.svg"));
     const long essen = b.GetKategorie();
     QVERIFY(db.FirstWortButton(b, essen));
     CWortelement e;
@@ -98,7 +124,7 @@ void tst_CWortschatz::schreibtLinksVerbenUndKnoepfe() {
 
     CFunktionsTaste t;
     QVERIFY(db.FirstFTaste(t));
-    QCOMPARE(t.GetBild(), std::string("icons\\openmoji\\1F64B.ico"));
+    QCOMPARE(t.GetBild(), std::string("icons\\openmoji\\1F64B.svg"));
     QCOMPARE(db.GetFTastenCount(), std::size_t(16));
     CEmotionsButton em;
     QVERIFY(db.FirstEButton(em));
