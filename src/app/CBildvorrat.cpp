@@ -30,7 +30,10 @@ bool CBildvorrat::Kopieren(const std::string& ordner, const CWortschatz* wortsch
         const std::string t = Trimmen(zeile);
         const auto strich = t.find('|');
         if (t.empty() || t[0] == '#' || strich == std::string::npos) continue;
-        bilder.emplace(Trimmen(t.substr(0, strich)), Trimmen(t.substr(strich + 1)));
+        const std::string name = Trimmen(t.substr(0, strich));
+        // A name without a folder is a user's own picture (the demo's).
+        if (name.find('\\') == std::string::npos) continue;
+        bilder.emplace(name, Trimmen(t.substr(strich + 1)));
     }
     if (wortschatz != nullptr) {
         const auto dazu = [&](const std::string& code) {

@@ -16,7 +16,8 @@ public:
     // ressourcen: the folder holding "openmoji" and "piktogramme.txt".
     explicit CBildvorrat(std::string ressourcen) : m_strRessourcen(std::move(ressourcen)) {}
 
-    // Copies into `ordner` the fixed pictures and every picture of the
+    // Copies into `ordner` the fixed pictures (those in a folder: a name
+    // without one is a particular user's picture) and every picture of the
     // vocabulary (may be null), under the names the user file stores them
     // by. A file that is there already is kept. False, with a German message
     // naming the first picture that is missing or could not be copied; the

@@ -26,7 +26,7 @@ TEST_F(DatenbankTest, NewUserFileHasStartCategoryButtonsAndUser) {
     ASSERT_TRUE(m_db->FirstFTaste(t));
     EXPECT_EQ(t.GetText(), "ich");
     ASSERT_TRUE(m_db->NextFTaste(t, true, 7));
-    EXPECT_EQ(t.GetText(), "Sie");
+    EXPECT_EQ(t.GetText(), "sie");  // "sie (alle)"
 
     CEmotionsButton e;
     ASSERT_TRUE(m_db->FirstEButton(e));

@@ -301,7 +301,7 @@ TEST_F(DocTest, DuVergangenheitThenVerbTakesVer2PersEOnce) {
 }
 
 TEST_F(DocTest, EveryPersonAndTenseSelectsItsColumn) {
-    const char* personen[] = {"ich", "du", "er", "sie", "es", "wir", "ihr", "Sie"};
+    const char* personen[] = {"ich", "du", "er", "sie", "es", "wir", "ihr", "sie"};
     const char* spalten[] = {"1PersE", "2PersE", "3PersE", "3PersE",
                              "3PersE", "1PersM", "2PersM", "3PersM"};
     const char* zeiten[] = {"Geg", "Ver", "Zuk"};
