@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -24,11 +25,22 @@ QString CBildButton::GetCaption() const {
 }
 
 void CBildButton::Einpassen() const {
-    if (m_nEingepasst == width()) return;
-    m_nEingepasst = width();
+    // A held button's frame takes room from the caption on both sides.
+    const int grenze = width() - (m_bHeld ? 16 : 5);
+    if (m_nEingepasst == grenze) return;
+    m_nEingepasst = grenze;
     m_strCaption = m_strVoll;
-    const QFontMetrics fm(font());
-    const int grenze = width() - 5;
+    m_schrift = font();
+    if (m_nMindestPixel > 0) {
+        // Smaller letters before fewer letters, down to the smallest size
+        // allowed.
+        int pixel = QFontInfo(m_schrift).pixelSize();
+        while (pixel > m_nMindestPixel &&
+               QFontMetrics(m_schrift).horizontalAdvance(m_strCaption) > grenze) {
+            m_schrift.setPixelSize(--pixel);
+        }
+    }
+    const QFontMetrics fm(m_schrift);
     while (!m_strCaption.isEmpty() && fm.horizontalAdvance(m_strCaption) > grenze) {
         // One character is one code point: never leave half a surrogate pair.
         int weg = 1;
@@ -37,6 +49,12 @@ void CBildButton::Einpassen() const {
             weg = 2;
         m_strCaption.chop(weg);
     }
+}
+
+void CBildButton::SetMindestSchrift(int pixel) {
+    m_nMindestPixel = pixel;
+    m_nEingepasst = -1;
+    update();
 }
 
 void CBildButton::changeEvent(QEvent* event) {
@@ -75,6 +93,7 @@ void CBildButton::SetPicture(const std::string& pfad) {
 void CBildButton::SetHeld(bool gehalten) {
     if (m_bHeld == gehalten) return;
     m_bHeld = gehalten;
+    m_nEingepasst = -1;
     update();
 }
 
@@ -82,7 +101,7 @@ QSize CBildButton::Textgroesse() const {
     Einpassen();
     // Measured also for an empty caption, so an empty caption still keeps
     // one line of room at the bottom, as the picture rule expects.
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(m_schrift);
     return QSize(fm.horizontalAdvance(m_strCaption), fm.height());
 }
 
@@ -113,6 +132,7 @@ void CBildButton::paintEvent(QPaintEvent*) {
 
     const QSize text = Textgroesse();
     if (!m_strCaption.isEmpty()) {
+        p.setFont(m_schrift);
         p.setPen(pal.color(QPalette::ButtonText));
         p.drawText(QRect(anordnung::TextPosition(size(), text), text),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_strCaption);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 #include <cstdint>
@@ -22,12 +23,21 @@ public:
     explicit CBildButton(QWidget* parent = nullptr);
 
     // Stores the UTF-8 text and cuts whole characters off its end until it
-    // fits the button's width minus 5 pixels; no ellipsis is added. The text
-    // is fitted again when the button is resized. Repaints.
+    // fits the button's width minus 5 pixels (minus 16 while held, for the
+    // frame); no ellipsis is added. The text is fitted again when the
+    // button is resized. Repaints.
     void SetCaption(const std::string& text);
     void SetCaption(const QString& text);
     // The caption as drawn, after fitting.
     QString GetCaption() const;
+    // Lets the caption's letters shrink down to this pixel size before any
+    // are cut off (0: cut at the button's own font size).
+    void SetMindestSchrift(int pixel);
+    // The font the caption is drawn in, after fitting.
+    QFont GetCaptionFont() const {
+        Einpassen();
+        return m_schrift;
+    }
 
     // A colour as the database keeps it, 0x00BBGGRR; 0 means no fill.
     void SetFillColor(std::uint32_t farbe);
@@ -63,7 +73,9 @@ private:
     QString m_strVoll;
     // Fitted lazily: a hidden widget gets no resize event until it is shown.
     mutable QString m_strCaption;
-    mutable int m_nEingepasst = -1;  // width the caption was fitted to
+    mutable int m_nEingepasst = -1;  // room the caption was fitted to
+    mutable QFont m_schrift;         // the font it was fitted in
+    int m_nMindestPixel = 0;
     std::uint32_t m_nFarbe = 0;
     QPixmap m_bild;
     QSize m_natuerlich;

@@ -53,6 +53,7 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     m_btnSpeak->setGeometry(m_layout.sprechen);
     for (CBildButton* k : {m_btnUp, m_btnDown, m_btnSpeak}) k->SetFillColor(farben::kPerson);
     m_btnSpeak->SetCaption(QStringLiteral("Sprechen"));
+    m_btnSpeak->SetMindestSchrift(10);
     m_btnUp->SetPicture(SystemBild(m_doc, "up"));
     m_btnDown->SetPicture(SystemBild(m_doc, "down"));
     m_btnSpeak->SetPicture(SystemBild(m_doc, "ear"));
@@ -158,6 +159,8 @@ void CSagwerkView::BuildFunctionButtons() {
         if (f.code != -1) continue;  // a second row for the same place: the first one wins
         f.code = taste.GetCode();
         f.knopf->SetCaption(taste.GetAnzeigetext());
+        // "Vergangen", "sie (Frau)": whole on a 60-pixel button.
+        f.knopf->SetMindestSchrift(10);
         f.knopf->SetPicture(m_doc.ResolvePath(taste.GetBild()));
         f.knopf->SetFillColor(farben::Funktion(f.code));
         f.knopf->SetHeld(f.code == kGegenwart + m_doc.GetTense());

@@ -33,6 +33,7 @@ private slots:
     void bilderNachEndungUndGroesse();
     void jedeDateiWirdEinmalGelesen();
     void fuellfarbe();
+    void kleinereSchriftVorKuerzen();
     void gehaltenBleibtGedrueckt();
     void doppelklickZaehltZweimal();
 };
@@ -138,6 +139,19 @@ void tst_CBildButton::fuellfarbe() {
     QCOMPARE(Mitte(knopf), QColor(1, 1, 1));
     knopf.SetFillColor(0);
     QCOMPARE(Mitte(knopf), ohne);
+}
+
+void tst_CBildButton::kleinereSchriftVorKuerzen() {
+    CBildButton knopf;
+    knopf.resize(60, 70);
+    knopf.SetCaption(std::string("sie (Frau)"));
+    QVERIFY(knopf.GetCaption() != QStringLiteral("sie (Frau)"));  // cut at the usual size
+    knopf.SetMindestSchrift(10);
+    QCOMPARE(knopf.GetCaption(), QStringLiteral("sie (Frau)"));
+    QVERIFY(QFontMetrics(knopf.GetCaptionFont()).horizontalAdvance(knopf.GetCaption()) <= 55);
+    // Held, the caption stays clear of the frame.
+    knopf.SetHeld(true);
+    QVERIFY(QFontMetrics(knopf.GetCaptionFont()).horizontalAdvance(knopf.GetCaption()) <= 44);
 }
 
 void tst_CBildButton::gehaltenBleibtGedrueckt() {
