@@ -54,9 +54,6 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     for (CBildButton* k : {m_btnUp, m_btnDown, m_btnSpeak}) k->SetFillColor(farben::kPerson);
     m_btnSpeak->SetCaption(QStringLiteral("Sprechen"));
     m_btnSpeak->SetMindestSchrift(10);
-    m_btnUp->SetPicture(SystemBild(m_doc, "up"));
-    m_btnDown->SetPicture(SystemBild(m_doc, "down"));
-    m_btnSpeak->SetPicture(SystemBild(m_doc, "ear"));
     connect(m_btnUp, &CBildButton::clicked, this, [this] {
         m_doc.SelectPrevious();
         AuswahlZeigen();
@@ -92,6 +89,10 @@ void CSagwerkView::OnUpdate() {
         return;
     }
     if (m_doc.IsUserChanged()) {
+        // A user made just now has brought the system icons into the folder.
+        m_btnUp->SetPicture(SystemBild(m_doc, "up"));
+        m_btnDown->SetPicture(SystemBild(m_doc, "down"));
+        m_btnSpeak->SetPicture(SystemBild(m_doc, "ear"));
         BuildFunctionButtons();
         BuildEmotionButtons();
         m_pButtonsView->CreateButtons();

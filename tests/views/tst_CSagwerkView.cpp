@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
@@ -30,6 +33,7 @@ private slots:
     void rasterBautSatzUndBlaettert();
     void personZeitUndVerbGebenDieForm();
     void tastaturTipptUndLoeschtUmlaute();
+    void systemsymboleKommenMitDemBenutzer();
     void hochUndRunterBewegenDieAuswahl();
     void verlaufZeigtNurDieGrosseListe();
     void verlaufHoltWeitereSeitenBeimBlaettern();
@@ -140,6 +144,20 @@ void tst_CSagwerkView::personZeitUndVerbGebenDieForm() {
     QVERIFY(!m_view->GetFunctionButton(21)->IsHeld());
     Klick(Raster()->GetButton(3));
     QVERIFY(Satz().endsWith(QStringLiteral("wir werden gehen ")));
+}
+
+void tst_CSagwerkView::systemsymboleKommenMitDemBenutzer() {
+    // The folder had no icons when the screen was built; a user made now
+    // brings them, and the screen shows them.
+    QVERIFY(!m_view->GetUpButton()->HasPicture());
+    QImage bild(16, 16, QImage::Format_ARGB32);
+    bild.fill(Qt::black);
+    QDir().mkpath(QStringLiteral("icons/system"));
+    QVERIFY(bild.save(QStringLiteral("icons/system/up.png"), "PNG"));
+    QFile::rename(QStringLiteral("icons/system/up.png"), QStringLiteral("icons/system/up.ico"));
+    m_doc->SetUserChanged(true);
+    m_doc->UpdateAllViews();
+    QVERIFY(m_view->GetUpButton()->HasPicture());
 }
 
 void tst_CSagwerkView::tastaturTipptUndLoeschtUmlaute() {
