@@ -13,6 +13,9 @@
 #include "CEditorView.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
+#include "CVerbformen.h"
+#include "IDialoge.h"
+#include "Ressourcen.h"
 
 CMainFrame::CMainFrame(CSagwerkDoc& doc, const QRect& desktop, QWidget* parent)
     : QMainWindow(parent), m_doc(doc) {
@@ -127,6 +130,17 @@ void CMainFrame::OnEditor() {
             new CEditorView(*m_pEditorModel, m_doc.GetDialoge(), *m_pEditorDialoge, m_pStapel);
         m_pStapel->addWidget(m_pEditorView);
         m_pEditorModel->SetEditorView(m_pEditorView);
+        if (!m_bVerbformenGeladen) {
+            m_bVerbformenGeladen = true;
+            auto formen = std::make_unique<CVerbformen>();
+            std::string fehler;
+            if (formen->Laden(RessourcenVerzeichnis() + "/verben.txt", fehler)) {
+                m_pVerbformen = std::move(formen);
+            } else {
+                m_doc.GetDialoge().Hinweis(fehler + " \u201EFormen vorschlagen\u201C fehlt daher.");
+            }
+        }
+        m_pEditorView->SetVerbformen(m_pVerbformen.get());
         connect(m_pEditorView, &CEditorView::SeiteGewechselt, this,
                 &CMainFrame::BefehleAktualisieren);
         m_bEditor = true;

@@ -10,6 +10,7 @@
 
 class CEditorDaten;
 class CEditorView;
+class CVerbformen;
 class CSagwerkDoc;
 class CSagwerkView;
 class IEditorDialoge;
@@ -84,5 +85,8 @@ private:
     std::unique_ptr<CEditorDaten> m_pEditorModel;
     CEditorView* m_pEditorView = nullptr;  // a child of the stack while the editor is on
     CQtEditorDialoge m_qtEditorDialoge;
+    // Read at the first visit to the editor and kept for the next ones.
+    std::unique_ptr<CVerbformen> m_pVerbformen;
+    bool m_bVerbformenGeladen = false;
     IEditorDialoge* m_pEditorDialoge = &m_qtEditorDialoge;
 };

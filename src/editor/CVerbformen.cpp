@@ -72,18 +72,18 @@ const CBesonders kBesondere[] = {
 // unless it is listed itself; an inseparable one never inherits it
 // (bekommen, verstehen).
 const std::set<std::string> kMitSein = {
-    "gehen",        "kommen",     "fahren",     "laufen",       "rennen",       "fliegen",
-    "schwimmen",    "springen",   "fallen",     "bleiben",      "sein",         "werden",
-    "passieren",    "sterben",    "wachsen",    "reisen",       "wandern",      "steigen",
-    "klettern",     "reiten",     "gelingen",   "geschehen",    "verschwinden", "erscheinen",
-    "sinken",       "fliehen",    "kriechen",   "rutschen",     "stolpern",     "joggen",
-    "folgen",       "begegnen",   "gleiten",    "schleichen",   "fließen",      "eilen",
-    "segeln",       "entstehen",  "vergehen",   "verunglücken", "aufstehen",    "einschlafen",
-    "aufwachen",    "erwachen",   "umziehen",   "auswandern",   "platzen",      "schmelzen",
-    "landen",       "abstürzen",  "zerbrechen", "explodieren",  "verschwinden", "ertrinken",
-    "erschrecken",  "aufwachsen", "einziehen",  "ausziehen",    "spazieren",    "stürzen",
-    "zurückkehren", "hüpfen",     "schlendern", "radeln",       "ankommen",     "gelangen",
-    "aufbrechen",   "entkommen",  "misslingen", "verfallen",    "zerfallen",    "erkranken"};
+    "gehen",      "kommen",     "fahren",       "laufen",       "rennen",       "fliegen",
+    "schwimmen",  "springen",   "fallen",       "bleiben",      "sein",         "werden",
+    "passieren",  "sterben",    "wachsen",      "reisen",       "wandern",      "steigen",
+    "klettern",   "reiten",     "gelingen",     "geschehen",    "verschwinden", "erscheinen",
+    "sinken",     "fliehen",    "kriechen",     "rutschen",     "stolpern",     "folgen",
+    "begegnen",   "gleiten",    "schleichen",   "fließen",      "eilen",        "segeln",
+    "entstehen",  "vergehen",   "verunglücken", "aufstehen",    "einschlafen",  "aufwachen",
+    "erwachen",   "umziehen",   "auswandern",   "platzen",      "schmelzen",    "landen",
+    "abstürzen",  "zerbrechen", "explodieren",  "verschwinden", "ertrinken",    "erschrecken",
+    "aufwachsen", "einziehen",  "ausziehen",    "spazieren",    "stürzen",      "zurückkehren",
+    "hüpfen",     "schlendern", "radeln",       "ankommen",     "gelangen",     "aufbrechen",
+    "entkommen",  "misslingen", "verfallen",    "zerfallen",    "erkranken"};
 
 // Particles that the dictionary writes together with the verb although they
 // are split off in the present ("lerne kennen", "gehe kaputt", "tut weh").
@@ -146,19 +146,29 @@ bool BrauchtE(const std::string& stamm) {
 
 std::string Mit(const std::string& a, const std::string& b) { return b.empty() ? a : a + " " + b; }
 
-std::string Partizip(const std::vector<std::string>& partizipien) {
-    // The everyday one: weak before strong ("geschafft", not "geschaffen"),
-    // today's spelling before the old one.
+// The everyday participle of several: the strong one for a verb with sein
+// ("gewachsen", not "gewachst"), the weak one otherwise ("geschafft", not
+// "geschaffen"); then the one that keeps the stem ("gesendet", not
+// "gesandt"), then today's spelling.
+std::string Partizip(const std::vector<std::string>& partizipien, const std::string& stamm,
+                     bool mitSein) {
     std::string gewaehlt;
     int best = -1;
     for (const std::string& p : partizipien) {
-        const int wert = (EndetMit(p, "t") ? 2 : 0) + (p.find("ß") == std::string::npos ? 1 : 0);
+        const int wert = (EndetMit(p, mitSein ? "en" : "t") ? 4 : 0) +
+                         (!stamm.empty() && p.find(stamm) != std::string::npos ? 2 : 0) +
+                         (p.find("ß") == std::string::npos ? 1 : 0);
         if (wert > best) {
             best = wert;
             gewaehlt = p;
         }
     }
     return gewaehlt;
+}
+
+std::string Stamm(const std::string& infinitiv) {
+    if (EndetMit(infinitiv, "en")) return infinitiv.substr(0, infinitiv.size() - 2);
+    return infinitiv.substr(0, infinitiv.size() - 1);
 }
 
 bool IstInfinitiv(const std::string& wort) {
@@ -280,6 +290,12 @@ std::optional<CVerbformen::CVerb> CVerbformen::Bilden(const std::string& infinit
     CVerb v;
     v.infinitiv = infinitiv;
     const CEintrag* e = Finden(infinitiv);
+    // The participle of several that fits the verb (basisInf: the verb
+    // without a particle or prefix).
+    const auto waehle = [&](const std::vector<std::string>& liste, const std::string& basisInf) {
+        const bool sein = kMitSein.count(infinitiv) != 0 || kMitSein.count(basisInf) != 0;
+        return Partizip(liste, Stamm(basisInf), sein);
+    };
 
     const auto getrennt = [&](const CEintrag& b, const std::string& teilchen,
                               const std::string& partizip) {
@@ -291,15 +307,26 @@ std::optional<CVerbformen::CVerb> CVerbformen::Bilden(const std::string& infinit
 
     if (e != nullptr && !e->vorsilbe.empty() && BeginntMit(infinitiv, e->vorsilbe)) {
         basis = infinitiv.substr(e->vorsilbe.size());
-        const std::string partizip = Partizip(e->partizipien);
+        std::string partizip = waehle(e->partizipien, basis);
         // The data splits every prefix; the participle tells the inseparable
-        // ones: no ge- after the prefix where the base verb has one
-        // ("wiederholt" beside "geholt", "unterschrieben" beside "geschrieben").
+        // ones: the base verb's participle without its ge- ("wiederholt"
+        // beside "geholt", "übergeben" beside "gegeben").
         const CEintrag* b = Finden(basis);
-        const std::string basisPartizip = b ? Partizip(b->partizipien) : "ge";
+        const std::string basisPartizip = b ? waehle(b->partizipien, basis) : "ge";
+        // Where the data has both, the inseparable verb is the everyday one
+        // ("übersetzt" beside "übergesetzt").
+        if (b != nullptr && BeginntMit(basisPartizip, "ge")) {
+            const std::string ohneGe = e->vorsilbe + basisPartizip.substr(2);
+            if (std::find(e->partizipien.begin(), e->partizipien.end(), ohneGe) !=
+                e->partizipien.end()) {
+                partizip = ohneGe;
+            }
+        }
         const std::string rest =
             BeginntMit(partizip, e->vorsilbe) ? partizip.substr(e->vorsilbe.size()) : partizip;
-        const bool untrennbar = !BeginntMit(rest, "ge") && BeginntMit(basisPartizip, "ge");
+        const bool untrennbar =
+            BeginntMit(basisPartizip, "ge") &&
+            (b != nullptr ? rest == basisPartizip.substr(2) : !BeginntMit(rest, "ge"));
         if (untrennbar) {
             for (std::size_t i = 0; i < kPersonen; ++i)
                 v.praesens[i] = e->vorsilbe + e->praesens[i];
@@ -321,8 +348,8 @@ std::optional<CVerbformen::CVerb> CVerbformen::Bilden(const std::string& infinit
                 const CEintrag* b = Finden(rest);
                 if (b == nullptr || !b->vorsilbe.empty()) continue;
                 basis = rest;
-                const std::string partizip =
-                    e != nullptr ? Partizip(e->partizipien) : teilchen + Partizip(b->partizipien);
+                const std::string partizip = e != nullptr ? waehle(e->partizipien, rest)
+                                                          : teilchen + waehle(b->partizipien, rest);
                 getrennt(*b, teilchen, partizip);
                 gefunden = true;
             }
@@ -335,7 +362,7 @@ std::optional<CVerbformen::CVerb> CVerbformen::Bilden(const std::string& infinit
                 if (!BeginntMit(infinitiv, teil)) continue;
                 const CEintrag* b = Finden(infinitiv.substr(teil.size()));
                 if (b == nullptr || !b->vorsilbe.empty()) continue;
-                std::string partizip = Partizip(b->partizipien);
+                std::string partizip = waehle(b->partizipien, infinitiv.substr(teil.size()));
                 if (BeginntMit(partizip, "ge")) partizip.erase(0, 2);
                 for (std::size_t i = 0; i < kPersonen; ++i) v.praesens[i] = teil + b->praesens[i];
                 v.partizip = teil + partizip;
@@ -346,13 +373,22 @@ std::optional<CVerbformen::CVerb> CVerbformen::Bilden(const std::string& infinit
         }
         if (!gefunden && e != nullptr) {
             v.praesens = e->praesens;
-            v.partizip = Partizip(e->partizipien);
+            v.partizip = waehle(e->partizipien, infinitiv);
             v.bekannt = true;
             gefunden = true;
         }
         if (!gefunden) v = Regelmaessig(infinitiv);
     }
 
+    // The data writes "rutscht" for "du rutschst" in some verbs on -schen.
+    const std::string du = v.praesens[1];
+    const auto leer = du.find(' ');
+    const std::string finit = du.substr(0, leer);
+    if (EndetMit(finit, "scht") &&
+        EndetMit(v.praesens[0].substr(0, v.praesens[0].find(' ')), "sche")) {
+        v.praesens[1] = finit.substr(0, finit.size() - 1) + "st" +
+                        (leer == std::string::npos ? std::string() : du.substr(leer));
+    }
     v.mitSein = MitSein(infinitiv, basis, trennbar);
     for (std::string& f : v.praesens) f = NeueSchreibung(f, infinitiv);
     v.partizip = NeueSchreibung(v.partizip, infinitiv);

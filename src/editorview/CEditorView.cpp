@@ -11,6 +11,7 @@
 #include "CFortschrittsAnzeige.h"
 #include "CFunktionsPage.h"
 #include "CKategoriePage.h"
+#include "CVerbenPage.h"
 #include "CWortelementPage.h"
 #include "IDialoge.h"
 #include "IEditorDialoge.h"
@@ -57,6 +58,10 @@ void CEditorView::Starten() {
     m_pStapel->setCurrentIndex(kWortelemente);
     m_seiten.front()->OnSetActive();
     emit SeiteGewechselt(kWortelemente);
+}
+
+void CEditorView::SetVerbformen(const CVerbformen* verbformen) {
+    m_pWortelemente->GetVerbenPage()->SetVerbformen(verbformen);
 }
 
 int CEditorView::GetActiveIndex() const { return m_pStapel->currentIndex(); }

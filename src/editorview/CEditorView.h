@@ -8,6 +8,7 @@
 class CBenutzerPage;
 class CEditorDaten;
 class CEditorSeite;
+class CVerbformen;
 class CEmotionsPage;
 class CFunktionsPage;
 class CKategoriePage;
@@ -45,6 +46,8 @@ public:
     void RefreshPage() override;
     // Shows the first page, refreshed.
     void Starten();
+    // The verb dictionary behind "Formen vorschlagen" (may be null). Not owned.
+    void SetVerbformen(const CVerbformen* verbformen);
 
     int GetActiveIndex() const;
     // As a click on the tab; false when the page in front refused.

@@ -1,12 +1,16 @@
 #include "CVerbenPage.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "CBildButton.h"
+#include "CVerbformen.h"
 #include "Farben.h"
+#include "IDialoge.h"
+#include "SeitenTeile.h"
 
 namespace {
 
@@ -45,15 +49,32 @@ CVerbenPage::CVerbenPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
         for (int zeit = 0; zeit < 3; ++zeit) {
             auto* feld = new QLineEdit(this);
             feld->setObjectName(QStringLiteral("form%1%2").arg(zeit).arg(zeile));
-            m_formen[static_cast<std::size_t>(Slot(zeit, zeile))] = feld;
+            const auto slot = static_cast<std::size_t>(Slot(zeit, zeile));
+            m_formen[slot] = feld;
             raster->addWidget(feld, zeile + 2, zeit + 1);
-            connect(feld, &QLineEdit::textEdited, this, &CVerbenPage::Geaendert);
+            connect(feld, &QLineEdit::textEdited, this, [this, slot] {
+                m_getippt[slot] = true;
+                Geaendert();
+            });
         }
     }
-    raster->addWidget(new QLabel(QStringLiteral("Vorschau:"), this), 8, 0, Qt::AlignTop);
-    raster->addWidget(m_pVorschau, 8, 1, Qt::AlignLeft);
-    raster->addWidget(m_pBildKnopf, 8, 2, Qt::AlignLeft | Qt::AlignTop);
-    raster->setRowStretch(9, 1);
+    m_btnVorschlagen = seitenteile::Knopf(this, "Formen vorschlagen", "formenVorschlagen");
+    m_chkSein = new QCheckBox(QStringLiteral("Vergangenheit mit \u201Esein\u201C"), this);
+    m_chkSein->setObjectName(QStringLiteral("mitSein"));
+    m_lblHinweis = new QLabel(this);
+    m_lblHinweis->setObjectName(QStringLiteral("hinweis"));
+    m_lblHinweis->setWordWrap(true);
+    raster->addWidget(m_btnVorschlagen, 8, 1);
+    raster->addWidget(m_chkSein, 8, 2, 1, 2);
+    raster->addWidget(m_lblHinweis, 9, 1, 1, 3);
+    raster->addWidget(new QLabel(QStringLiteral("Vorschau:"), this), 10, 0, Qt::AlignTop);
+    raster->addWidget(m_pVorschau, 10, 1, Qt::AlignLeft);
+    raster->addWidget(m_pBildKnopf, 10, 2, Qt::AlignLeft | Qt::AlignTop);
+    raster->setRowStretch(11, 1);
+    m_btnVorschlagen->setVisible(false);
+    m_chkSein->setVisible(false);
+    connect(m_btnVorschlagen, &QPushButton::clicked, this, &CVerbenPage::OnVorschlagen);
+    connect(m_chkSein, &QCheckBox::clicked, this, &CVerbenPage::OnMitSein);
 
     connect(m_edtGrundform, &QLineEdit::textEdited, this, &CVerbenPage::AnzeigetextBearbeitet);
     connect(m_edtPhonetisch, &QLineEdit::textEdited, this, &CVerbenPage::Geaendert);
@@ -65,6 +86,13 @@ QLineEdit* CVerbenPage::GetForm(int zeit, int zeile) const {
 
 void CVerbenPage::Load(CWortelement* element) {
     m_pElement = element;
+    m_getippt.fill(false);
+    m_lblHinweis->clear();
+    // The box follows what the past column says of the element.
+    m_chkSein->setChecked(element != nullptr &&
+                          element->GetForm(CWortelement::Slot(CWortelement::Zeit::Vergangenheit,
+                                                              CWortelement::Zahl::Einzahl, 1))
+                                  .rfind("bin ", 0) == 0);
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     m_edtGrundform->setText(element ? text(element->GetAnzeigetext()) : QString());
     m_edtPhonetisch->setText(element ? text(element->GetPhonetisch()) : QString());
@@ -89,3 +117,65 @@ bool CVerbenPage::Store() {
 }
 
 std::string CVerbenPage::Phonetisch() const { return m_edtPhonetisch->text().toStdString(); }
+
+void CVerbenPage::SetVerbformen(const CVerbformen* verbformen) {
+    m_pVerbformen = verbformen;
+    m_btnVorschlagen->setVisible(verbformen != nullptr);
+    m_chkSein->setVisible(verbformen != nullptr);
+}
+
+void CVerbenPage::OnVorschlagen() {
+    if (m_pVerbformen == nullptr) return;
+    const std::string grundform = m_edtGrundform->text().trimmed().toStdString();
+    const auto vorschlag = m_pVerbformen->Vorschlagen(grundform);
+    if (!vorschlag) {
+        m_lblHinweis->setText(
+            QStringLiteral("\u201E%1\u201C ist kein Verb in der Grundform (zum Beispiel "
+                           "\u201Eessen\u201C oder \u201Esich waschen\u201C).")
+                .arg(m_edtGrundform->text().trimmed()));
+        return;
+    }
+    m_lblHinweis->setText(
+        vorschlag->bekannt
+            ? QString()
+            : QStringLiteral("\u201E%1\u201C steht nicht im Wörterbuch: Die Formen sind wie "
+                             "bei einem regelmäßigen Verb gebildet. Bitte prüfen Sie sie.")
+                  .arg(QString::fromStdString(grundform)));
+    m_chkSein->setChecked(vorschlag->mitSein);
+    Fuellen(vorschlag->formen, 0, 2);
+}
+
+void CVerbenPage::OnMitSein() {
+    if (m_pVerbformen == nullptr) return;
+    const auto vorschlag = m_pVerbformen->Vorschlagen(
+        m_edtGrundform->text().trimmed().toStdString(),
+        m_chkSein->isChecked() ? CVerbformen::Hilfsverb::Sein : CVerbformen::Hilfsverb::Haben);
+    if (vorschlag) Fuellen(vorschlag->formen, 1, 1);
+}
+
+void CVerbenPage::Fuellen(const std::array<std::string, 18>& formen, int von, int bis) {
+    bool ersetzen = false;
+    bool gefragt = false;
+    for (int zeit = von; zeit <= bis; ++zeit) {
+        for (int zeile = 0; zeile < 6; ++zeile) {
+            const auto slot = static_cast<std::size_t>(Slot(zeit, zeile));
+            const QString neu =
+                QString::fromStdString(formen[static_cast<std::size_t>(zeit * 6 + zeile)]);
+            QLineEdit* feld = m_formen[slot];
+            if (m_getippt[slot] && !feld->text().isEmpty() && feld->text() != neu) {
+                if (!gefragt) {
+                    gefragt = true;
+                    ersetzen = m_dialoge.ShowMessage(
+                                   "Sie haben Formen selbst eingegeben. Sollen auch diese durch "
+                                   "die vorgeschlagenen ersetzt werden?",
+                                   "Frage", IDialoge::Symbol::Frage,
+                                   IDialoge::Knoepfe::JaNein) == IDialoge::Antwort::Ja;
+                }
+                if (!ersetzen) continue;
+            }
+            feld->setText(neu);
+            m_getippt[slot] = false;
+        }
+    }
+    Geaendert();
+}

@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <memory>
 
+#include <QCheckBox>
+#include <QLabel>
 #include "CBildButton.h"
 #include "CEditorAufbau.h"
 #include "CEditorDaten.h"
@@ -24,6 +26,7 @@
 #include "CTestBenutzer.h"
 #include "CTestEditorDialoge.h"
 #include "CVerbenPage.h"
+#include "CVerbformen.h"
 #include "CWortPage.h"
 #include "CWortelementPage.h"
 
@@ -47,6 +50,7 @@ private slots:
     void bildVonAnderswoWirdKopiert();
     void vorschauSprichtDenPhonetischenText();
     void kategorieSeite();
+    void formenVorschlagen();
     void tausendElementeAntwortenSchnell();
 
 private:
@@ -327,6 +331,68 @@ void tst_CEditorView::kategorieSeite() {
     QCOMPARE(Zeilen().size(), 30);
     QCOMPARE(Feld<QComboBox>(m_view->GetWortelementPage(), "kategorien")->currentText(),
              QStringLiteral("Zahlen"));
+}
+
+void tst_CEditorView::formenVorschlagen() {
+    CVerbformen verbformen;
+    std::string fehler;
+    QVERIFY2(verbformen.Laden(SAGWERK_RES_DIR "/verben.txt", fehler), fehler.c_str());
+    m_view->SetVerbformen(&verbformen);
+    CWortelementPage* seite = m_view->GetWortelementPage();
+    Feld<QComboBox>(seite, "elementart")->setCurrentIndex(1);
+    QTest::mouseClick(Feld<QPushButton>(seite, "neuesWortelement"), Qt::LeftButton);
+    CVerbenPage* verb = seite->GetVerbenPage();
+    QLineEdit* grundform = Feld<QLineEdit>(verb, "grundform");
+    const auto eingeben = [&](const QString& text) {
+        grundform->setText(text);
+        emit grundform->textEdited(text);
+    };
+
+    eingeben(QStringLiteral("aufstehen"));
+    QTest::mouseClick(verb->GetVorschlagen(), Qt::LeftButton);
+    QCOMPARE(verb->GetForm(0, 0)->text(), QStringLiteral("stehe auf"));
+    QCOMPARE(verb->GetForm(1, 2)->text(), QStringLiteral("ist aufgestanden"));
+    QCOMPARE(verb->GetForm(2, 5)->text(), QStringLiteral("werden aufstehen"));
+    QVERIFY(verb->GetMitSein()->isChecked());
+    QVERIFY(verb->GetHinweis()->text().isEmpty());
+
+    // The auxiliary switched: the past column anew, the rest as it was.
+    QTest::mouseClick(verb->GetMitSein(), Qt::LeftButton);
+    QCOMPARE(verb->GetForm(1, 0)->text(), QStringLiteral("habe aufgestanden"));
+    QTest::mouseClick(verb->GetMitSein(), Qt::LeftButton);
+    QCOMPARE(verb->GetForm(1, 0)->text(), QStringLiteral("bin aufgestanden"));
+
+    // A form the carer typed stays unless the carer agrees.
+    verb->GetForm(0, 1)->clear();
+    QTest::keyClicks(verb->GetForm(0, 1), "stehst bald auf");
+    eingeben(QStringLiteral("sich anziehen"));
+    m_benutzer->m_dialoge.NaechsteAntwort(IDialoge::Antwort::Nein);
+    QTest::mouseClick(verb->GetVorschlagen(), Qt::LeftButton);
+    QCOMPARE(Meldungen().back().caption, std::string("Frage"));
+    QCOMPARE(verb->GetForm(0, 0)->text(), QStringLiteral("ziehe mich an"));
+    QCOMPARE(verb->GetForm(0, 1)->text(), QStringLiteral("stehst bald auf"));
+    QVERIFY(!verb->GetMitSein()->isChecked());
+    m_benutzer->m_dialoge.NaechsteAntwort(IDialoge::Antwort::Ja);
+    QTest::mouseClick(verb->GetVorschlagen(), Qt::LeftButton);
+    QCOMPARE(verb->GetForm(0, 1)->text(), QStringLiteral("ziehst dich an"));
+
+    eingeben(QStringLiteral("frühstücken"));
+    QTest::mouseClick(verb->GetVorschlagen(), Qt::LeftButton);
+    QVERIFY(verb->GetHinweis()->text().contains(QStringLiteral("nicht im Wörterbuch")));
+    QCOMPARE(verb->GetForm(1, 0)->text(), QStringLiteral("habe gefrühstückt"));
+    eingeben(QStringLiteral("Haus"));
+    QTest::mouseClick(verb->GetVorschlagen(), Qt::LeftButton);
+    QVERIFY(verb->GetHinweis()->text().contains(QStringLiteral("kein Verb")));
+    QCOMPARE(verb->GetForm(1, 0)->text(), QStringLiteral("habe gefrühstückt"));
+
+    eingeben(QStringLiteral("frühstücken"));
+    QVERIFY(m_view->CanLeave());
+    SQLite::Database db(m_benutzer->Datei());
+    QCOMPARE(db.execAndGet("select Ver1PersE from Wortelement where Anzeigetext = 'frühstücken'")
+                 .getString(),
+             std::string("habe gefrühstückt"));
+    m_view->SetVerbformen(nullptr);
+    QVERIFY(!verb->GetVorschlagen()->isVisibleTo(verb));
 }
 
 void tst_CEditorView::tausendElementeAntwortenSchnell() {
