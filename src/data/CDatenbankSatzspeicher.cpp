@@ -4,7 +4,9 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <algorithm>
+#include <limits>
 #include <set>
+#include <unordered_map>
 
 #include "CDatenbank.h"
 #include "CSatzIndex.h"
@@ -141,47 +143,57 @@ std::unique_ptr<CSatzIndex> IndexLaden(const std::string& pfad, int wartezeitMs,
     try {
         SQLite::Database db(pfad, SQLite::OPEN_READONLY, wartezeitMs);
         auto index = std::make_unique<CSatzIndex>();
-        std::vector<std::uint32_t> wortIds;  // Wortnummer -> word id of the index
+        // Keys may be any 64-bit value (negative, huge): the memory follows
+        // the rows, never the keys.
+        std::unordered_map<std::int64_t, std::uint32_t> wortIds;  // Wortnummer -> word id
         {
             SQLite::Statement q(db, "select Wortnummer, WortSuche from Wortspeicher");
             while (q.executeStep()) {
-                const auto nr = static_cast<std::size_t>(q.getColumn(0).getInt64());
-                if (nr >= wortIds.size()) wortIds.resize(nr + 1, UINT32_MAX);
-                wortIds[nr] = index->WortId(q.getColumn(1).getString());
+                if (abbrechen) return nullptr;
+                wortIds[q.getColumn(0).getInt64()] = index->WortId(q.getColumn(1).getString());
             }
         }
+        // Steps of sentences in key order, each started after the last key
+        // read, so the number of steps follows the rows as well.
         SQLite::Statement saetze(db,
                                  "select Satznummer, Anzahl from Satzspeicher "
-                                 "where Satznummer between ? and ? order by Satznummer");
+                                 "where (?1 is null or Satznummer > ?1) and Satznummer <= ?3 "
+                                 "order by Satznummer limit ?2");
         SQLite::Statement links(db,
                                 "select Satznummer, Wortnummer from Verbindung "
                                 "where Satznummer between ? and ? order by Satznummer");
         std::vector<std::pair<std::int64_t, std::uint32_t>> schritt;  // Satznummer, dense
-        for (std::int64_t von = 1; von <= bis; von += kLadeSchritt) {
+        for (bool erster = true;; erster = false) {
             if (abbrechen) return nullptr;
-            const std::int64_t biszu = std::min(bis, von + kLadeSchritt - 1);
+            if (erster) {
+                saetze.bind(1);
+            } else {
+                saetze.bind(1, schritt.back().first);
+            }
+            saetze.bind(2, kLadeSchritt);
+            // Sentences stored after the file was opened wait for the
+            // takeover instead (m_offen).
+            saetze.bind(3, bis);
             schritt.clear();
-            saetze.bind(1, von);
-            saetze.bind(2, biszu);
             while (saetze.executeStep()) {
                 const std::int64_t nr = saetze.getColumn(0).getInt64();
                 const auto anzahl = static_cast<std::uint32_t>(saetze.getColumn(1).getInt64());
                 schritt.emplace_back(nr, index->NeuesDokument(nr, anzahl));
             }
             saetze.reset();
-            links.bind(1, von);
-            links.bind(2, biszu);
+            if (schritt.empty()) break;
+            links.bind(1, schritt.front().first);
+            links.bind(2, schritt.back().first);
             std::size_t pos = 0;
             while (links.executeStep()) {
                 const std::int64_t nr = links.getColumn(0).getInt64();
-                const auto wort = static_cast<std::size_t>(links.getColumn(1).getInt64());
                 while (pos < schritt.size() && schritt[pos].first < nr) ++pos;
                 if (pos == schritt.size() || schritt[pos].first != nr) continue;
-                if (wort < wortIds.size() && wortIds[wort] != UINT32_MAX) {
-                    index->Verknuepfen(schritt[pos].second, wortIds[wort]);
-                }
+                const auto wort = wortIds.find(links.getColumn(1).getInt64());
+                if (wort != wortIds.end()) index->Verknuepfen(schritt[pos].second, wort->second);
             }
             links.reset();
+            if (schritt.size() < static_cast<std::size_t>(kLadeSchritt)) break;
         }
         return index;
     } catch (const std::exception&) {
@@ -192,15 +204,29 @@ std::unique_ptr<CSatzIndex> IndexLaden(const std::string& pfad, int wartezeitMs,
 }  // namespace
 
 void CDatenbank::IndexStarten() {
+    std::int64_t spanne = 0;
     std::int64_t bis = 0;
     try {
-        bis = m_pDb->execAndGet("select ifnull(max(Satznummer), 0) from Satzspeicher").getInt64();
+        // The span of the keys bounds the number of sentences: a small file
+        // is indexed at once, anything else on the thread.
+        SQLite::Statement q(*m_pDb, "select min(Satznummer), max(Satznummer) from Satzspeicher");
+        if (q.executeStep() && !q.getColumn(0).isNull()) {
+            const std::int64_t von = q.getColumn(0).getInt64();
+            bis = q.getColumn(1).getInt64();
+            constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+            if (von < 0 && bis > kMax + von) {
+                spanne = kMax;  // the difference itself would not fit
+            } else {
+                const std::int64_t d = bis - von;
+                spanne = d == kMax ? d : d + 1;
+            }
+        }
     } catch (const SQLite::Exception&) {
         // A file too damaged to say how many sentences it has: the statement
         // answers, and reports what is wrong when it is asked.
         return;
     }
-    if (bis <= m_optionen.sofortLadenBis) {
+    if (spanne <= m_optionen.sofortLadenBis) {
         m_pIndex = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
         return;
     }

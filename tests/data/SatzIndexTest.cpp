@@ -184,3 +184,28 @@ TEST(CSatzIndex, BothPathsAgreeWithCountingByHand) {
         }
     }
 }
+
+TEST_F(DatenbankTest, AnyKeyValueLoadsWithMemoryForTheRowsOnly) {
+    {
+        // Keys a damaged or foreign tool may leave: negative, huge, 2^62.
+        auto db = Roh();
+        db.exec(
+            "insert into Wortspeicher (Wortnummer, Wort, WortSuche) values "
+            "(-1, 'tief', 'tief'), (2000000000, 'hoch', 'hoch');"
+            "insert into Satzspeicher (Satznummer, Satz, PSatz, Anzahl, SatzSuche) values "
+            "(-5, 'ganz tief ', 'ganz tief ', 1, 'ganz tief '), "
+            "(4611686018427387904, 'ganz hoch ', 'ganz hoch ', 1, 'ganz hoch ');"
+            "insert into Verbindung (Wortnummer, Satznummer) values "
+            "(-1, -5), (2000000000, 4611686018427387904);");
+    }
+    Oeffnen();
+    m_db->WaitForSentenceIndex();
+    ASSERT_TRUE(m_db->IsSentenceIndexReady());
+    EXPECT_LT(m_db->SentenceIndexBytes(), 1000000u);
+    std::vector<std::string> s, p;
+    ASSERT_TRUE(m_db->SuggestSentences(s, p, "tief"));
+    EXPECT_EQ(s, std::vector<std::string>{"ganz tief "});
+    s.clear();
+    ASSERT_TRUE(m_db->SuggestSentences(s, p, "hoch"));
+    EXPECT_EQ(s, std::vector<std::string>{"ganz hoch "});
+}
