@@ -29,6 +29,13 @@ CBildCache::CBild CBildCache::Holen(const QString& pfad, bool icon) {
 
     CEintrag eintrag;
     eintrag.geaendert = geaendert;
+    // Only a regular file is read: a pipe named like a picture would hold
+    // the program for ever.
+    if (!QFileInfo(pfad).isFile()) {
+        if (icon) eintrag.bild.natuerlich = QSize(32, 32);
+        it = m_eintraege.insert(schluessel, eintrag);
+        return it->bild;
+    }
     QImageReader leser(pfad);
     // A drawing has no size of its own worth keeping: it is drawn at 256
     // pixels, so the button only ever shrinks it.
