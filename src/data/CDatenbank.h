@@ -142,7 +142,9 @@ public:
     // a slow answer; if the index cannot be built, the statement answers.
     bool SuggestSentences(std::vector<std::string>& saetze, std::vector<std::string>& psaetze,
                           const std::string& text);
-    // The same answer from one SQL statement, without the index.
+    // The same answer from one SQL statement, without the index. Bounded:
+    // the first 32 distinct words count, and after half a second it gives
+    // up with no suggestions (never an error).
     bool SuggestSentencesByStatement(std::vector<std::string>& saetze,
                                      std::vector<std::string>& psaetze, const std::string& text);
     // True once suggestions come from the index.
@@ -193,6 +195,8 @@ private:
     void IndexUebernehmen();
     void IndexNachtragen(const Offen& aenderung);
     bool Speichern(const std::string& satz, const std::string& psatz, Offen& aenderung);
+    bool SuggestByStatement(std::vector<std::string>& saetze, std::vector<std::string>& psaetze,
+                            const std::string& text);
     static std::vector<std::string> Woerter(const std::string& text);
     bool Bereit();
     bool Schreibbar();

@@ -2,8 +2,10 @@
 // and the list of all sentences.
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 #include <set>
 #include <unordered_map>
@@ -14,6 +16,12 @@
 #include "Utf8.h"
 
 using spalten::GetFieldText;
+
+namespace {
+// Suggestions look at the first distinct words of a text; no sentence is
+// built of more, and a pasted page must not cost more.
+constexpr std::size_t kHoechstensWoerter = 32;
+}  // namespace
 
 // German alphabetical order of the folded text: the umlauts are filed under
 // their base letter (ä under a, ö under o, ü under u), ß as ss, and the
@@ -295,7 +303,9 @@ bool CDatenbank::SuggestSentences(std::vector<std::string>& saetze,
         if (laedt) return true;
         return SuggestSentencesByStatement(saetze, psaetze, text);
     }
-    const std::vector<std::int64_t> nummern = m_pIndex->Suchen(Woerter(text));
+    std::vector<std::string> woerter = Woerter(text);
+    if (woerter.size() > kHoechstensWoerter) woerter.resize(kHoechstensWoerter);
+    const std::vector<std::int64_t> nummern = m_pIndex->Suchen(woerter);
     return Geschuetzt([&] {
         SQLite::Statement q(*m_pDb, "select Satz, PSatz from Satzspeicher where Satznummer = ?");
         for (const std::int64_t nr : nummern) {
@@ -310,11 +320,55 @@ bool CDatenbank::SuggestSentences(std::vector<std::string>& saetze,
     });
 }
 
+namespace {
+
+// The plain statement answers only while the index cannot; it is bounded so
+// that it never freezes the screen: the first words of a text count, and a
+// statement that runs too long is stopped (no suggestions rather than a
+// screen that does not answer).
+constexpr auto kHoechstensDauer = std::chrono::milliseconds(500);
+
+class CFrist {
+public:
+    explicit CFrist(sqlite3* db)
+        : m_db(db), m_ende(std::chrono::steady_clock::now() + kHoechstensDauer) {
+        sqlite3_progress_handler(m_db, 10000, &CFrist::Pruefen, this);
+    }
+    ~CFrist() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
+    CFrist(const CFrist&) = delete;
+    CFrist& operator=(const CFrist&) = delete;
+
+private:
+    static int Pruefen(void* frist) {
+        return std::chrono::steady_clock::now() > static_cast<CFrist*>(frist)->m_ende ? 1 : 0;
+    }
+    sqlite3* m_db;
+    std::chrono::steady_clock::time_point m_ende;
+};
+
+}  // namespace
+
 bool CDatenbank::SuggestSentencesByStatement(std::vector<std::string>& saetze,
                                              std::vector<std::string>& psaetze,
                                              const std::string& text) {
     if (!Bereit()) return false;
-    return Geschuetzt([&] {
+    const CFrist frist(m_pDb->getHandle());
+    try {
+        return SuggestByStatement(saetze, psaetze, text);
+    } catch (const SQLite::Exception& e) {
+        if (e.getErrorCode() == SQLITE_INTERRUPT) {
+            saetze.clear();
+            psaetze.clear();
+            return true;
+        }
+        Melden(e);
+        return false;
+    }
+}
+
+bool CDatenbank::SuggestByStatement(std::vector<std::string>& saetze,
+                                    std::vector<std::string>& psaetze, const std::string& text) {
+    {
         std::string sql;
         std::vector<std::string> woerter;
         if (text.empty()) {
@@ -323,6 +377,7 @@ bool CDatenbank::SuggestSentencesByStatement(std::vector<std::string>& saetze,
         } else {
             woerter = Woerter(text);
             if (woerter.empty()) return true;
+            if (woerter.size() > kHoechstensWoerter) woerter.resize(kHoechstensWoerter);
             std::string platzhalter = "?";
             for (std::size_t i = 1; i < woerter.size(); ++i) platzhalter += ", ?";
             // Among equal counts the sentence spoken more often comes first,
@@ -344,7 +399,7 @@ bool CDatenbank::SuggestSentencesByStatement(std::vector<std::string>& saetze,
             psaetze.push_back(GetFieldText(q, "PSatz"));
         }
         return true;
-    });
+    }
 }
 
 bool CDatenbank::ListSentences(const std::string& nach, std::size_t anzahl,

@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include "DatenbankFixture.h"
 
 namespace {
@@ -118,4 +120,17 @@ TEST_F(DatenbankTest, ASentenceIsThereWithAllItsWordsOrNotAtAll) {
     // The store stays usable afterwards.
     ASSERT_TRUE(m_db->StoreSentence("danach geht es ", "danach geht es "));
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher"), 1);
+}
+
+TEST_F(DatenbankTest, TheStatementIsBoundedForAnyText) {
+    ASSERT_TRUE(m_db->StoreSentence("wort7 und mehr ", "wort7 und mehr "));
+    // A pasted page: tens of thousands of distinct words.
+    std::string text;
+    for (int i = 0; i < 40000; ++i) text += "wort" + std::to_string(i) + " ";
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<std::string> s, p;
+    EXPECT_TRUE(m_db->SuggestSentencesByStatement(s, p, text));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(s, std::vector<std::string>{"wort7 und mehr "});
+    EXPECT_TRUE(m_dialoge.fehler.empty());
 }
