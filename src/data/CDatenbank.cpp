@@ -207,8 +207,10 @@ void CDatenbank::Oeffnen() {
             return;
         }
         // Every commit reaches the disk before the program goes on: what was
-        // spoken or entered is never lost to a power cut.
-        db->exec("PRAGMA synchronous = FULL");
+        // spoken or entered is never lost to a power cut. EXTRA also syncs
+        // the folder once the journal is deleted, so a power cut cannot
+        // bring the journal back and roll the last commit back.
+        db->exec("PRAGMA synchronous = EXTRA");
         if (!m_bReadOnly) {
             // The list of all sentences pages through this index. Files made
             // before it existed get it once; without it the list still
