@@ -85,6 +85,15 @@ bool CSagwerkDoc::OpenUser() {
 }
 
 bool CSagwerkDoc::OpenUser(const std::string& datei) {
+    if (datei.empty()) {
+        // Nobody was chosen (the person quit, or cancelled the new user):
+        // nothing to open, nothing to say.
+        m_pDatabase.reset();
+        m_pUser = std::make_unique<CBenutzer>();
+        m_bUserOpen = true;
+        UpdateAllViews();
+        return false;
+    }
     CDatenbank::Optionen optionen = m_optionen;
     if (m_nachreicher) {
         // The loader thread only hands the news over; the document acts on
@@ -102,6 +111,8 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
     // A file that did not open has already been reported by CDatenbank; asking
     // it again would only repeat that message for every list.
     const bool gelesen = m_pDatabase->IsOpen() && m_pDatabase->LoadBenutzer(*m_pUser);
+    // A file without its user row is not used: nothing is ever written to it.
+    if (!gelesen) m_pDatabase.reset();
     m_nColumns = static_cast<int>(m_pUser->GetSpalten());
     m_nRows = static_cast<int>(m_pUser->GetZeilen());
     m_pSpeech->SetPitch(static_cast<int>(m_pUser->GetPitch()));

@@ -69,9 +69,9 @@ public:
     // The seam OpenUser() asks for the chosen file name.
     void SetBenutzerAuswahl(IBenutzerAuswahl* auswahl) { m_pAuswahl = auswahl; }
     // Asks the user selection for a file and opens it. False when there is no
-    // selection seam, or the file did not open or held no user row; the
-    // document is then still marked open (as the old program did) and shows
-    // nothing.
+    // selection seam, nobody was chosen, or the file did not open or held no
+    // user row; the document is then still marked open (as the old program
+    // did), shows nothing and holds no file (GetDatabase() is null).
     bool OpenUser();
     // Opens the named database file (relative to the current directory or
     // absolute) as the user selection would.

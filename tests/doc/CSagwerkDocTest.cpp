@@ -119,6 +119,27 @@ TEST_F(DocTest, AFileThatDoesNotOpenIsReportedOnceAndLeavesAnEmptyScreen) {
     EXPECT_FALSE(std::filesystem::exists(m_dir.Datei("Fehlt.mdb")));
 }
 
+TEST_F(DocTest, NoChoiceAndAFileWithoutItsUserEndQuietlyAndWriteNothing) {
+    std::vector<CAufnahmeEngine::Aufnahme> log;
+    CSagwerkDoc doc(m_dialoge, m_uhr, std::make_unique<CAufnahmeEngine>(log));
+    m_dialoge.Vergessen();
+    // The person chose to quit (or cancelled the new user): no file, no word.
+    CFesteAuswahl keine("");
+    doc.SetBenutzerAuswahl(&keine);
+    EXPECT_FALSE(doc.OpenUser());
+    EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+    EXPECT_EQ(doc.GetDatabase(), nullptr);
+
+    // A file without its user row is said once and not used at all.
+    Roh().exec("delete from Benutzer");
+    EXPECT_FALSE(doc.OpenUser(m_pfad));
+    EXPECT_EQ(m_dialoge.fehler.size(), 1u);
+    EXPECT_EQ(doc.GetDatabase(), nullptr);
+    doc.ElementClicked(0);
+    doc.Speak();
+    EXPECT_EQ(Zahl("select count(*) from Satzspeicher"), 0);
+}
+
 class DocOhneSpeedTest : public DocTest {
     void Vorbereiten() override { Roh().exec("update Benutzer set Speed = 0, Pitch = 120"); }
 };
