@@ -19,6 +19,10 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
     m_pWahl = std::make_unique<CBenutzerWahl>(m_dialoge, m_uhr);
     m_pDoc = std::make_unique<CSagwerkDoc>(m_dialoge, m_uhr);
     m_pDoc->SetBenutzerAuswahl(m_pWahl.get());
+    // One program per user: a second one on the same file says so and ends.
+    CDatenbank::Optionen optionen;
+    optionen.nurEinProgramm = true;
+    m_pDoc->SetDatenbankOptionen(optionen);
     // News from the sentence memory's loader thread runs in the event loop.
     m_pDoc->SetNachreicher([](std::function<void()> aufgabe) {
         QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(aufgabe),

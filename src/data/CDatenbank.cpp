@@ -11,6 +11,7 @@
 #include <set>
 
 #include "CSatzIndex.h"
+#include "CSperre.h"
 #include "DatenbankIntern.h"
 #include "IDialoge.h"
 #include "IUhr.h"
@@ -182,6 +183,17 @@ void CDatenbank::Oeffnen() {
     if (kopf.compare(0, 16, std::string("SQLite format 3\0", 16)) != 0) {
         melde("Die Datei " + name + " ist keine Sagwerk-Benutzerdatei.");
         return;
+    }
+
+    if (m_optionen.nurEinProgramm) {
+        m_pSperre = std::make_unique<CSperre>(m_strPfad);
+        if (!m_pSperre->IsGehalten()) {
+            m_pSperre.reset();
+            melde("Die Benutzerdatei " + name +
+                  " ist schon in einem anderen Sagwerk geöffnet. Mit einem Benutzer kann immer "
+                  "nur ein Sagwerk zugleich arbeiten; bitte verwenden Sie das geöffnete.");
+            return;
+        }
     }
 
     m_bReadOnly = IstSchreibgeschuetzt(pfad);

@@ -18,6 +18,7 @@
 #include "CWortelement.h"
 
 class CSatzIndex;
+class CSperre;
 class IDialoge;
 class IUhr;
 namespace SQLite {
@@ -60,6 +61,10 @@ public:
         // (or could not be): the owner may only hand work over to its own
         // thread from here, which then finds IsSentenceIndexReady true.
         std::function<void()> indexGeladen;
+        // The program keeps a user file for itself: a second program on
+        // the same file is told so and does not open it. Tools and tests
+        // that look into a file beside the program leave it off.
+        bool nurEinProgramm = false;
     };
 
     // Opens an existing user file; never creates one. The dialogs and the
@@ -216,6 +221,7 @@ private:
     IDialoge& m_dialoge;
     const IUhr& m_uhr;
     Optionen m_optionen;
+    std::unique_ptr<CSperre> m_pSperre;  // held as long as the file is open
     std::unique_ptr<SQLite::Database> m_pDb;
     // Declared after the connection: the statements go first.
     std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> m_anweisungen;

@@ -226,3 +226,28 @@ TEST(BenutzerAnlegen, RefusesToOverwriteAndLeavesNothingBehind) {
     EXPECT_EQ(db.execAndGet("PRAGMA user_version").getInt(), CDatenbank::kSchemaVersion);
     EXPECT_EQ(db.execAndGet("select count(*) from FTasten").getInt(), 16);
 }
+
+TEST_F(OeffnenTest, OneProgramPerUserFile) {
+    const std::string anna = m_dir.Datei("Anna.mdb");
+    const std::string ben = m_dir.Datei("Ben.mdb");
+    std::string fehler;
+    ASSERT_TRUE(CreateUserDatabase(anna, "Anna", "", fehler));
+    ASSERT_TRUE(CreateUserDatabase(ben, "Ben", "", fehler));
+    CDatenbank::Optionen allein;
+    allein.nurEinProgramm = true;
+    auto erste = std::make_unique<CDatenbank>(anna, m_dialoge, m_uhr, allein);
+    ASSERT_TRUE(erste->IsOpen());
+    {
+        CDatenbank zweite(anna, m_dialoge, m_uhr, allein);
+        EXPECT_FALSE(zweite.IsOpen());
+        ASSERT_EQ(m_dialoge.fehler.size(), 1u);
+        EXPECT_NE(m_dialoge.fehler[0].find("anderen Sagwerk"), std::string::npos);
+        // Another user in the same folder is no concern.
+        CDatenbank andere(ben, m_dialoge, m_uhr, allein);
+        EXPECT_TRUE(andere.IsOpen());
+    }
+    erste.reset();
+    CDatenbank dritte(anna, m_dialoge, m_uhr, allein);
+    EXPECT_TRUE(dritte.IsOpen());
+    EXPECT_EQ(m_dialoge.fehler.size(), 1u);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// Keeps a user file for one program at a time: an exclusive lock on a small
+// file beside it (".<Name>.mdb.sperre"), held for as long as the object
+// lives. The system drops the lock with the process, also when the program
+// is killed, so a stale lock file never keeps anyone out.
+class CSperre {
+public:
+    // Tries to take the lock for the user file `datei`.
+    explicit CSperre(const std::string& datei);
+    ~CSperre();
+    CSperre(const CSperre&) = delete;
+    CSperre& operator=(const CSperre&) = delete;
+
+    // False when another program holds the file. Where no lock file can be
+    // made (a write-protected folder) there is nothing to guard: true.
+    bool IsGehalten() const { return m_bGehalten; }
+
+private:
+    int m_fd = -1;
+    bool m_bGehalten = true;
+};
