@@ -209,7 +209,10 @@ Ergebnis Messen(const std::filesystem::path& dir, long groesse, int abfragen) {
     // Ready to speak: open, read the user, the start page and the buttons.
     const long rssVorher = RssKb();
     const auto t0 = Uhr::now();
-    CDatenbank db(pfad, dialoge, uhr);
+    // The plain statement is the reference here: it runs to its end.
+    CDatenbank::Optionen optionen;
+    optionen.statementFristMs = 0;
+    CDatenbank db(pfad, dialoge, uhr, optionen);
     CBenutzer benutzer;
     CWortButton wort;
     CFunktionsTaste taste;

@@ -65,6 +65,9 @@ public:
         // the same file is told so and does not open it. Tools and tests
         // that look into a file beside the program leave it off.
         bool nurEinProgramm = false;
+        // The plain suggestion statement gives up after this long (0: never;
+        // for measuring it against the index).
+        int statementFristMs = 500;
     };
 
     // Opens an existing user file; never creates one. The dialogs and the
@@ -148,8 +151,8 @@ public:
     bool SuggestSentences(std::vector<std::string>& saetze, std::vector<std::string>& psaetze,
                           const std::string& text);
     // The same answer from one SQL statement, without the index. Bounded:
-    // the first 32 distinct words count, and after half a second it gives
-    // up with no suggestions (never an error).
+    // the first 32 distinct words count, and after half a second (see
+    // Optionen) it gives up with no suggestions, never an error.
     bool SuggestSentencesByStatement(std::vector<std::string>& saetze,
                                      std::vector<std::string>& psaetze, const std::string& text);
     // True once suggestions come from the index.

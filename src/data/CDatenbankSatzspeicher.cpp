@@ -163,9 +163,14 @@ std::unique_ptr<CSatzIndex> IndexLaden(const std::string& pfad, int wartezeitMs,
         }
         // Steps of sentences in key order, each started after the last key
         // read, so the number of steps follows the rows as well.
-        SQLite::Statement saetze(db,
+        // Two statements, so that each seeks in the key (an "or" would make
+        // SQLite scan the table for every step).
+        SQLite::Statement anfang(db,
                                  "select Satznummer, Anzahl from Satzspeicher "
-                                 "where (?1 is null or Satznummer > ?1) and Satznummer <= ?3 "
+                                 "where Satznummer <= ?3 order by Satznummer limit ?2");
+        SQLite::Statement weiter(db,
+                                 "select Satznummer, Anzahl from Satzspeicher "
+                                 "where Satznummer > ?1 and Satznummer <= ?3 "
                                  "order by Satznummer limit ?2");
         SQLite::Statement links(db,
                                 "select Satznummer, Wortnummer from Verbindung "
@@ -173,11 +178,8 @@ std::unique_ptr<CSatzIndex> IndexLaden(const std::string& pfad, int wartezeitMs,
         std::vector<std::pair<std::int64_t, std::uint32_t>> schritt;  // Satznummer, dense
         for (bool erster = true;; erster = false) {
             if (abbrechen) return nullptr;
-            if (erster) {
-                saetze.bind(1);
-            } else {
-                saetze.bind(1, schritt.back().first);
-            }
+            SQLite::Statement& saetze = erster ? anfang : weiter;
+            if (!erster) saetze.bind(1, schritt.back().first);
             saetze.bind(2, kLadeSchritt);
             // Sentences stored after the file was opened wait for the
             // takeover instead (m_offen).
@@ -217,10 +219,11 @@ void CDatenbank::IndexStarten() {
     try {
         // The span of the keys bounds the number of sentences: a small file
         // is indexed at once, anything else on the thread.
-        SQLite::Statement q(*m_pDb, "select min(Satznummer), max(Satznummer) from Satzspeicher");
-        if (q.executeStep() && !q.getColumn(0).isNull()) {
-            const std::int64_t von = q.getColumn(0).getInt64();
-            bis = q.getColumn(1).getInt64();
+        // Two statements: min and max of the key together would scan the table.
+        const SQLite::Column erste = m_pDb->execAndGet("select min(Satznummer) from Satzspeicher");
+        if (!erste.isNull()) {
+            const std::int64_t von = erste.getInt64();
+            bis = m_pDb->execAndGet("select max(Satznummer) from Satzspeicher").getInt64();
             constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
             if (von < 0 && bis > kMax + von) {
                 spanne = kMax;  // the difference itself would not fit
@@ -326,13 +329,12 @@ namespace {
 // that it never freezes the screen: the first words of a text count, and a
 // statement that runs too long is stopped (no suggestions rather than a
 // screen that does not answer).
-constexpr auto kHoechstensDauer = std::chrono::milliseconds(500);
 
 class CFrist {
 public:
-    explicit CFrist(sqlite3* db)
-        : m_db(db), m_ende(std::chrono::steady_clock::now() + kHoechstensDauer) {
-        sqlite3_progress_handler(m_db, 10000, &CFrist::Pruefen, this);
+    CFrist(sqlite3* db, int ms)
+        : m_db(db), m_ende(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms)) {
+        if (ms > 0) sqlite3_progress_handler(m_db, 10000, &CFrist::Pruefen, this);
     }
     ~CFrist() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
     CFrist(const CFrist&) = delete;
@@ -352,7 +354,7 @@ bool CDatenbank::SuggestSentencesByStatement(std::vector<std::string>& saetze,
                                              std::vector<std::string>& psaetze,
                                              const std::string& text) {
     if (!Bereit()) return false;
-    const CFrist frist(m_pDb->getHandle());
+    const CFrist frist(m_pDb->getHandle(), m_optionen.statementFristMs);
     try {
         return SuggestByStatement(saetze, psaetze, text);
     } catch (const SQLite::Exception& e) {
