@@ -50,5 +50,11 @@ int CSagwerkApp::Run() {
         const CDatenbank* db = m_pDoc->GetDatabase();
         if (!db || !db->IsOpen() || !m_pDoc->GetUser()) QApplication::exit(0);
     });
+    m_nachholen.setInterval(5000);
+    QObject::connect(&m_nachholen, &QTimer::timeout, [this] {
+        // Suggestions then offer them as well.
+        if (m_pDoc->HatWartendeSaetze() && m_pDoc->Nachholen()) m_pDoc->UpdateAllViews();
+    });
+    m_nachholen.start();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTimer>
 #include <QTranslator>
 #include <memory>
 
@@ -31,4 +32,6 @@ private:
     std::unique_ptr<CBenutzerWahl> m_pWahl;
     std::unique_ptr<CSagwerkDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
+    // Writes sentences that had to wait for the user file, once it is free.
+    QTimer m_nachholen;
 };

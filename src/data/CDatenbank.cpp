@@ -26,28 +26,6 @@ namespace {
 
 std::string InAnfuehrung(const std::string& s) { return "\u201E" + s + "\u201C"; }
 
-// SQLite's own message for a code, in German first.
-std::string Fehlertext(int code) {
-    switch (code & 0xFF) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return "Die Datei wird gerade von einem anderen Programm benutzt.";
-        case SQLITE_READONLY:
-            return "Die Datei ist schreibgeschützt.";
-        case SQLITE_CORRUPT:
-        case SQLITE_NOTADB:
-            return "Die Datei ist beschädigt.";
-        case SQLITE_FULL:
-            return "Der Datenträger ist voll.";
-        case SQLITE_IOERR:
-            return "Die Datei kann nicht gelesen oder geschrieben werden.";
-        case SQLITE_CANTOPEN:
-            return "Die Datei kann nicht geöffnet werden.";
-        default:
-            return "Die Datenbank meldet einen Fehler.";
-    }
-}
-
 void LeseButton(SQLite::Statement& q, CWortButton& b) {
     std::string text = GetFieldText(q, "Anzeigetext");
     if (text.empty()) text = GetFieldText(q, "Geg1PersE");
@@ -465,25 +443,30 @@ bool CDatenbank::SaveBenutzer(const CBenutzer& b) {
 
 bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZaehlung) {
     if (!Bereit()) return false;
-    return Geschuetzt([&] {
-        {
-            SQLite::Statement& q = Anweisung(kEinElement);
-            const CZuruecksetzen zurueck(q);
-            q.bind(1, static_cast<std::int64_t>(index));
-            if (!q.executeStep()) return false;
-            LeseElement(q, element);
-        }
-        // The use count is a side matter: on a write-protected file the
-        // element is still taken.
-        if (!keineZaehlung && !m_bReadOnly) {
+    const bool gelesen = Geschuetzt([&] {
+        SQLite::Statement& q = Anweisung(kEinElement);
+        const CZuruecksetzen zurueck(q);
+        q.bind(1, static_cast<std::int64_t>(index));
+        if (!q.executeStep()) return false;
+        LeseElement(q, element);
+        return true;
+    });
+    // The use count is a side matter: on a write-protected file, or while
+    // another program holds the file, the element is taken all the same,
+    // at once and without a word.
+    if (gelesen && !keineZaehlung && !m_bReadOnly) {
+        sqlite3_busy_timeout(m_pDb->getHandle(), 0);
+        try {
             SQLite::Statement& z = Anweisung(
                 "update Wortelement set Anzahl = ifnull(Anzahl, 0) + 1 where [Index] = ?");
             const CZuruecksetzen zurueck(z);
             z.bind(1, static_cast<std::int64_t>(index));
             z.exec();
+        } catch (const SQLite::Exception&) {
         }
-        return true;
-    });
+        sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+    }
+    return gelesen;
 }
 
 bool CDatenbank::SaveWortelement(CWortelement& w, long index) {

@@ -137,6 +137,11 @@ public:
     // there completely or not at all. A sentence already stored (compared
     // without regard to case) only has its Anzahl raised.
     bool StoreSentence(const std::string& satz, const std::string& psatz);
+    // The same without a word to the user and without waiting long for
+    // another program: false with a German reason in `fehler`, and nothing
+    // of the batch is written. For the sentences the person has just said.
+    bool StoreSentencesStill(const std::vector<std::pair<std::string, std::string>>& saetze,
+                             std::string& fehler);
     // Several sentences in one transaction, for imports and benchmarks.
     bool StoreSentences(const std::vector<std::pair<std::string, std::string>>& saetze);
 

@@ -118,6 +118,37 @@ bool CDatenbank::StoreSentence(const std::string& satz, const std::string& psatz
     return StoreSentences({{satz, psatz}});
 }
 
+bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, std::string>>& saetze,
+                                     std::string& fehler) {
+    if (!m_pDb) {
+        fehler = "Die Benutzerdatei ist nicht geöffnet.";
+        return false;
+    }
+    if (m_bReadOnly) {
+        fehler = "Die Benutzerdatei ist schreibgeschützt.";
+        return false;
+    }
+    IndexUebernehmen();
+    std::vector<Offen> aenderungen(saetze.size());
+    // The person is waiting to be heard: another program holding the file
+    // is not waited for long.
+    sqlite3_busy_timeout(m_pDb->getHandle(), 100);
+    try {
+        SQLite::Transaction t(*m_pDb);
+        for (std::size_t i = 0; i < saetze.size(); ++i) {
+            Speichern(saetze[i].first, saetze[i].second, aenderungen[i]);
+        }
+        t.commit();
+    } catch (const SQLite::Exception& e) {
+        sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+        fehler = Fehlertext(e.getErrorCode());
+        return false;
+    }
+    sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+    for (const auto& a : aenderungen) IndexNachtragen(a);
+    return true;
+}
+
 bool CDatenbank::StoreSentences(const std::vector<std::pair<std::string, std::string>>& saetze) {
     if (!Schreibbar()) return false;
     IndexUebernehmen();

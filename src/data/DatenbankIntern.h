@@ -13,6 +13,28 @@
 #include "CWortelement.h"
 #include "Konvertierung.h"
 
+// SQLite's own message for a code, in German first.
+inline std::string Fehlertext(int code) {
+    switch (code & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return "Die Datei wird gerade von einem anderen Programm benutzt.";
+        case SQLITE_READONLY:
+            return "Die Datei ist schreibgeschützt.";
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return "Die Datei ist beschädigt.";
+        case SQLITE_FULL:
+            return "Der Datenträger ist voll.";
+        case SQLITE_IOERR:
+            return "Die Datei kann nicht gelesen oder geschrieben werden.";
+        case SQLITE_CANTOPEN:
+            return "Die Datei kann nicht geöffnet werden.";
+        default:
+            return "Die Datenbank meldet einen Fehler.";
+    }
+}
+
 namespace spalten {
 
 inline CWert Wert(const SQLite::Column& spalte) {

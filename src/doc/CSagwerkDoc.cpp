@@ -113,6 +113,10 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
     const bool gelesen = m_pDatabase->IsOpen() && m_pDatabase->LoadBenutzer(*m_pUser);
     // A file without its user row is not used: nothing is ever written to it.
     if (!gelesen) m_pDatabase.reset();
+    // Sentences an earlier run could not store are stored now, if they can.
+    m_bWarteHinweis = false;
+    m_warteschlange.Oeffnen(datei);
+    if (gelesen) Nachholen();
     m_nColumns = static_cast<int>(m_pUser->GetSpalten());
     m_nRows = static_cast<int>(m_pUser->GetZeilen());
     m_pSpeech->SetPitch(static_cast<int>(m_pUser->GetPitch()));
@@ -429,12 +433,43 @@ void CSagwerkDoc::Speak(const std::string& text) {
         return;
     }
     const std::string satz = GetSpokenSentence();
+    // Heard first; whatever happens to the file comes after.
+    m_pSpeech->Speak(satz);
     // A sentence of blanks only (a person word without its button row) is
     // nothing to remember.
-    if (!NurLeerzeichen(satz) && m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
-        m_pDatabase->StoreSentence(GetSentence(), satz);
+    if (NurLeerzeichen(satz) || m_pDatabase == nullptr || !m_pDatabase->IsOpen()) return;
+    if (m_warteschlange.IsLeer()) {
+        std::string fehler;
+        if (m_pDatabase->StoreSentencesStill({{GetSentence(), satz}}, fehler)) return;
+        m_warteschlange.Anhaengen({GetSentence(), satz});
+        WarteHinweis(fehler);
+        return;
     }
-    m_pSpeech->Speak(satz);
+    // Others wait already: this one joins them, in its order.
+    m_warteschlange.Anhaengen({GetSentence(), satz});
+    Nachholen();
+}
+
+void CSagwerkDoc::WarteHinweis(const std::string& fehler) {
+    if (m_bWarteHinweis) return;
+    m_bWarteHinweis = true;
+    m_dialoge.Hinweis(
+        "Die gesprochenen Sätze können gerade nicht in der Benutzerdatei "
+        "gespeichert werden (" +
+        fehler + ") Sie gehen nicht verloren: Sagwerk speichert sie, sobald es wieder geht.");
+}
+
+bool CSagwerkDoc::Nachholen() {
+    if (m_warteschlange.IsLeer()) return true;
+    if (m_pDatabase == nullptr || !m_pDatabase->IsOpen()) return false;
+    std::string fehler;
+    if (m_pDatabase->StoreSentencesStill(m_warteschlange.GetSaetze(), fehler)) {
+        m_warteschlange.Leeren();
+        m_bWarteHinweis = false;
+        return true;
+    }
+    WarteHinweis(fehler);
+    return false;
 }
 
 void CSagwerkDoc::IndexGeladen() {

@@ -11,6 +11,7 @@
 #include "CDatenbank.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
+#include "CSatzWarteschlange.h"
 #include "CSprachausgabe.h"
 #include "CWortButton.h"
 
@@ -114,8 +115,14 @@ public:
     // pos: the emotion's Pos (1-based).
     void EmotionClicked(int pos);
     // A non-empty text is spoken as it is (the editor's voice test); the empty
-    // text speaks the selected suggestion, or stores and speaks the sentence.
+    // text speaks the selected suggestion, or speaks the sentence and then
+    // stores it. Speaking comes first, always: a sentence the user file
+    // cannot take now waits (CSatzWarteschlange), said once in a notice.
     void Speak(const std::string& text = {});
+    // Writes the waiting sentences, if the file takes them now; true when
+    // none waits any more. The program calls it now and then.
+    bool Nachholen();
+    bool HatWartendeSaetze() const { return !m_warteschlange.IsLeer(); }
     // History mode lists the stored sentences a page at a time, so that it
     // opens at once however many there are. True when more can be fetched.
     bool HasMoreHistory() const { return m_bHistoryMode && m_bMehrVerlauf; }
@@ -165,6 +172,7 @@ private:
     // A big memory's index has become ready: the sentence built meanwhile
     // gets its suggestions now, not only with the next click.
     void IndexGeladen();
+    void WarteHinweis(const std::string& fehler);
     void DeleteLastWord();
     std::string PersonWord(int code);
     void ReadUser();
@@ -173,6 +181,8 @@ private:
     const IUhr& m_uhr;
     IBenutzerAuswahl* m_pAuswahl = nullptr;
     Nachreicher m_nachreicher;
+    CSatzWarteschlange m_warteschlange;
+    bool m_bWarteHinweis = false;  // the notice about waiting sentences is given
     CDatenbank::Optionen m_optionen;
     // Expires with the document: news handed over from another thread that
     // arrives after the document has gone is dropped.

@@ -1,6 +1,7 @@
 // The document against a real user file: opening, element list, history,
 // paths and sentence building and speaking.
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -138,6 +139,67 @@ TEST_F(DocTest, NoChoiceAndAFileWithoutItsUserEndQuietlyAndWriteNothing) {
     doc.ElementClicked(0);
     doc.Speak();
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher"), 0);
+}
+
+TEST_F(DocTest, ALockedFileNeverDelaysOrLosesASentence) {
+    const std::string warteschlange = m_dir.Datei(".Anna.mdb.warteschlange");
+    {
+        // Another program holds the file, as the sqlite3 tool does.
+        auto sperre = Roh();
+        sperre.exec("BEGIN IMMEDIATE");
+        m_dialoge.Vergessen();
+        for (int k : {kKino, kHaus, kBall}) {
+            m_doc->FunctionCode(91);
+            m_doc->ElementClicked(k);
+            const auto start = std::chrono::steady_clock::now();
+            m_doc->Speak();
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+        }
+        // Heard at once, no box, one notice, kept beside the file.
+        ASSERT_EQ(m_log.size(), 3u);
+        EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+        EXPECT_EQ(m_dialoge.hinweise.size(), 1u);
+        EXPECT_TRUE(m_doc->HatWartendeSaetze());
+        EXPECT_TRUE(std::filesystem::exists(warteschlange));
+        EXPECT_FALSE(m_doc->Nachholen());
+        sperre.exec("ROLLBACK");
+    }
+    // Written in their order once the file is free.
+    EXPECT_TRUE(m_doc->Nachholen());
+    auto db = Roh();
+    SQLite::Statement q(db, "select Satz from Satzspeicher order by Satznummer");
+    std::vector<std::string> saetze;
+    while (q.executeStep()) saetze.push_back(q.getColumn(0).getString());
+    EXPECT_EQ(saetze, (Woerter{"Kino ", "Haus ", "Ball "}));
+    EXPECT_FALSE(std::filesystem::exists(warteschlange));
+}
+
+TEST_F(DocTest, WaitingSentencesOutliveTheProgram) {
+    {
+        auto sperre = Roh();
+        sperre.exec("BEGIN IMMEDIATE");
+        m_doc->ElementClicked(kKino);
+        m_doc->Speak();
+        m_doc.reset();  // the program ends while the file is held
+        sperre.exec("ROLLBACK");
+    }
+    NeuesDokument();
+    EXPECT_FALSE(m_doc->HatWartendeSaetze());
+    EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino '"), 1);
+}
+
+TEST_F(DocTest, AWriteProtectedUserSpeaksWithoutABox) {
+    m_doc.reset();
+    std::filesystem::permissions(m_pfad, std::filesystem::perms::owner_read);
+    NeuesDokument();
+    m_doc->ElementClicked(kKino);
+    m_doc->Speak();
+    m_doc->FunctionCode(91);
+    m_doc->ElementClicked(kHaus);
+    m_doc->Speak();
+    EXPECT_EQ(m_log.size(), 2u);
+    EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+    EXPECT_EQ(m_dialoge.hinweise.size(), 2u);  // write-protected; sentences wait
 }
 
 class DocOhneSpeedTest : public DocTest {

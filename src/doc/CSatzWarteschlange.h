@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Sentences said but not yet in the user file, because the file could not
+// take them (another program holds it, it is write-protected, the disk is
+// full). They wait in a file beside the user file (".<Name>.mdb.warteschlange")
+// so that none is lost when the program ends meanwhile, and are written in
+// their order as soon as the user file takes them again.
+class CSatzWarteschlange {
+public:
+    using Satz = std::pair<std::string, std::string>;  // as shown, as spoken
+
+    // Takes the queue of this user file, with what an earlier run left.
+    void Oeffnen(const std::string& benutzerdatei);
+    void Anhaengen(const Satz& satz);
+    bool IsLeer() const { return m_saetze.empty(); }
+    const std::vector<Satz>& GetSaetze() const { return m_saetze; }
+    // Every sentence is in the user file now.
+    void Leeren();
+
+private:
+    void Sichern() const;
+
+    std::string m_strDatei;
+    std::vector<Satz> m_saetze;
+};
