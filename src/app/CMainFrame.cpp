@@ -1,11 +1,15 @@
 #include "CMainFrame.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include "CAboutDlg.h"
 #include "CDatenbank.h"
@@ -61,15 +65,25 @@ void CMainFrame::ZeigeHinweis(const QString& text) {
     m_pHinweis->show();
     m_pHinweis->raise();
     resizeEvent(nullptr);
+    // Once the window has its final size, the place is taken anew.
+    QTimer::singleShot(0, this, [this] { resizeEvent(nullptr); });
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
     if (event != nullptr) QMainWindow::resizeEvent(event);
     if (m_pHinweis == nullptr) return;
-    const int breite = width();
-    const int hoehe = m_pHinweis->heightForWidth(breite) > 0 ? m_pHinweis->heightForWidth(breite)
-                                                             : m_pHinweis->sizeHint().height();
-    m_pHinweis->setGeometry(0, height() - hoehe, breite, hoehe);
+    // Over the list of suggestions, where it hides no button the person
+    // needs; in the editor along the bottom of the window.
+    QRect bereich(0, 0, width(), height());
+    if (m_pCommView != nullptr && m_pCommView->isVisible()) {
+        const QWidget* liste = m_pCommView->GetSuggestionList();
+        bereich = QRect(liste->mapTo(this, QPoint(0, 0)), liste->size());
+    }
+    const int breite = bereich.width();
+    const int hoehe = std::min(bereich.height(), m_pHinweis->heightForWidth(breite) > 0
+                                                     ? m_pHinweis->heightForWidth(breite)
+                                                     : m_pHinweis->sizeHint().height());
+    m_pHinweis->setGeometry(bereich.left(), bereich.bottom() + 1 - hoehe, breite, hoehe);
 }
 
 CMainFrame::~CMainFrame() {
@@ -109,6 +123,7 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::OnUpdate() {
+    if (m_pHinweis != nullptr && m_pHinweis->isVisible()) resizeEvent(nullptr);
     const CDatenbank* db = m_doc.GetDatabase();
     m_pEditor->setEnabled(m_doc.GetUser() != nullptr && db != nullptr && db->IsOpen());
     const std::string& titel = m_doc.GetTitle();
@@ -159,6 +174,7 @@ void CMainFrame::OnEditor() {
     }
     m_pEditor->setChecked(m_bEditor);
     BefehleAktualisieren();
+    resizeEvent(nullptr);  // a notice follows to where it hides nothing
 }
 
 void CMainFrame::OnOrdnen(std::size_t befehl) {

@@ -53,9 +53,9 @@ public:
     bool IsEditor() const { return m_bEditor; }
     CEditorView* GetEditorView() const { return m_pEditorView; }
 
-    // Shows a notice in a line along the bottom of the window, over the
-    // screen, until it is closed; a second notice is added to it. Nothing
-    // waits for it.
+    // Shows a notice over the list of suggestions (in the editor along the
+    // bottom of the window) until it is closed; a second notice is added to
+    // it. Nothing waits for it, and it hides no button.
     void ZeigeHinweis(const QString& text);
     QWidget* GetHinweisLeiste() const { return m_pHinweis; }
 
