@@ -54,10 +54,16 @@ std::string CDatenbank::NextWord(std::string& text) {
 std::vector<std::string> CDatenbank::Woerter(const std::string& text) {
     std::vector<std::string> woerter;
     std::set<std::string> gesehen;
-    std::string rest = text;
-    for (std::string w = NextWord(rest); !w.empty(); w = NextWord(rest)) {
-        std::string f = utf8::Falten(w);
-        if (gesehen.insert(f).second) woerter.push_back(std::move(f));
+    // One pass over the text (cutting words off the front would copy the
+    // rest for every word: a pasted page would take seconds).
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t ende = std::min(text.find(' ', pos), text.size());
+        if (ende > pos) {
+            std::string f = utf8::Falten(std::string_view(text).substr(pos, ende - pos));
+            if (gesehen.insert(f).second) woerter.push_back(std::move(f));
+        }
+        pos = ende + 1;
     }
     return woerter;
 }
