@@ -9,17 +9,6 @@
 
 #include "CWortschatz.h"
 
-namespace {
-
-std::string Trimmen(const std::string& s) {
-    const auto a = s.find_first_not_of(" \t\r");
-    if (a == std::string::npos) return {};
-    const auto b = s.find_last_not_of(" \t\r");
-    return s.substr(a, b - a + 1);
-}
-
-}  // namespace
-
 bool CBildvorrat::Kopieren(const std::string& ordner, const CWortschatz* wortschatz,
                            std::string& fehler) const {
     namespace fs = std::filesystem;
@@ -27,13 +16,13 @@ bool CBildvorrat::Kopieren(const std::string& ordner, const CWortschatz* wortsch
     std::set<std::pair<std::string, std::string>> bilder;
     std::ifstream liste(fs::path(m_strRessourcen) / "piktogramme.txt");
     for (std::string zeile; std::getline(liste, zeile);) {
-        const std::string t = Trimmen(zeile);
+        const std::string t = CWortschatz::Trimmen(zeile);
         const auto strich = t.find('|');
         if (t.empty() || t[0] == '#' || strich == std::string::npos) continue;
-        const std::string name = Trimmen(t.substr(0, strich));
+        const std::string name = CWortschatz::Trimmen(t.substr(0, strich));
         // A name without a folder is a user's own picture (the demo's).
         if (name.find('\\') == std::string::npos) continue;
-        bilder.emplace(name, Trimmen(t.substr(strich + 1)));
+        bilder.emplace(name, CWortschatz::Trimmen(t.substr(strich + 1)));
     }
     if (wortschatz != nullptr) {
         const auto dazu = [&](const std::string& code) {

@@ -14,23 +14,23 @@
 
 namespace {
 
-std::string Trimmen(const std::string& s) {
-    const auto a = s.find_first_not_of(" \t\r");
-    if (a == std::string::npos) return {};
-    const auto b = s.find_last_not_of(" \t\r");
-    return s.substr(a, b - a + 1);
-}
-
 std::vector<std::string> Felder(const std::string& rest) {
     std::vector<std::string> felder;
     std::stringstream ss(rest);
     std::string feld;
-    while (std::getline(ss, feld, '|')) felder.push_back(Trimmen(feld));
+    while (std::getline(ss, feld, '|')) felder.push_back(CWortschatz::Trimmen(feld));
     if (!rest.empty() && rest.back() == '|') felder.emplace_back();
     return felder;
 }
 
 }  // namespace
+
+std::string CWortschatz::Trimmen(const std::string& s) {
+    const auto a = s.find_first_not_of(" \t\r");
+    if (a == std::string::npos) return {};
+    const auto b = s.find_last_not_of(" \t\r");
+    return s.substr(a, b - a + 1);
+}
 
 std::string CWortschatz::BildPfad(const std::string& code) {
     return code.empty() ? std::string() : "icons\\openmoji\\" + code + ".svg";

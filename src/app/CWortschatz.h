@@ -55,6 +55,9 @@ public:
                                 IDialoge& dialoge, const IUhr& uhr, std::string& fehler);
 
     static std::string BildPfad(const std::string& code);
+    // The text without blanks, tabs and carriage returns at either end, as
+    // the resource files are read.
+    static std::string Trimmen(const std::string& s);
 
     const std::vector<CSeite>& GetSeiten() const { return m_seiten; }
     const std::vector<CFunktion>& GetFunktionen() const { return m_funktionen; }

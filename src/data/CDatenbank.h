@@ -93,7 +93,6 @@ public:
     // the begin is undone. True exactly when it was committed. A save that
     // found no row (false without an error) does not stop the commit.
     bool EndTransaction(bool uebernehmen);
-    bool InTransaction() const { return m_bTransaktion; }
     // False once an operation inside the open transaction met an error.
     bool TransactionOk() const { return !m_bTransaktionFehler; }
 

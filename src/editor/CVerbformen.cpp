@@ -72,18 +72,18 @@ const CBesonders kBesondere[] = {
 // unless it is listed itself; an inseparable one never inherits it
 // (bekommen, verstehen).
 const std::set<std::string> kMitSein = {
-    "gehen",      "kommen",     "fahren",       "laufen",       "rennen",       "fliegen",
-    "schwimmen",  "springen",   "fallen",       "bleiben",      "sein",         "werden",
-    "passieren",  "sterben",    "wachsen",      "reisen",       "wandern",      "steigen",
-    "klettern",   "reiten",     "gelingen",     "geschehen",    "verschwinden", "erscheinen",
-    "sinken",     "fliehen",    "kriechen",     "rutschen",     "stolpern",     "folgen",
-    "begegnen",   "gleiten",    "schleichen",   "fließen",      "eilen",        "segeln",
-    "entstehen",  "vergehen",   "verunglücken", "aufstehen",    "einschlafen",  "aufwachen",
-    "erwachen",   "umziehen",   "auswandern",   "platzen",      "schmelzen",    "landen",
-    "abstürzen",  "zerbrechen", "explodieren",  "verschwinden", "ertrinken",    "erschrecken",
-    "aufwachsen", "einziehen",  "ausziehen",    "spazieren",    "stürzen",      "zurückkehren",
-    "hüpfen",     "schlendern", "radeln",       "ankommen",     "gelangen",     "aufbrechen",
-    "entkommen",  "misslingen", "verfallen",    "zerfallen",    "erkranken"};
+    "gehen",      "kommen",     "fahren",       "laufen",    "rennen",       "fliegen",
+    "schwimmen",  "springen",   "fallen",       "bleiben",   "sein",         "werden",
+    "passieren",  "sterben",    "wachsen",      "reisen",    "wandern",      "steigen",
+    "klettern",   "reiten",     "gelingen",     "geschehen", "verschwinden", "erscheinen",
+    "sinken",     "fliehen",    "kriechen",     "rutschen",  "stolpern",     "folgen",
+    "begegnen",   "gleiten",    "schleichen",   "fließen",   "eilen",        "segeln",
+    "entstehen",  "vergehen",   "verunglücken", "aufstehen", "einschlafen",  "aufwachen",
+    "erwachen",   "umziehen",   "auswandern",   "platzen",   "schmelzen",    "landen",
+    "abstürzen",  "zerbrechen", "explodieren",  "ertrinken", "erschrecken",  "aufwachsen",
+    "einziehen",  "ausziehen",  "spazieren",    "stürzen",   "zurückkehren", "hüpfen",
+    "schlendern", "radeln",     "ankommen",     "gelangen",  "aufbrechen",   "entkommen",
+    "misslingen", "verfallen",  "zerfallen",    "erkranken"};
 
 // Particles that the dictionary writes together with the verb although they
 // are split off in the present ("lerne kennen", "gehe kaputt", "tut weh").
@@ -95,12 +95,12 @@ const char* const kZusammengesetzt[] = {
 
 // Separable particles, longest first where one begins another.
 const char* const kTrennbar[] = {
-    "zusammen",  "zurück",   "vorbei", "weiter",   "herein", "heraus", "herunter", "hinaus",
-    "hinein",    "hinunter", "heraus", "entgegen", "nieder", "voran",  "voraus",   "empor",
-    "fort",      "heim",     "hoch",   "auf",      "aus",    "ein",    "mit",      "nach",
-    "vor",       "weg",      "los",    "fest",     "fern",   "her",    "hin",      "ab",
-    "an",        "bei",      "zu",     "da",       "dabei",  "dazu",   "kaputt",   "kennen",
-    "spazieren", "weh",      "sauber", "fertig",   "frei",   "statt",  "teil"};
+    "zusammen", "zurück",   "vorbei",   "weiter", "herein", "heraus", "herunter", "hinaus",
+    "hinein",   "hinunter", "entgegen", "nieder", "voran",  "voraus", "empor",    "fort",
+    "heim",     "hoch",     "auf",      "aus",    "ein",    "mit",    "nach",     "vor",
+    "weg",      "los",      "fest",     "fern",   "her",    "hin",    "ab",       "an",
+    "bei",      "zu",       "dabei",    "dazu",   "da",     "kaputt", "kennen",   "spazieren",
+    "weh",      "sauber",   "fertig",   "frei",   "statt",  "teil"};
 
 const char* const kUntrennbar[] = {"be", "ge", "er", "ver", "zer", "ent", "emp", "miss"};
 
@@ -333,8 +333,7 @@ std::optional<CVerbformen::CVerb> CVerbformen::Bilden(const std::string& infinit
             v.partizip = partizip;
             v.bekannt = true;
         } else {
-            CEintrag ohne = *e;
-            getrennt(ohne, e->vorsilbe, partizip);
+            getrennt(*e, e->vorsilbe, partizip);
         }
     } else {
         // Particles the data writes together, or a verb it lacks whose base
