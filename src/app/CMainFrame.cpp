@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -17,6 +18,7 @@
 #include "CEditorView.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
+#include "CSicherung.h"
 #include "CVerbformen.h"
 #include "IDialoge.h"
 #include "Ressourcen.h"
@@ -93,6 +95,9 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::MenueBauen() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    m_pSicherung = datei->addAction(QStringLiteral("&Sicherung wiederherstellen \u2026"), this,
+                                    &CMainFrame::OnSicherungWiederherstellen);
+    datei->addSeparator();
     datei->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
 
     // The editor's commands, enabled by the page in front while the editor is on.
@@ -173,8 +178,70 @@ void CMainFrame::OnEditor() {
         m_doc.UpdateAllViews();
     }
     m_pEditor->setChecked(m_bEditor);
+    // The file is not replaced under the editor's feet.
+    m_pSicherung->setEnabled(!m_bEditor);
     BefehleAktualisieren();
     resizeEvent(nullptr);  // a notice follows to where it hides nothing
+}
+
+void CMainFrame::OnSicherungWiederherstellen() {
+    if (m_bEditor) return;
+    IDialoge& dialoge = m_doc.GetDialoge();
+    const std::string datei = m_doc.GetUserFile();
+    const std::string name = QFileInfo(QString::fromStdString(datei)).fileName().toStdString();
+    const std::vector<CSicherung::Eintrag> liste =
+        datei.empty() ? std::vector<CSicherung::Eintrag>() : CSicherung(datei).Liste();
+    if (liste.empty()) {
+        dialoge.ShowMessage(datei.empty() ? std::string("Es ist kein Benutzer geöffnet.")
+                                          : "Von der Benutzerdatei \u201E" + name +
+                                                "\u201C gibt es noch keine Sicherung.",
+                            "Sicherung wiederherstellen", IDialoge::Symbol::Information);
+        return;
+    }
+    QStringList namen;
+    for (const CSicherung::Eintrag& e : liste) {
+        const QString tag = QString::fromStdString(CSicherung::DatumDeutsch(e.datum));
+        QString name = (e.ersetzt ? QStringLiteral("ersetzte Datei vom ")
+                                  : QStringLiteral("Sicherung vom ")) +
+                       tag;
+        if (e.ersetzt && e.datum.size() >= 17) {
+            name += QString::fromStdString(", " + e.datum.substr(11, 2) + ":" +
+                                           e.datum.substr(13, 2) + " Uhr");
+        }
+        namen << name;
+    }
+    const int wahl = m_pEditorDialoge->SicherungWaehlen(this, namen);
+    if (wahl < 0 || wahl >= static_cast<int>(liste.size())) return;
+    const CSicherung::Eintrag& sicherung = liste[static_cast<std::size_t>(wahl)];
+
+    // The password of the open user, or the one kept in the backup (the
+    // open file may be too damaged to tell its own).
+    const std::optional<QString> passwort = m_pEditorDialoge->PasswortAbfragen(this);
+    if (!passwort) return;
+    std::string gesichert;
+    const bool erlaubt =
+        (m_doc.GetUser() != nullptr && m_doc.GetDatabase() != nullptr &&
+         passwort->toStdString() == m_doc.GetUser()->GetPasswort()) ||
+        (CSicherung::Passwort(sicherung.pfad, gesichert) && passwort->toStdString() == gesichert);
+    if (!erlaubt) {
+        dialoge.ShowMessage("Sie haben leider keine Berechtigung, diese Daten zu ändern.",
+                            "Warnung!", IDialoge::Symbol::Warnung);
+        return;
+    }
+    const std::string wovon = namen[wahl].toStdString();
+    if (dialoge.ShowMessage("Soll die Benutzerdatei \u201E" + name + "\u201C durch die " + wovon +
+                                " ersetzt werden? Die jetzige Datei bleibt im Ordner "
+                                "\u201ESicherungen\u201C erhalten.",
+                            "Sicherung wiederherstellen", IDialoge::Symbol::Frage,
+                            IDialoge::Knoepfe::JaNein) != IDialoge::Antwort::Ja) {
+        return;
+    }
+    std::string fehler;
+    if (m_doc.RestoreBackup(sicherung, fehler)) {
+        dialoge.Hinweis("Die " + wovon + " ist wiederhergestellt.");
+    } else {
+        dialoge.ReportError("Die " + wovon + " konnte nicht wiederhergestellt werden. " + fehler);
+    }
 }
 
 void CMainFrame::OnOrdnen(std::size_t befehl) {

@@ -51,6 +51,11 @@ public:
     // "Ansicht > Editor": into the editor, or out of it.
     void OnEditor();
     bool IsEditor() const { return m_bEditor; }
+    // "Datei > Sicherung wiederherstellen …": the carer picks a backup, gives
+    // the password (of the open user or of the backup) and confirms the
+    // question that names the backup's date.
+    void OnSicherungWiederherstellen();
+    QAction* GetSicherungAction() const { return m_pSicherung; }
     CEditorView* GetEditorView() const { return m_pEditorView; }
 
     // Shows a notice over the list of suggestions (in the editor along the
@@ -77,6 +82,7 @@ private:
     QStackedWidget* m_pStapel;
     CSagwerkView* m_pCommView;
     QAction* m_pEditor = nullptr;
+    QAction* m_pSicherung = nullptr;
     QWidget* m_pHinweis = nullptr;
     QLabel* m_pHinweisText = nullptr;
     std::array<QAction*, 4> m_ordnen{};

@@ -1,6 +1,7 @@
 #include "CQtEditorDialoge.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 
 #include "CPasswortDlg.h"
 
@@ -19,4 +20,20 @@ QString CQtEditorDialoge::BildWaehlen(QWidget* parent) {
                        "Icons (*.ico);;PNG (*.png);;JPEG (*.jpg *.jpeg);;SVG (*.svg);;"
                        "Alle Dateien (*)"),
         nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+int CQtEditorDialoge::SicherungWaehlen(QWidget* parent, const QStringList& sicherungen) {
+    bool ok = false;
+    QInputDialog dlg(parent);
+    dlg.setWindowTitle(QStringLiteral("Sicherung wiederherstellen"));
+    dlg.setLabelText(QStringLiteral("Welche Sicherung soll an die Stelle der Benutzerdatei treten?"));
+    dlg.setComboBoxItems(sicherungen);
+    dlg.setComboBoxEditable(false);
+    dlg.setOkButtonText(QStringLiteral("Weiter"));
+    dlg.setCancelButtonText(QStringLiteral("Abbrechen"));
+    QFont schrift = dlg.font();
+    schrift.setPointSize(14);
+    dlg.setFont(schrift);
+    ok = dlg.exec() == QDialog::Accepted;
+    return ok ? static_cast<int>(sicherungen.indexOf(dlg.textValue())) : -1;
 }

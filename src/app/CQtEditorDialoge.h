@@ -3,9 +3,10 @@
 #include "IEditorDialoge.h"
 
 // The editor's dialogs on the screen: the password prompt (CPasswortDlg) and
-// the file dialog for pictures.
+// the file dialog for pictures, the list of backups.
 class CQtEditorDialoge : public IEditorDialoge {
 public:
     std::optional<QString> PasswortAbfragen(QWidget* parent) override;
     QString BildWaehlen(QWidget* parent) override;
+    int SicherungWaehlen(QWidget* parent, const QStringList& sicherungen) override;
 };

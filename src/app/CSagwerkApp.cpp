@@ -7,6 +7,7 @@
 
 #include "CMainFrame.h"
 #include "CSagwerkDoc.h"
+#include "CSicherung.h"
 #include "CSagwerkView.h"
 
 CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
@@ -23,6 +24,7 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
     CDatenbank::Optionen optionen;
     optionen.nurEinProgramm = true;
     m_pDoc->SetDatenbankOptionen(optionen);
+    m_pDoc->SetTaeglicheSicherung(true);
     // News from the sentence memory's loader thread runs in the event loop.
     m_pDoc->SetNachreicher([](std::function<void()> aufgabe) {
         QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(aufgabe),
@@ -48,12 +50,18 @@ int CSagwerkApp::Run() {
     QTimer::singleShot(0, m_pFrame.get(), [this] {
         m_pFrame->GetCommView()->OnInitialUpdate();
         const CDatenbank* db = m_pDoc->GetDatabase();
-        if (!db || !db->IsOpen() || !m_pDoc->GetUser()) QApplication::exit(0);
+        // A file that does not open but has backups stays on screen: a
+        // carer can restore one from the menu.
+        const bool sicherungen = !m_pDoc->GetUserFile().empty() &&
+                                 !CSicherung(m_pDoc->GetUserFile()).Liste().empty();
+        if ((!db || !db->IsOpen() || !m_pDoc->GetUser()) && !sicherungen) QApplication::exit(0);
     });
     m_nachholen.setInterval(5000);
     QObject::connect(&m_nachholen, &QTimer::timeout, [this] {
         // Suggestions then offer them as well.
         if (m_pDoc->HatWartendeSaetze() && m_pDoc->Nachholen()) m_pDoc->UpdateAllViews();
+        // A program that runs for days makes the backup of each day.
+        m_pDoc->Sichern();
     });
     m_nachholen.start();
     return QApplication::exec();

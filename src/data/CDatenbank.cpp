@@ -10,6 +10,11 @@
 #include <optional>
 #include <set>
 
+#ifndef _WIN32
+#include <stdlib.h>
+#include <unistd.h>
+#endif
+
 #include "CSatzIndex.h"
 #include "CSperre.h"
 #include "DatenbankIntern.h"
@@ -23,8 +28,6 @@ using spalten::GetFieldLong;
 using spalten::GetFieldText;
 
 namespace {
-
-std::string InAnfuehrung(const std::string& s) { return "\u201E" + s + "\u201C"; }
 
 void LeseButton(SQLite::Statement& q, CWortButton& b) {
     std::string text = GetFieldText(q, "Anzeigetext");
@@ -105,6 +108,36 @@ bool IstSchreibgeschuetzt(const std::filesystem::path& pfad) {
            perms::none;
 }
 
+bool OrdnerSchreibbar(const std::filesystem::path& ordner) {
+    const std::filesystem::path o = ordner.empty() ? std::filesystem::path(".") : ordner;
+    if (IstSchreibgeschuetzt(o)) return false;
+#ifndef _WIN32
+    return ::access(o.c_str(), W_OK) == 0;
+#else
+    return true;
+#endif
+}
+
+// The file and its journal copied into a folder of their own, writable
+// there; the folder's path, or empty when that failed.
+std::string PrivateKopie(const std::string& datei) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    std::string vorlage = (fs::temp_directory_path(ec) / "sagwerk-XXXXXX").string();
+    if (ec || ::mkdtemp(vorlage.data()) == nullptr) return {};
+    const fs::path kopie = fs::path(vorlage) / fs::path(datei).filename();
+    fs::copy_file(datei, kopie, ec);
+    if (!ec) fs::copy_file(datei + "-journal", kopie.string() + "-journal", ec);
+    if (ec) {
+        fs::remove_all(vorlage, ec);
+        return {};
+    }
+    for (const fs::path& p : {kopie, fs::path(kopie.string() + "-journal")}) {
+        fs::permissions(p, fs::perms::owner_read | fs::perms::owner_write, ec);
+    }
+    return kopie.string();
+}
+
 }  // namespace
 
 CDatenbank::CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& uhr)
@@ -114,12 +147,22 @@ CDatenbank::CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& u
                        Optionen optionen)
     : m_strPfad(pfad), m_dialoge(dialoge), m_uhr(uhr), m_optionen(optionen) {
     Oeffnen();
-    if (m_pDb) IndexStarten();
+    if (m_pDb) {
+        PruefungStarten();
+        IndexStarten();
+    }
 }
 
 CDatenbank::~CDatenbank() {
     m_bAbbrechen = true;
     if (m_lader.joinable()) m_lader.join();
+    if (m_pruefer.joinable()) m_pruefer.join();
+    if (!m_strKopie.empty()) {
+        m_anweisungen.clear();
+        m_pDb.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(std::filesystem::path(m_strKopie).parent_path(), ec);
+    }
 }
 
 void CDatenbank::Oeffnen() {
@@ -175,25 +218,45 @@ void CDatenbank::Oeffnen() {
     }
 
     m_bReadOnly = IstSchreibgeschuetzt(pfad);
+    // Without the right to write in its folder no change can reach the file
+    // (the journal beside it cannot be made): read-only from the start.
+    const bool ordnerGeschuetzt = !OrdnerSchreibbar(pfad.parent_path());
+    if (ordnerGeschuetzt) m_bReadOnly = true;
+    m_strLesePfad = m_strPfad;
     try {
-        const int flags = m_bReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
-        auto db = std::make_unique<SQLite::Database>(m_strPfad, flags, m_optionen.wartezeitMs);
+        std::unique_ptr<SQLite::Database> db;
+        int id = 0;
+        int version = 0;
+        const auto lesen = [&](const std::string& datei, int flags) {
+            db = std::make_unique<SQLite::Database>(datei, flags, m_optionen.wartezeitMs);
+            id = db->execAndGet("PRAGMA application_id").getInt();
+            version = db->execAndGet("PRAGMA user_version").getInt();
+        };
+        try {
+            lesen(m_strPfad, m_bReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE);
+        } catch (const SQLite::Exception& e) {
+            // A write-protected file with the journal of a write a crash cut
+            // off: SQLite must take that write back before anything can be
+            // read, and may not. It is taken back in a private copy; the file
+            // itself stays as it is until it is writable again.
+            if (e.getExtendedErrorCode() != SQLITE_READONLY_ROLLBACK) throw;
+            db.reset();
+            m_strKopie = PrivateKopie(m_strPfad);
+            if (m_strKopie.empty()) throw;
+            m_bReadOnly = true;
+            m_strLesePfad = m_strKopie;
+            lesen(m_strKopie, SQLite::OPEN_READWRITE);
+        }
         if (sqlite3_db_readonly(db->getHandle(), "main") == 1) m_bReadOnly = true;
-
-        const int id = db->execAndGet("PRAGMA application_id").getInt();
-        const int version = db->execAndGet("PRAGMA user_version").getInt();
         if (id != kApplicationId) {
             melde("Die Datei " + name +
                   " ist eine SQLite-Datenbank, aber keine Sagwerk-Benutzerdatei.");
             return;
         }
         if (version > kSchemaVersion) {
-            melde("Die Benutzerdatei " + name +
-                  " stammt von einer neueren Sagwerk-Version "
-                  "(Schema " +
+            melde("Die Benutzerdatei " + name + " stammt von einer neueren Sagwerk-Version (Schema " +
                   std::to_string(version) +
-                  ") und kann mit dieser Version nicht "
-                  "geöffnet werden.");
+                  ") und kann mit dieser Version nicht geöffnet werden.");
             return;
         }
         // Every commit reaches the disk before the program goes on: what was
@@ -201,16 +264,6 @@ void CDatenbank::Oeffnen() {
         // the folder once the journal is deleted, so a power cut cannot
         // bring the journal back and roll the last commit back.
         db->exec("PRAGMA synchronous = EXTRA");
-        if (!m_bReadOnly) {
-            // The list of all sentences pages through this index. Files made
-            // before it existed get it once; without it the list still
-            // works, only slower.
-            try {
-                db->exec("CREATE INDEX IF NOT EXISTS SatzspeicherOrdnung ON Satzspeicher (" +
-                         DeutscheOrdnung("SatzSuche") + ", SatzSuche)");
-            } catch (const SQLite::Exception&) {
-            }
-        }
         m_pDb = std::move(db);
     } catch (const SQLite::Exception& e) {
         melde("Die Benutzerdatei " + name + " kann nicht geöffnet werden. " +
@@ -218,8 +271,9 @@ void CDatenbank::Oeffnen() {
         return;
     }
     if (m_bReadOnly) {
-        m_dialoge.Hinweis("Die Benutzerdatei " + name +
-                          " ist schreibgeschützt. Sagwerk kann sie benutzen, aber keine "
+        m_dialoge.Hinweis((ordnerGeschuetzt ? "Der Ordner der Benutzerdatei " + name + " ist"
+                                            : "Die Benutzerdatei " + name + " ist") +
+                          " schreibgeschützt. Sagwerk kann sie benutzen, aber keine "
                           "Änderungen, neuen Sätze und Zähler darin speichern.");
     }
 }
@@ -230,16 +284,9 @@ bool CDatenbank::Bereit() {
     return false;
 }
 
-bool CDatenbank::Schreibbar() {
-    if (!Bereit()) return false;
-    if (!m_bReadOnly) return true;
-    m_dialoge.ReportError("Die Änderung kann nicht gespeichert werden: Die Benutzerdatei " +
-                          InAnfuehrung(m_strPfad) + " ist schreibgeschützt.");
-    return false;
-}
-
 void CDatenbank::Melden(const SQLite::Exception& fehler) {
     if (m_bTransaktion) m_bTransaktionFehler = true;
+    SchadenBemerken(fehler);
     m_dialoge.ReportError("Fehler in der Benutzerdatei " + InAnfuehrung(m_strPfad) + ": " +
                           Fehlertext(fehler.getErrorCode()) + " (" + fehler.what() + ")");
 }
@@ -403,15 +450,19 @@ bool CDatenbank::LoadBenutzer(CBenutzer& benutzer) {
         return true;
     });
     if (!gelesen) return false;
-    if (!m_bReadOnly) {
-        // The stamp is reported on its own and does not change the result.
-        Geschuetzt([&] {
+    if (SchreibenErlaubt()) {
+        // The stamp is a side matter like the use count: not waited for,
+        // not reported, and it does not change the result.
+        sqlite3_busy_timeout(m_pDb->getHandle(), 0);
+        try {
             SQLite::Statement q(*m_pDb, "update Benutzer set LetzteNutzung = ? where [Index] = ?");
             q.bind(1, m_uhr.Jetzt());
             q.bind(2, static_cast<std::int64_t>(benutzer.GetIndex()));
             q.exec();
-            return true;
-        });
+        } catch (const SQLite::Exception& e) {
+            SchadenBemerken(e);
+        }
+        sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
     }
     return true;
 }
@@ -454,7 +505,7 @@ bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZa
     // The use count is a side matter: on a write-protected file, or while
     // another program holds the file, the element is taken all the same,
     // at once and without a word.
-    if (gelesen && !keineZaehlung && !m_bReadOnly) {
+    if (gelesen && !keineZaehlung && SchreibenErlaubt()) {
         sqlite3_busy_timeout(m_pDb->getHandle(), 0);
         try {
             SQLite::Statement& z = Anweisung(
@@ -462,7 +513,8 @@ bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZa
             const CZuruecksetzen zurueck(z);
             z.bind(1, static_cast<std::int64_t>(index));
             z.exec();
-        } catch (const SQLite::Exception&) {
+        } catch (const SQLite::Exception& e) {
+            SchadenBemerken(e);
         }
         sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
     }

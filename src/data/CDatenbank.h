@@ -68,6 +68,17 @@ public:
         // The plain suggestion statement gives up after this long (0: never;
         // for measuring it against the index).
         int statementFristMs = 500;
+        // The file is checked when it is opened (PRAGMA integrity_check),
+        // and nothing is written to it before the check has passed, nor ever
+        // once it found damage. Files up to this size (about 4,000
+        // sentences, some 30 ms) are checked while opening; bigger ones on a
+        // thread of its own, so that the user can speak at once (sentences
+        // said meanwhile wait, see StoreSentencesStill).
+        bool pruefen = true;
+        std::int64_t sofortPruefenBis = 2 << 20;
+        // Called on the checker thread once a big file's check is done; the
+        // same rule as for indexGeladen.
+        std::function<void()> geprueft;
     };
 
     // Opens an existing user file; never creates one. The dialogs and the
@@ -81,6 +92,21 @@ public:
     bool IsOpen() const { return m_pDb != nullptr; }
     bool IsReadOnly() const { return m_bReadOnly; }
     const std::string& GetPath() const { return m_strPfad; }
+
+    // The check at open. While it runs nothing is written; once it has found
+    // damage (or SQLite reports damage later) nothing is written ever again,
+    // and every write says why. IsDamaged and IsChecked take over the result
+    // of a background check; call them on the object's own thread.
+    bool IsChecked();
+    bool IsDamaged();
+    // SQLite's finding, for the message.
+    const std::string& GetDamage() const { return m_strSchaden; }
+    // Waits for a background check; for tools and tests (and for a carer's
+    // change, which waits rather than fails).
+    void WaitForCheck();
+    // Damage found elsewhere (the full check of a backup): from now on
+    // nothing is written.
+    void MarkDamaged(const std::string& befund);
 
     // Groups the saves and deletes that follow into one transaction, so that
     // they reach the file all together or not at all. False when the file
@@ -182,6 +208,12 @@ public:
     // Cuts the first word (a run of characters other than the blank) off the
     // text; the empty word once the text holds no further word.
     static std::string NextWord(std::string& text);
+    // The distinct words of a text, folded as the sentence memory compares
+    // them, in their order.
+    static std::vector<std::string> Woerter(const std::string& text);
+    // How many of a text's first distinct words count for the suggestions:
+    // no sentence is built of more, and a pasted page must not cost more.
+    static constexpr std::size_t kHoechstensWoerter = 32;
     // The SQL expression that gives the German sort key of a folded text
     // (the column SatzSuche, or a parameter).
     static std::string DeutscheOrdnung(const std::string& ausdruck);
@@ -203,16 +235,22 @@ private:
     };
 
     void Oeffnen();
+    void PruefungStarten();
+    void PruefungUebernehmen();
+    void NachDerPruefung();
+    // Whether a write may touch the file now (the two quiet counters).
+    bool SchreibenErlaubt();
     void IndexStarten();
     void IndexUebernehmen();
     void IndexNachtragen(const Offen& aenderung);
     bool Speichern(const std::string& satz, const std::string& psatz, Offen& aenderung);
     bool SuggestByStatement(std::vector<std::string>& saetze, std::vector<std::string>& psaetze,
                             const std::string& text);
-    static std::vector<std::string> Woerter(const std::string& text);
     bool Bereit();
     bool Schreibbar();
     void Melden(const SQLite::Exception& fehler);
+    // Damage SQLite reports while the file is in use ends all writing, too.
+    void SchadenBemerken(const SQLite::Exception& fehler);
     // The connection's prepared statement for the text, prepared on first
     // use. Callers reset it when done (CZuruecksetzen), so no read stays open.
     SQLite::Statement& Anweisung(const std::string& sql);
@@ -225,6 +263,10 @@ private:
                  const char* sql, Record& record, Lesen lesen);
 
     std::string m_strPfad;
+    // The file SQLite reads: the user file, or a private copy of it (see
+    // Oeffnen), which goes with this object.
+    std::string m_strLesePfad;
+    std::string m_strKopie;
     IDialoge& m_dialoge;
     const IUhr& m_uhr;
     Optionen m_optionen;
@@ -246,6 +288,14 @@ private:
     bool m_bLaedt = false;
     std::vector<Offen> m_offen;
     std::atomic<bool> m_bAbbrechen{false};
+
+    // The check at open. The checker thread writes only m_pruefBefund.
+    enum class Pruefstand { Laeuft, Gesund, Beschaedigt };
+    Pruefstand m_pruefstand = Pruefstand::Gesund;
+    std::thread m_pruefer;
+    std::atomic<bool> m_bPrueferFertig{false};
+    std::string m_pruefBefund;  // "ok" or what SQLite found
+    std::string m_strSchaden;
 
     std::vector<long> m_wortListe;
     long m_nWortCursor = -1;

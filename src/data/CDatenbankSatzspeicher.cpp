@@ -17,12 +17,6 @@
 
 using spalten::GetFieldText;
 
-namespace {
-// Suggestions look at the first distinct words of a text; no sentence is
-// built of more, and a pasted page must not cost more.
-constexpr std::size_t kHoechstensWoerter = 32;
-}  // namespace
-
 // German alphabetical order of the folded text: the umlauts are filed under
 // their base letter (ä under a, ö under o, ü under u), ß as ss, and the
 // accented letters of common loanwords (Café, Crème, Façade) likewise.
@@ -134,6 +128,16 @@ bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, st
         fehler = "Die Benutzerdatei ist schreibgeschützt.";
         return false;
     }
+    if (IsDamaged()) {
+        fehler = "Die Benutzerdatei ist beschädigt.";
+        return false;
+    }
+    if (!IsChecked()) {
+        // A moment after the start: the sentence waits for the check,
+        // nothing to tell anyone.
+        fehler.clear();
+        return false;
+    }
     IndexUebernehmen();
     std::vector<Offen> aenderungen(saetze.size());
     // The person is waiting to be heard: another program holding the file
@@ -147,6 +151,7 @@ bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, st
         t.commit();
     } catch (const SQLite::Exception& e) {
         sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+        SchadenBemerken(e);
         fehler = Fehlertext(e.getErrorCode());
         return false;
     }
@@ -275,12 +280,12 @@ void CDatenbank::IndexStarten() {
         return;
     }
     if (spanne <= m_optionen.sofortLadenBis) {
-        m_pIndex = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
+        m_pIndex = IndexLaden(m_strLesePfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
         return;
     }
     m_bLaedt = true;
     m_lader = std::thread([this, bis] {
-        auto index = IndexLaden(m_strPfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
+        auto index = IndexLaden(m_strLesePfad, m_optionen.wartezeitMs, bis, m_bAbbrechen);
         {
             std::lock_guard<std::mutex> sperre(m_mutex);
             m_pGeladen = std::move(index);

@@ -14,6 +14,9 @@ CSperre::CSperre(const std::string& datei) {
     const std::filesystem::path sperre =
         pfad.parent_path() / ("." + pfad.filename().string() + ".sperre");
     m_fd = ::open(sperre.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // In a write-protected folder the user file itself carries the lock
+    // (flock does not touch SQLite's own locks on it).
+    if (m_fd < 0) m_fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
     if (m_fd < 0) return;
     if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         m_bGehalten = false;

@@ -14,8 +14,9 @@ public:
     CSperre(const CSperre&) = delete;
     CSperre& operator=(const CSperre&) = delete;
 
-    // False when another program holds the file. Where no lock file can be
-    // made (a write-protected folder) there is nothing to guard: true.
+    // False when another program holds the file. In a write-protected
+    // folder the lock is taken on the user file itself; where even that
+    // cannot be opened there is nothing to guard: true.
     bool IsGehalten() const { return m_bGehalten; }
 
 private:

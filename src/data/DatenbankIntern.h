@@ -13,6 +13,8 @@
 #include "CWortelement.h"
 #include "Konvertierung.h"
 
+inline std::string InAnfuehrung(const std::string& s) { return "\u201E" + s + "\u201C"; }
+
 // SQLite's own message for a code, in German first.
 inline std::string Fehlertext(int code) {
     switch (code & 0xFF) {

@@ -51,7 +51,10 @@ CSagwerkDoc::CSagwerkDoc(IDialoge& dialoge, const IUhr& uhr, std::unique_ptr<ISp
     m_strBaseDir = verzeichnis + kTrenner;
 }
 
-CSagwerkDoc::~CSagwerkDoc() = default;
+CSagwerkDoc::~CSagwerkDoc() {
+    m_sicherung.Stoppen();
+    m_pDatabase.reset();  // its threads end while everything they call on is there
+}
 
 // --- observers ---------------------------------------------------------------
 
@@ -96,16 +99,14 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
     }
     CDatenbank::Optionen optionen = m_optionen;
     if (m_nachreicher) {
-        // The loader thread only hands the news over; the document acts on
-        // it on its own thread.
-        optionen.indexGeladen = [this, nachreicher = m_nachreicher,
-                                 lebt = std::weak_ptr<bool>(m_pLebt)] {
-            nachreicher([this, lebt] {
-                if (lebt.lock()) IndexGeladen();
-            });
-        };
+        // The loader and checker threads only hand the news over; the
+        // document acts on it on its own thread.
+        optionen.indexGeladen = [this] { Nachreichen([this] { IndexGeladen(); }); };
+        optionen.geprueft = [this] { Nachreichen([this] { PruefungFertig(); }); };
     }
     m_pDatabase.reset();  // its loader thread ends before the next one starts
+    m_strDatei = datei;
+    m_bSchadenHinweis = false;
     m_pDatabase = std::make_unique<CDatenbank>(datei, m_dialoge, m_uhr, optionen);
     m_pUser = std::make_unique<CBenutzer>();
     // A file that did not open has already been reported by CDatenbank; asking
@@ -116,7 +117,11 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
     // Sentences an earlier run could not store are stored now, if they can.
     m_bWarteHinweis = false;
     m_warteschlange.Oeffnen(datei);
-    if (gelesen) Nachholen();
+    if (gelesen) {
+        PruefungFertig();
+    } else if (!CSicherung(datei).Liste().empty()) {
+        SchadenHinweis({});
+    }
     m_nColumns = static_cast<int>(m_pUser->GetSpalten());
     m_nRows = static_cast<int>(m_pUser->GetZeilen());
     m_pSpeech->SetPitch(static_cast<int>(m_pUser->GetPitch()));
@@ -451,12 +456,84 @@ void CSagwerkDoc::Speak(const std::string& text) {
 }
 
 void CSagwerkDoc::WarteHinweis(const std::string& fehler) {
-    if (m_bWarteHinweis) return;
+    // No reason: a moment of waiting (the check after opening) nobody
+    // needs to hear about. A damaged file has its own notice.
+    if (m_bWarteHinweis || fehler.empty() || m_bSchadenHinweis) return;
     m_bWarteHinweis = true;
     m_dialoge.Hinweis(
         "Die gesprochenen Sätze können gerade nicht in der Benutzerdatei "
         "gespeichert werden (" +
         fehler + ") Sie gehen nicht verloren: Sagwerk speichert sie, sobald es wieder geht.");
+}
+
+bool CSagwerkDoc::Nachreichen(std::function<void()> aufgabe) {
+    if (!m_nachreicher) return false;
+    m_nachreicher([lebt = std::weak_ptr<bool>(m_pLebt), aufgabe = std::move(aufgabe)] {
+        if (lebt.lock()) aufgabe();
+    });
+    return true;
+}
+
+void CSagwerkDoc::PruefungFertig() {
+    if (m_pDatabase == nullptr || !m_pDatabase->IsChecked()) return;
+    if (m_pDatabase->IsDamaged()) {
+        SchadenHinweis(m_pDatabase->GetDamage());
+        return;
+    }
+    Nachholen();
+    Sichern();
+}
+
+void CSagwerkDoc::Sichern() {
+    if (!m_bSichern || m_pDatabase == nullptr || !m_pDatabase->IsChecked() || m_pDatabase->IsDamaged()) return;
+    const std::string heute = CSicherung::Datum(m_uhr.Jetzt());
+    if (m_strSicherungVersucht == heute || m_sicherung.IsAktiv()) return;
+    m_strSicherungVersucht = heute;
+    if (CSicherung(m_strDatei).HatSicherung(heute)) return;
+    m_sicherung.Starten(m_strDatei, heute, [this, datei = m_strDatei](const auto& ergebnis) {
+        // A user opened since then is not concerned.
+        Nachreichen([this, datei, ergebnis] {
+            if (datei == m_strDatei) SicherungFertig(ergebnis);
+        });
+    });
+}
+
+void CSagwerkDoc::SicherungFertig(const CTaeglicheSicherung::Ergebnis& ergebnis) {
+    if (!ergebnis.dateiBeschaedigt || m_pDatabase == nullptr) return;
+    m_pDatabase->MarkDamaged(ergebnis.fehler);
+    SchadenHinweis(ergebnis.fehler);
+}
+
+void CSagwerkDoc::SchadenHinweis(const std::string& befund) {
+    if (m_bSchadenHinweis) return;
+    m_bSchadenHinweis = true;
+    const std::string name = std::filesystem::path(m_strDatei).filename().string();
+    std::string text = "Die Benutzerdatei \u201E" + name + "\u201C ist beschädigt";
+    text += befund.empty() ? "." : " (" + befund + ").";
+    if (m_pDatabase != nullptr) {
+        text += " Sagwerk schreibt nichts mehr hinein; gesprochene Sätze warten daneben und gehen "
+                "nicht verloren.";
+    }
+    const std::vector<CSicherung::Eintrag> liste = CSicherung(m_strDatei).Liste();
+    if (!liste.empty() && !liste.front().ersetzt) {
+        text += " Die neueste Sicherung ist vom " + CSicherung::DatumDeutsch(liste.front().datum) +
+                ": Eine Betreuungsperson kann sie im Menü \u201EDatei\u201C mit \u201ESicherung "
+                "wiederherstellen \u2026\u201C zurückholen.";
+    } else {
+        text += " Es gibt noch keine Sicherung von ihr.";
+    }
+    m_dialoge.Hinweis(text);
+}
+
+bool CSagwerkDoc::RestoreBackup(const CSicherung::Eintrag& sicherung, std::string& fehler) {
+    // Nothing may hold the file while it is replaced.
+    m_sicherung.Stoppen();
+    m_pDatabase.reset();
+    const bool ok = CSicherung(m_strDatei).Wiederherstellen(
+        sicherung, CSicherung::Stempel(m_uhr.Jetzt()), fehler);
+    const std::string datei = m_strDatei;
+    OpenUser(datei);
+    return ok;
 }
 
 bool CSagwerkDoc::Nachholen() {
@@ -492,6 +569,52 @@ void CSagwerkDoc::RefreshSuggestions() {
     // an unfinished empty word in keyboard mode must not ask for that.
     if (!satz.empty() && m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
         m_pDatabase->SuggestSentences(m_suggestShown, m_suggestSpoken, satz);
+    }
+    if (!satz.empty()) MitWartenden(satz);
+}
+
+void CSagwerkDoc::MitWartenden(const std::string& satz) {
+    if (m_warteschlange.IsLeer()) return;
+    std::vector<std::string> woerter = CDatenbank::Woerter(satz);
+    if (woerter.size() > CDatenbank::kHoechstensWoerter) woerter.resize(CDatenbank::kHoechstensWoerter);
+    const auto gemeinsam = [&](const std::string& kandidat) {
+        std::size_t n = 0;
+        for (const std::string& w : CDatenbank::Woerter(kandidat)) {
+            n += static_cast<std::size_t>(std::count(woerter.begin(), woerter.end(), w));
+        }
+        return n;
+    };
+    struct Kandidat {
+        std::size_t gemeinsam;
+        bool wartend;
+        std::string satz;
+        std::string psatz;
+    };
+    std::vector<Kandidat> liste;
+    std::vector<std::string> gefaltet;  // each sentence once
+    for (std::size_t i = 0; i < m_suggestShown.size(); ++i) {
+        liste.push_back({gemeinsam(m_suggestShown[i]), false, m_suggestShown[i], m_suggestSpoken[i]});
+        gefaltet.push_back(utf8::Falten(m_suggestShown[i]));
+    }
+    // Newest first: of equally good sentences the one said last leads.
+    const auto& wartende = m_warteschlange.GetSaetze();
+    for (auto it = wartende.rbegin(); it != wartende.rend(); ++it) {
+        const std::size_t n = gemeinsam(it->first);
+        const std::string f = utf8::Falten(it->first);
+        if (n == 0 || std::find(gefaltet.begin(), gefaltet.end(), f) != gefaltet.end()) continue;
+        gefaltet.push_back(f);
+        liste.push_back({n, true, it->first, it->second});
+    }
+    std::stable_sort(liste.begin(), liste.end(), [](const Kandidat& a, const Kandidat& b) {
+        if (a.gemeinsam != b.gemeinsam) return a.gemeinsam > b.gemeinsam;
+        return a.wartend && !b.wartend;
+    });
+    if (liste.size() > kVorschlaege) liste.resize(kVorschlaege);
+    m_suggestShown.clear();
+    m_suggestSpoken.clear();
+    for (Kandidat& k : liste) {
+        m_suggestShown.push_back(std::move(k.satz));
+        m_suggestSpoken.push_back(std::move(k.psatz));
     }
 }
 

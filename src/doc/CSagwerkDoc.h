@@ -12,6 +12,8 @@
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
 #include "CSatzWarteschlange.h"
+#include "CSicherung.h"
+#include "CTaeglicheSicherung.h"
 #include "CSprachausgabe.h"
 #include "CWortButton.h"
 
@@ -77,6 +79,26 @@ public:
     // Opens the named database file (relative to the current directory or
     // absolute) as the user selection would.
     bool OpenUser(const std::string& datei);
+
+    // The user file last chosen (also when it did not open); empty before.
+    const std::string& GetUserFile() const { return m_strDatei; }
+
+    // --- damage and backups ------------------------------------------------
+    // Once a day, when the user file has passed its check, a backup of it is
+    // made in the background (CSicherung). The program calls this now and
+    // then; it tries at most once a day.
+    void Sichern();
+    // The program makes backups; tools and tests that look into a user file
+    // leave it off (the default).
+    void SetTaeglicheSicherung(bool an) { m_bSichern = an; }
+    // Waits for a backup being made; for tests and tools.
+    void WaitForBackup() { m_sicherung.Warten(); }
+    // Replaces the user file with the backup and opens it again; the
+    // sentences waiting meanwhile are then written into it. The replaced
+    // file is kept beside the backups. False, with the German reason, when
+    // the backup could not be put in place (the user file is then opened
+    // as it was).
+    bool RestoreBackup(const CSicherung::Eintrag& sicherung, std::string& fehler);
 
     // --- element list and history ------------------------------------------
     void LoadElements(bool verbsOnly);
@@ -169,10 +191,21 @@ public:
 
 private:
     void RefreshSuggestions();
+    // Sentences waiting for the file are suggested like stored ones.
+    void MitWartenden(const std::string& satz);
+    static constexpr std::size_t kVorschlaege = 10;
     // A big memory's index has become ready: the sentence built meanwhile
     // gets its suggestions now, not only with the next click.
     void IndexGeladen();
     void WarteHinweis(const std::string& fehler);
+    // The file's check is done: a sound file takes the waiting sentences and
+    // gets its backup, a damaged one is said to be damaged.
+    void PruefungFertig();
+    void SicherungFertig(const CTaeglicheSicherung::Ergebnis& ergebnis);
+    void SchadenHinweis(const std::string& befund);
+    // Hands a function over to the document's thread (dropped when the
+    // document has gone); false without a Nachreicher.
+    bool Nachreichen(std::function<void()> aufgabe);
     void DeleteLastWord();
     std::string PersonWord(int code);
     void ReadUser();
@@ -182,6 +215,12 @@ private:
     IBenutzerAuswahl* m_pAuswahl = nullptr;
     Nachreicher m_nachreicher;
     CSatzWarteschlange m_warteschlange;
+    std::string m_strDatei;
+    std::string m_strSicherungVersucht;  // the day of the last backup tried
+    bool m_bSichern = false;
+    bool m_bSchadenHinweis = false;      // the damage notice is given
+    // Stopped first thing in the destructor: its thread calls back.
+    CTaeglicheSicherung m_sicherung;
     bool m_bWarteHinweis = false;  // the notice about waiting sentences is given
     CDatenbank::Optionen m_optionen;
     // Expires with the document: news handed over from another thread that

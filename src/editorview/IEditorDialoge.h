@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
 
-// The two dialogs of the editor that wait for the carer: the password prompt
-// and the choice of a picture file. The program shows real dialogs; tests
+// The dialogs of the carer's work that wait for an answer: the password
+// prompt, the choice of a picture file and the choice of a backup. The program shows real dialogs; tests
 // script the answers, so nothing blocks.
 class IEditorDialoge {
 public:
@@ -16,4 +17,6 @@ public:
     virtual std::optional<QString> PasswortAbfragen(QWidget* parent) = 0;
     // The full path of the picture file chosen; empty when cancelled.
     virtual QString BildWaehlen(QWidget* parent) = 0;
+    // The position of the backup chosen from the list; -1 when cancelled.
+    virtual int SicherungWaehlen(QWidget* parent, const QStringList& sicherungen) = 0;
 };

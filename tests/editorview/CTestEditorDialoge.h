@@ -6,7 +6,8 @@
 #include "IEditorDialoge.h"
 
 // Answers the editor's dialogs from what the test set: the password entered
-// (nothing: cancelled) and the picture file chosen (empty: cancelled).
+// (nothing: cancelled), the picture file chosen (empty: cancelled) and the
+// backup chosen (-1: cancelled).
 class CTestEditorDialoge : public IEditorDialoge {
 public:
     std::optional<QString> PasswortAbfragen(QWidget*) override {
@@ -18,7 +19,13 @@ public:
         return bild;
     }
 
+    int SicherungWaehlen(QWidget*, const QStringList& liste) override {
+        sicherungen = liste;
+        return sicherung;
+    }
     std::optional<QString> passwort;
+    int sicherung = 0;  // the first, the newest
+    QStringList sicherungen;
     QString bild;
     int gefragt = 0;
     int bildGefragt = 0;
