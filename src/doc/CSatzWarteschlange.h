@@ -6,9 +6,12 @@
 
 // Sentences said but not yet in the user file, because the file could not
 // take them (another program holds it, it is write-protected, the disk is
-// full). They wait in a file beside the user file (".<Name>.mdb.warteschlange")
-// so that none is lost when the program ends meanwhile, and are written in
-// their order as soon as the user file takes them again.
+// full). They wait in a file beside the user file (".<Name>.mdb.warteschlange"),
+// or where that folder takes no file in the person's state folder
+// ($XDG_STATE_HOME/sagwerk, else ~/.local/state/sagwerk), written whole and
+// synced with every sentence, so that none is lost when the program ends or
+// the power fails meanwhile; they are written in their order as soon as the
+// user file takes them again.
 class CSatzWarteschlange {
 public:
     using Satz = std::pair<std::string, std::string>;  // as shown, as spoken
@@ -22,8 +25,9 @@ public:
     void Leeren();
 
 private:
-    void Sichern() const;
+    bool Sichern() const;
 
     std::string m_strDatei;
+    std::string m_strAusweich;
     std::vector<Satz> m_saetze;
 };

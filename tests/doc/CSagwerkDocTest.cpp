@@ -162,6 +162,10 @@ TEST_F(DocTest, ALockedFileNeverDelaysOrLosesASentence) {
         EXPECT_TRUE(m_doc->HatWartendeSaetze());
         EXPECT_TRUE(std::filesystem::exists(warteschlange));
         EXPECT_FALSE(m_doc->Nachholen());
+        // Suggested meanwhile like the stored ones.
+        m_doc->FunctionCode(91);
+        m_doc->ElementClicked(kHaus);
+        EXPECT_EQ(m_doc->GetSuggestions(), (Woerter{"Haus "}));
         sperre.exec("ROLLBACK");
     }
     // Written in their order once the file is free.

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "Beschaedigen.h"
+#include "CSicherung.h"
+#include "DocFixture.h"
+
+namespace fs = std::filesystem;
+
+using Saetze = std::vector<std::string>;
+
+TEST_F(DocTest, ADamagedUserSpeaksAndItsBackupTakesTheSentencesSaidMeanwhile) {
+    m_doc->SetTaeglicheSicherung(true);
+    m_doc->Sichern();
+    m_doc->WaitForBackup();
+    ASSERT_EQ(CSicherung(m_pfad).Liste().size(), 1u);
+    m_doc.reset();
+    IndexSeiteZerstoeren(m_pfad, "VerbindungSatz");
+    const std::string beschaedigt = Inhalt(m_pfad);
+    m_dialoge.Vergessen();
+    NeuesDokument();
+
+    // Said once, with the backup's date and where to restore it.
+    ASSERT_EQ(m_dialoge.hinweise.size(), 1u);
+    EXPECT_NE(m_dialoge.hinweise[0].find("ist beschädigt"), std::string::npos);
+    EXPECT_NE(m_dialoge.hinweise[0].find("vom 09.12.2025"), std::string::npos)
+        << m_dialoge.hinweise[0];
+    EXPECT_NE(m_dialoge.hinweise[0].find("Sicherung wiederherstellen"), std::string::npos);
+
+    // The person speaks as ever: no box, nothing written, the sentence kept
+    // and suggested.
+    m_doc->ElementClicked(kKino);
+    m_doc->ElementClicked(kBall);
+    m_doc->Speak();
+    m_doc->FunctionCode(91);
+    m_doc->ElementClicked(kBall);
+    EXPECT_EQ(m_log.size(), 1u);
+    EXPECT_EQ(m_doc->GetSuggestions(), (Saetze{"Kino Ball "}));
+    EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+    EXPECT_EQ(m_dialoge.hinweise.size(), 1u);
+    EXPECT_EQ(Inhalt(m_pfad), beschaedigt);
+
+    std::string fehler;
+    ASSERT_TRUE(m_doc->RestoreBackup(CSicherung(m_pfad).Liste().front(), fehler)) << fehler;
+    EXPECT_FALSE(m_doc->HatWartendeSaetze());
+    EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino Ball '"), 1);
+    EXPECT_EQ(CSicherung::Pruefen(m_pfad, fehler), CSicherung::Befund::Gesund) << fehler;
+    const auto liste = CSicherung(m_pfad).Liste();
+    ASSERT_EQ(liste.size(), 2u);
+    EXPECT_TRUE(liste[1].ersetzt);
+    EXPECT_EQ(Inhalt(liste[1].pfad), beschaedigt);
+}
+
+TEST_F(DocTest, AWriteProtectedFolderIsSeenAtOnceAndItsSentencesWaitInTheStateFolder) {
+    CTempVerzeichnis zustand;
+    const char* bisher = std::getenv("XDG_STATE_HOME");
+    const std::string alt = bisher != nullptr ? bisher : "";
+    ::setenv("XDG_STATE_HOME", zustand.Pfad().c_str(), 1);
+    m_doc.reset();
+    fs::permissions(m_dir.Pfad(), fs::perms::owner_read | fs::perms::owner_exec);
+    m_dialoge.Vergessen();
+    NeuesDokument();
+    ASSERT_FALSE(m_dialoge.hinweise.empty());
+    EXPECT_EQ(m_dialoge.hinweise[0].rfind("Der Ordner der Benutzerdatei", 0), 0u);
+    EXPECT_TRUE(m_doc->GetDatabase()->IsReadOnly());
+    m_doc->ElementClicked(kKino);
+    m_doc->Speak();
+    m_doc.reset();
+    EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+
+    // Once the folder may be written again, the sentence reaches the file.
+    fs::permissions(m_dir.Pfad(), fs::perms::owner_all);
+    NeuesDokument();
+    EXPECT_FALSE(m_doc->HatWartendeSaetze());
+    EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino '"), 1);
+    EXPECT_TRUE(fs::is_empty(zustand.Pfad() / "sagwerk"));
+    if (bisher != nullptr) {
+        ::setenv("XDG_STATE_HOME", alt.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_STATE_HOME");
+    }
+}
