@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QStackedWidget>
 
+#include "Beschaedigen.h"
 #include "CAboutDlg.h"
 #include "CBenutzerPage.h"
 #include "CBildButton.h"
@@ -20,6 +21,7 @@
 #include "CQtDialoge.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
+#include "CSicherung.h"
 #include "CStummeEngine.h"
 #include "CTestBenutzer.h"
 #include "CTestEditorDialoge.h"
@@ -35,6 +37,7 @@ private slots:
     void editorEinUndAus();
     void hinweiseHaltenNichtsAuf();
     void editorBefehleUndEinstellungen();
+    void sicherungUeberDasMenue();
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 };
 
@@ -233,3 +236,51 @@ void tst_CMainFrame::hinweiseHaltenNichtsAuf() {
 
 QTEST_MAIN(tst_CMainFrame)
 #include "tst_CMainFrame.moc"
+
+void tst_CMainFrame::sicherungUeberDasMenue() {
+    CTestBenutzer benutzer;
+    const std::string datei = benutzer.Datei();
+    {
+        SQLite::Database db(datei, SQLite::OPEN_READWRITE);
+        db.exec("update Benutzer set Passwort = 'Geheim'");
+    }
+    std::string fehler;
+    QVERIFY(CSicherung(datei).Anlegen("2026-12-01", fehler));
+    IndexSeiteZerstoeren(datei, "VerbindungSatz");
+    const std::string beschaedigt = Inhalt(datei);
+
+    CSagwerkDoc doc(benutzer.m_dialoge, benutzer.m_uhr, std::make_unique<CStummeEngine>());
+    CMainFrame frame(doc, QRect(0, 0, 1024, 768));
+    CTestEditorDialoge editorDialoge;
+    frame.SetEditorDialoge(&editorDialoge);
+    QVERIFY(doc.OpenUser(datei));
+    QCOMPARE(benutzer.m_dialoge.hinweise.size(), std::size_t{1});
+    QVERIFY(frame.GetSicherungAction()->isEnabled());
+    auto& meldungen = benutzer.m_dialoge.meldungen;
+    meldungen.clear();
+
+    // A wrong password, then "Nein" to the question: the file stays.
+    editorDialoge.passwort = QStringLiteral("geheim");
+    frame.GetSicherungAction()->trigger();
+    QCOMPARE(editorDialoge.sicherungen, QStringList{QStringLiteral("Sicherung vom 01.12.2026")});
+    QCOMPARE(meldungen.size(), std::size_t{1});
+    QCOMPARE(meldungen[0].caption, std::string("Warnung!"));
+    editorDialoge.passwort = QStringLiteral("Geheim");
+    benutzer.m_dialoge.NaechsteAntwort(IDialoge::Antwort::Nein);
+    frame.GetSicherungAction()->trigger();
+    QCOMPARE(meldungen.size(), std::size_t{2});
+    QCOMPARE(meldungen[1].text,
+             std::string("Soll die Benutzerdatei „Test.mdb“ durch die Sicherung vom 01.12.2026 "
+                         "ersetzt werden? Die jetzige Datei bleibt im Ordner „Sicherungen“ erhalten."));
+    QVERIFY(Inhalt(datei) == beschaedigt);
+
+    frame.GetSicherungAction()->trigger();
+    QCOMPARE(CSicherung::Pruefen(datei, fehler), CSicherung::Befund::Gesund);
+    QCOMPARE(benutzer.m_dialoge.hinweise.back(),
+             std::string("Die Sicherung vom 01.12.2026 ist wiederhergestellt."));
+    QVERIFY(benutzer.m_dialoge.fehler.empty());
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Sagwerk - Test Person"));
+    const auto liste = CSicherung(datei).Liste();
+    QCOMPARE(liste.size(), std::size_t{2});
+    QVERIFY(Inhalt(liste[1].pfad) == beschaedigt);
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <filesystem>
 
 #include "Beschaedigen.h"
@@ -131,4 +133,40 @@ TEST(PruefungTest, AWriteProtectedFileWithTheJournalOfACrashOpensUntouched) {
     }
     EXPECT_EQ(Inhalt(datei), vorher);
     EXPECT_EQ(Inhalt(datei + "-journal"), journal);
+}
+
+namespace {
+
+sqlite3_vfs* g_echt = nullptr;
+int g_ordnerGesichert = 0;
+
+int LoeschenUndZaehlen(sqlite3_vfs*, const char* name, int ordnerSichern) {
+    if (ordnerSichern != 0 && std::string(name).ends_with("-journal")) ++g_ordnerGesichert;
+    return g_echt->xDelete(g_echt, name, ordnerSichern);
+}
+
+}  // namespace
+
+// A power cut right after a commit must not bring the journal back: the
+// folder is synced once the journal is deleted.
+TEST(PruefungTest, ACommitSyncsTheFolderOnceItsJournalIsDeleted) {
+    CTempVerzeichnis dir;
+    const std::string datei = dir.Datei("Anna.mdb");
+    std::string fehler;
+    ASSERT_TRUE(CreateUserDatabase(datei, "Anna", "Berg", fehler)) << fehler;
+    g_echt = sqlite3_vfs_find(nullptr);
+    sqlite3_vfs zaehlend = *g_echt;
+    zaehlend.zName = "zaehlend";
+    zaehlend.xDelete = &LoeschenUndZaehlen;
+    sqlite3_vfs_register(&zaehlend, 1);
+    {
+        CTestDialoge dialoge;
+        CTestUhr uhr;
+        CDatenbank db(datei, dialoge, uhr);
+        g_ordnerGesichert = 0;
+        EXPECT_TRUE(db.StoreSentence("ich möchte ", "ich möchte "));
+        EXPECT_EQ(g_ordnerGesichert, 1);
+    }
+    sqlite3_vfs_unregister(&zaehlend);
+    sqlite3_vfs_register(g_echt, 1);
 }
