@@ -51,6 +51,9 @@ CMainFrame::CMainFrame(CSagwerkDoc& doc, const QRect& desktop, QWidget* parent)
     schrift.setPointSize(13);
     m_pHinweisText->setFont(schrift);
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), m_pHinweis);
+    // Keys belong to the communication screen: a blank typed must not
+    // close the notice.
+    schliessen->setFocusPolicy(Qt::NoFocus);
     schliessen->setFont(schrift);
     zeile->addWidget(m_pHinweisText, 1);
     zeile->addWidget(schliessen);

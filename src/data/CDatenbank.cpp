@@ -286,7 +286,19 @@ bool CDatenbank::Bereit() {
 
 void CDatenbank::Melden(const SQLite::Exception& fehler) {
     if (m_bTransaktion) m_bTransaktionFehler = true;
-    SchadenBemerken(fehler);
+    // Damage is said once: by the owner after the check, or here when it
+    // shows first in use. Every list that cannot be read after that stays
+    // quietly empty, so that the person can go on with the rest.
+    const bool bekannt = m_pruefstand == Pruefstand::Beschaedigt;
+    if (SchadenBemerken(fehler)) {
+        if (!bekannt) {
+            m_dialoge.Hinweis("Die Benutzerdatei " + InAnfuehrung(m_strPfad) +
+                              " ist beschädigt. Sagwerk schreibt nichts mehr hinein; eine "
+                              "Betreuungsperson kann im Menü \u201EDatei\u201C eine Sicherung "
+                              "wiederherstellen.");
+        }
+        return;
+    }
     m_dialoge.ReportError("Fehler in der Benutzerdatei " + InAnfuehrung(m_strPfad) + ": " +
                           Fehlertext(fehler.getErrorCode()) + " (" + fehler.what() + ")");
 }

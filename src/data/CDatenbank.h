@@ -250,7 +250,8 @@ private:
     bool Schreibbar();
     void Melden(const SQLite::Exception& fehler);
     // Damage SQLite reports while the file is in use ends all writing, too.
-    void SchadenBemerken(const SQLite::Exception& fehler);
+    // True when it was damage.
+    bool SchadenBemerken(const SQLite::Exception& fehler);
     // The connection's prepared statement for the text, prepared on first
     // use. Callers reset it when done (CZuruecksetzen), so no read stays open.
     SQLite::Statement& Anweisung(const std::string& sql);

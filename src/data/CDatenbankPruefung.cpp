@@ -73,11 +73,14 @@ void CDatenbank::NachDerPruefung() {
     }
 }
 
-void CDatenbank::SchadenBemerken(const SQLite::Exception& fehler) {
+bool CDatenbank::SchadenBemerken(const SQLite::Exception& fehler) {
     const int code = fehler.getErrorCode() & 0xFF;
-    if (code != SQLITE_CORRUPT && code != SQLITE_NOTADB) return;
+    if (code != SQLITE_CORRUPT && code != SQLITE_NOTADB) return false;
+    // A check still running does not undo this: its result is no longer
+    // taken over.
     m_pruefstand = Pruefstand::Beschaedigt;
     if (m_strSchaden.empty()) m_strSchaden = fehler.what();
+    return true;
 }
 
 void CDatenbank::MarkDamaged(const std::string& befund) {

@@ -120,7 +120,7 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
     if (gelesen) {
         PruefungFertig();
     } else if (!CSicherung(datei).Liste().empty()) {
-        SchadenHinweis({});
+        SchadenHinweis();
     }
     m_nColumns = static_cast<int>(m_pUser->GetSpalten());
     m_nRows = static_cast<int>(m_pUser->GetZeilen());
@@ -477,7 +477,7 @@ bool CSagwerkDoc::Nachreichen(std::function<void()> aufgabe) {
 void CSagwerkDoc::PruefungFertig() {
     if (m_pDatabase == nullptr || !m_pDatabase->IsChecked()) return;
     if (m_pDatabase->IsDamaged()) {
-        SchadenHinweis(m_pDatabase->GetDamage());
+        SchadenHinweis();
         return;
     }
     Nachholen();
@@ -501,15 +501,16 @@ void CSagwerkDoc::Sichern() {
 void CSagwerkDoc::SicherungFertig(const CTaeglicheSicherung::Ergebnis& ergebnis) {
     if (!ergebnis.dateiBeschaedigt || m_pDatabase == nullptr) return;
     m_pDatabase->MarkDamaged(ergebnis.fehler);
-    SchadenHinweis(ergebnis.fehler);
+    SchadenHinweis();
 }
 
-void CSagwerkDoc::SchadenHinweis(const std::string& befund) {
+void CSagwerkDoc::SchadenHinweis() {
     if (m_bSchadenHinweis) return;
     m_bSchadenHinweis = true;
+    // SQLite's own finding is for the tool (sagwerk-sicherung pruefen), not
+    // for a notice read from across the room.
     const std::string name = std::filesystem::path(m_strDatei).filename().string();
-    std::string text = "Die Benutzerdatei \u201E" + name + "\u201C ist beschädigt";
-    text += befund.empty() ? "." : " (" + befund + ").";
+    std::string text = "Die Benutzerdatei \u201E" + name + "\u201C ist beschädigt.";
     if (m_pDatabase != nullptr) {
         text += " Sagwerk schreibt nichts mehr hinein; gesprochene Sätze warten daneben und gehen "
                 "nicht verloren.";

@@ -202,7 +202,7 @@ private:
     // gets its backup, a damaged one is said to be damaged.
     void PruefungFertig();
     void SicherungFertig(const CTaeglicheSicherung::Ergebnis& ergebnis);
-    void SchadenHinweis(const std::string& befund);
+    void SchadenHinweis();
     // Hands a function over to the document's thread (dropped when the
     // document has gone); false without a Nachreicher.
     bool Nachreichen(std::function<void()> aufgabe);
