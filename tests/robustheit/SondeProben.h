@@ -1,0 +1,13 @@
+#pragma once
+
+// The sub-commands of sagwerk-sonde. Each prints one summary line and
+// returns 0 exactly when nothing bad was counted.
+
+#include "Sonde.h"
+
+namespace sonde {
+
+int Toeten(const CArgumente& argumente);
+int Schaden(const CArgumente& argumente);
+
+}  // namespace sonde
