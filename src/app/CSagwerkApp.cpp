@@ -23,6 +23,8 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
     // One program per user: a second one on the same file says so and ends.
     CDatenbank::Optionen optionen;
     optionen.nurEinProgramm = true;
+    // A click never waits for the disk.
+    optionen.zaehlerImHintergrund = true;
     m_pDoc->SetDatenbankOptionen(optionen);
     m_pDoc->SetTaeglicheSicherung(true);
     // News from the sentence memory's loader thread runs in the event loop.

@@ -17,6 +17,7 @@
 
 #include "CSatzIndex.h"
 #include "CSperre.h"
+#include "CZaehlerSchreiber.h"
 #include "DatenbankIntern.h"
 #include "IDialoge.h"
 #include "IUhr.h"
@@ -154,6 +155,7 @@ CDatenbank::CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& u
 }
 
 CDatenbank::~CDatenbank() {
+    m_pZaehler.reset();  // writes what waits
     m_bAbbrechen = true;
     if (m_lader.joinable()) m_lader.join();
     if (m_pruefer.joinable()) m_pruefer.join();
@@ -313,6 +315,9 @@ SQLite::Statement& CDatenbank::Anweisung(const std::string& sql) {
 
 bool CDatenbank::BeginTransaction() {
     if (m_bTransaktion || !Schreibbar()) return false;
+    // The counts of the last clicks come first, so they are not read or
+    // overwritten half done.
+    WaitForWrites();
     return Geschuetzt([&] {
         // Immediate: the write lock is taken now, so another program holding
         // the file makes the begin wait or fail, never a save in the middle.
@@ -517,7 +522,9 @@ bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZa
     // The use count is a side matter: on a write-protected file, or while
     // another program holds the file, the element is taken all the same,
     // at once and without a word.
-    if (gelesen && !keineZaehlung && SchreibenErlaubt()) {
+    if (gelesen && !keineZaehlung && SchreibenErlaubt() && m_pZaehler) {
+        m_pZaehler->Zaehlen(index);
+    } else if (gelesen && !keineZaehlung && SchreibenErlaubt()) {
         sqlite3_busy_timeout(m_pDb->getHandle(), 0);
         try {
             SQLite::Statement& z = Anweisung(

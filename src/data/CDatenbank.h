@@ -19,6 +19,7 @@
 
 class CSatzIndex;
 class CSperre;
+class CZaehlerSchreiber;
 class IDialoge;
 class IUhr;
 namespace SQLite {
@@ -79,6 +80,10 @@ public:
         // Called on the checker thread once a big file's check is done; the
         // same rule as for indexGeladen.
         std::function<void()> geprueft;
+        // Use counts are written by a thread of their own (CZaehlerSchreiber),
+        // so that a click never waits for the disk. The program turns it on;
+        // tests that read a count right after a click leave it off.
+        bool zaehlerImHintergrund = false;
     };
 
     // Opens an existing user file; never creates one. The dialogs and the
@@ -104,6 +109,10 @@ public:
     // Waits for a background check; for tools and tests (and for a carer's
     // change, which waits rather than fails).
     void WaitForCheck();
+    // Waits until the use counts written in the background are in the file
+    // (see Optionen::zaehlerImHintergrund); before counts are read or the
+    // carer changes anything.
+    void WaitForWrites();
     // Damage found elsewhere (the full check of a backup): from now on
     // nothing is written.
     void MarkDamaged(const std::string& befund);
@@ -272,6 +281,7 @@ private:
     const IUhr& m_uhr;
     Optionen m_optionen;
     std::unique_ptr<CSperre> m_pSperre;  // held as long as the file is open
+    std::unique_ptr<CZaehlerSchreiber> m_pZaehler;
     std::unique_ptr<SQLite::Database> m_pDb;
     // Declared after the connection: the statements go first.
     std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> m_anweisungen;

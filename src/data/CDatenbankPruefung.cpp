@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "CZaehlerSchreiber.h"
 #include "DatenbankIntern.h"
 #include "IDialoge.h"
 
@@ -64,6 +65,9 @@ void CDatenbank::PruefungUebernehmen() {
 
 void CDatenbank::NachDerPruefung() {
     if (!m_pDb || m_bReadOnly) return;
+    if (m_optionen.zaehlerImHintergrund) {
+        m_pZaehler = std::make_unique<CZaehlerSchreiber>(m_strLesePfad, m_optionen.wartezeitMs);
+    }
     // The list of all sentences pages through this index. Files made before
     // it existed get it once; without it the list still works, only slower.
     try {
@@ -87,6 +91,10 @@ void CDatenbank::MarkDamaged(const std::string& befund) {
     WaitForCheck();
     m_pruefstand = Pruefstand::Beschaedigt;
     if (m_strSchaden.empty()) m_strSchaden = befund;
+}
+
+void CDatenbank::WaitForWrites() {
+    if (m_pZaehler) m_pZaehler->Warten();
 }
 
 bool CDatenbank::IsChecked() {

@@ -121,6 +121,9 @@ bool GleicherInhalt(const std::filesystem::path& a, const std::filesystem::path&
 }  // namespace
 
 CEditorDaten::CEditorDaten(CSagwerkDoc& doc) : m_doc(doc) {
+    // The counts of the last clicks are in the file before the editor reads
+    // them (they order "by use").
+    if (m_doc.GetDatabase() != nullptr) m_doc.GetDatabase()->WaitForWrites();
     FindKategorieByIndex(m_kategorie, kStartKategorie);
     LoadWortelemente();
     LoadEButtons();
