@@ -84,6 +84,7 @@ bool CDatenbank::SchadenBemerken(const SQLite::Exception& fehler) {
     // taken over.
     m_pruefstand = Pruefstand::Beschaedigt;
     if (m_strSchaden.empty()) m_strSchaden = fehler.what();
+    if (m_pZaehler) m_pZaehler->Aufgeben();
     return true;
 }
 
@@ -91,6 +92,7 @@ void CDatenbank::MarkDamaged(const std::string& befund) {
     WaitForCheck();
     m_pruefstand = Pruefstand::Beschaedigt;
     if (m_strSchaden.empty()) m_strSchaden = befund;
+    if (m_pZaehler) m_pZaehler->Aufgeben();
 }
 
 void CDatenbank::WaitForWrites() {

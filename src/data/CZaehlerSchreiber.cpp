@@ -35,6 +35,15 @@ void CZaehlerSchreiber::Warten() {
                       [this] { return (m_offen.empty() || m_bAufgegeben) && !m_bInArbeit; });
 }
 
+void CZaehlerSchreiber::Aufgeben() {
+    {
+        std::lock_guard<std::mutex> sperre(m_mutex);
+        m_bAufgegeben = true;
+        m_offen.clear();
+    }
+    m_arbeit.notify_all();
+}
+
 void CZaehlerSchreiber::Lauf() {
     std::unique_lock<std::mutex> sperre(m_mutex);
     for (;;) {

@@ -27,6 +27,8 @@ public:
     // Waits until every count handed in so far is in the file, or could not
     // be written within `wartezeitMs`. Before the carer's editor reads counts.
     void Warten();
+    // The file is damaged: nothing more is written, what waits is dropped.
+    void Aufgeben();
 
 private:
     void Lauf();
