@@ -24,7 +24,7 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
     CDatenbank::Optionen optionen;
     optionen.nurEinProgramm = true;
     // A click never waits for the disk.
-    optionen.zaehlerImHintergrund = true;
+    optionen.imHintergrundSchreiben = true;
     m_pDoc->SetDatenbankOptionen(optionen);
     m_pDoc->SetTaeglicheSicherung(true);
     // News from the sentence memory's loader thread runs in the event loop.

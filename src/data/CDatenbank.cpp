@@ -150,7 +150,7 @@ CDatenbank::CDatenbank(const std::string& pfad, IDialoge& dialoge, const IUhr& u
     Oeffnen();
     if (m_pDb) {
         PruefungStarten();
-        IndexStarten();
+        if (m_optionen.mitIndex) IndexStarten();
     }
 }
 
@@ -692,3 +692,4 @@ bool CDatenbank::DeleteKategorie(long index) {
     return Geschuetzt(
         [&] { return Loeschen(*m_pDb, "delete from Kategorie where [Index] = ?", index); });
 }
+

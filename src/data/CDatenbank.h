@@ -81,9 +81,15 @@ public:
         // same rule as for indexGeladen.
         std::function<void()> geprueft;
         // Use counts are written by a thread of their own (CZaehlerSchreiber),
-        // so that a click never waits for the disk. The program turns it on;
-        // tests that read a count right after a click leave it off.
-        bool zaehlerImHintergrund = false;
+        // and the document stores the sentences said on one (CSatzSchreiber),
+        // so that no click waits for the disk. The program turns it on;
+        // tests that read the file right after a click leave it off.
+        bool imHintergrundSchreiben = false;
+        // Without the suggestion index (for an object that only writes).
+        bool mitIndex = true;
+        // How long StoreSentencesStill waits for another program: briefly on
+        // the thread the person clicks on, longer in the background writer.
+        int stillWartezeitMs = 100;
     };
 
     // Opens an existing user file; never creates one. The dialogs and the
@@ -110,7 +116,7 @@ public:
     // change, which waits rather than fails).
     void WaitForCheck();
     // Waits until the use counts written in the background are in the file
-    // (see Optionen::zaehlerImHintergrund); before counts are read or the
+    // (see Optionen::imHintergrundSchreiben); before counts are read or the
     // carer changes anything.
     void WaitForWrites();
     // Damage found elsewhere (the full check of a backup): from now on
@@ -171,11 +177,23 @@ public:
     // there completely or not at all. A sentence already stored (compared
     // without regard to case) only has its Anzahl raised.
     bool StoreSentence(const std::string& satz, const std::string& psatz);
+    // What storing a sentence changed, for the suggestion index of another
+    // object on the same file (see TakeStored).
+    struct Gespeichert {
+        std::int64_t satznummer;
+        std::uint32_t anzahl;
+        std::vector<std::string> woerter;
+    };
     // The same without a word to the user and without waiting long for
     // another program: false with a German reason in `fehler`, and nothing
     // of the batch is written. For the sentences the person has just said.
+    // `gespeichert` gets what changed.
     bool StoreSentencesStill(const std::vector<std::pair<std::string, std::string>>& saetze,
-                             std::string& fehler);
+                             std::string& fehler,
+                             std::vector<Gespeichert>* gespeichert = nullptr);
+    // Sentences another object (the background writer) stored in this file:
+    // the suggestions know them from now on.
+    void TakeStored(const std::vector<Gespeichert>& gespeichert);
     // Several sentences in one transaction, for imports and benchmarks.
     bool StoreSentences(const std::vector<std::pair<std::string, std::string>>& saetze);
 
@@ -237,11 +255,7 @@ public:
     std::size_t GetVerbCount() const { return m_verbListe.size(); }
 
 private:
-    struct Offen {
-        std::int64_t satznummer;
-        std::uint32_t anzahl;
-        std::vector<std::string> woerter;
-    };
+    using Offen = Gespeichert;
 
     void Oeffnen();
     void PruefungStarten();

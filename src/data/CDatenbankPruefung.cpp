@@ -65,7 +65,7 @@ void CDatenbank::PruefungUebernehmen() {
 
 void CDatenbank::NachDerPruefung() {
     if (!m_pDb || m_bReadOnly) return;
-    if (m_optionen.zaehlerImHintergrund) {
+    if (m_optionen.imHintergrundSchreiben) {
         m_pZaehler = std::make_unique<CZaehlerSchreiber>(m_strLesePfad, m_optionen.wartezeitMs);
     }
     // The list of all sentences pages through this index. Files made before

@@ -119,7 +119,7 @@ bool CDatenbank::StoreSentence(const std::string& satz, const std::string& psatz
 }
 
 bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, std::string>>& saetze,
-                                     std::string& fehler) {
+                                     std::string& fehler, std::vector<Gespeichert>* gespeichert) {
     if (!m_pDb) {
         fehler = "Die Benutzerdatei ist nicht geöffnet.";
         return false;
@@ -142,7 +142,7 @@ bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, st
     std::vector<Offen> aenderungen(saetze.size());
     // The person is waiting to be heard: another program holding the file
     // is not waited for long.
-    sqlite3_busy_timeout(m_pDb->getHandle(), 100);
+    sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.stillWartezeitMs);
     try {
         SQLite::Transaction t(*m_pDb);
         for (std::size_t i = 0; i < saetze.size(); ++i) {
@@ -157,7 +157,15 @@ bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, st
     }
     sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
     for (const auto& a : aenderungen) IndexNachtragen(a);
+    if (gespeichert != nullptr) {
+        gespeichert->insert(gespeichert->end(), aenderungen.begin(), aenderungen.end());
+    }
     return true;
+}
+
+void CDatenbank::TakeStored(const std::vector<Gespeichert>& gespeichert) {
+    IndexUebernehmen();
+    for (const auto& a : gespeichert) IndexNachtragen(a);
 }
 
 bool CDatenbank::StoreSentences(const std::vector<std::pair<std::string, std::string>>& saetze) {

@@ -53,6 +53,7 @@ CSagwerkDoc::CSagwerkDoc(IDialoge& dialoge, const IUhr& uhr, std::unique_ptr<ISp
 
 CSagwerkDoc::~CSagwerkDoc() {
     m_sicherung.Stoppen();
+    SchreiberBeenden();
     m_pDatabase.reset();  // its threads end while everything they call on is there
 }
 
@@ -104,6 +105,7 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
         optionen.indexGeladen = [this] { Nachreichen([this] { IndexGeladen(); }); };
         optionen.geprueft = [this] { Nachreichen([this] { PruefungFertig(); }); };
     }
+    SchreiberBeenden();
     m_pDatabase.reset();  // its loader thread ends before the next one starts
     m_strDatei = datei;
     m_bSchadenHinweis = false;
@@ -443,6 +445,13 @@ void CSagwerkDoc::Speak(const std::string& text) {
     // A sentence of blanks only (a person word without its button row) is
     // nothing to remember.
     if (NurLeerzeichen(satz) || m_pDatabase == nullptr || !m_pDatabase->IsOpen()) return;
+    if (m_optionen.imHintergrundSchreiben) {
+        // Kept beside the file at once (it outlives the program being
+        // killed), stored by the writer; nothing here waits for the disk.
+        m_warteschlange.Anhaengen({GetSentence(), satz}, false);
+        Nachholen();
+        return;
+    }
     if (m_warteschlange.IsLeer()) {
         std::string fehler;
         if (m_pDatabase->StoreSentencesStill({{GetSentence(), satz}}, fehler)) return;
@@ -529,6 +538,7 @@ void CSagwerkDoc::SchadenHinweis() {
 bool CSagwerkDoc::RestoreBackup(const CSicherung::Eintrag& sicherung, std::string& fehler) {
     // Nothing may hold the file while it is replaced.
     m_sicherung.Stoppen();
+    SchreiberBeenden();
     m_pDatabase.reset();
     const bool ok = CSicherung(m_strDatei).Wiederherstellen(
         sicherung, CSicherung::Stempel(m_uhr.Jetzt()), fehler);
@@ -537,7 +547,57 @@ bool CSagwerkDoc::RestoreBackup(const CSicherung::Eintrag& sicherung, std::strin
     return ok;
 }
 
+void CSagwerkDoc::Uebergeben() {
+    if (m_warteschlange.GetSaetze().size() <= m_nUebergeben) return;
+    if (m_pDatabase == nullptr || !m_pDatabase->IsChecked() || m_pDatabase->IsDamaged()) return;
+    if (!m_pSchreiber) {
+        m_pSchreiber = std::make_unique<CSatzSchreiber>(
+            m_strDatei, m_uhr, m_optionen.wartezeitMs,
+            [this] { Nachreichen([this] { Abholen(); }); },
+            [this] { m_warteschlange.AufPlatte(); });
+    }
+    const auto& saetze = m_warteschlange.GetSaetze();
+    for (; m_nUebergeben < saetze.size(); ++m_nUebergeben) {
+        m_pSchreiber->Anhaengen(saetze[m_nUebergeben]);
+    }
+}
+
+void CSagwerkDoc::Abholen() {
+    if (!m_pSchreiber) return;
+    for (const CSatzSchreiber::Ergebnis& e : m_pSchreiber->Abholen()) {
+        if (e.gespeichert > 0) {
+            if (m_pDatabase != nullptr) m_pDatabase->TakeStored(e.aenderungen);
+            m_warteschlange.Entfernen(e.gespeichert);
+            m_nUebergeben -= std::min(m_nUebergeben, e.gespeichert);
+            m_bWarteHinweis = false;
+        } else {
+            WarteHinweis(e.fehler);
+        }
+    }
+}
+
+void CSagwerkDoc::WaitForWriter() {
+    if (!m_pSchreiber) return;
+    m_pSchreiber->Warten();
+    Abholen();
+}
+
+void CSagwerkDoc::SchreiberBeenden() {
+    if (!m_pSchreiber) return;
+    // Its last results go into the queue file, so that nothing stored is
+    // stored twice at the next start.
+    m_pSchreiber->Beenden();
+    Abholen();
+    m_pSchreiber.reset();
+    m_nUebergeben = 0;
+}
+
 bool CSagwerkDoc::Nachholen() {
+    if (m_optionen.imHintergrundSchreiben) {
+        Abholen();
+        Uebergeben();
+        return m_warteschlange.IsLeer();
+    }
     if (m_warteschlange.IsLeer()) return true;
     if (m_pDatabase == nullptr || !m_pDatabase->IsOpen()) return false;
     std::string fehler;

@@ -11,6 +11,7 @@
 #include "CDatenbank.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
+#include "CSatzSchreiber.h"
 #include "CSatzWarteschlange.h"
 #include "CSicherung.h"
 #include "CTaeglicheSicherung.h"
@@ -145,6 +146,10 @@ public:
     // none waits any more. The program calls it now and then.
     bool Nachholen();
     bool HatWartendeSaetze() const { return !m_warteschlange.IsLeer(); }
+    // With the background writer (CDatenbank::Optionen::imHintergrundSchreiben):
+    // waits until every sentence said so far has been tried, and takes the
+    // results over. For tests and tools.
+    void WaitForWriter();
     // History mode lists the stored sentences a page at a time, so that it
     // opens at once however many there are. True when more can be fetched.
     bool HasMoreHistory() const { return m_bHistoryMode && m_bMehrVerlauf; }
@@ -202,6 +207,10 @@ private:
     // gets its backup, a damaged one is said to be damaged.
     void PruefungFertig();
     void SicherungFertig(const CTaeglicheSicherung::Ergebnis& ergebnis);
+    // The background writer: hands it what waits, takes its results over.
+    void Uebergeben();
+    void Abholen();
+    void SchreiberBeenden();
     void SchadenHinweis();
     // Hands a function over to the document's thread (dropped when the
     // document has gone); false without a Nachreicher.
@@ -221,6 +230,10 @@ private:
     bool m_bSchadenHinweis = false;      // the damage notice is given
     // Stopped first thing in the destructor: its thread calls back.
     CTaeglicheSicherung m_sicherung;
+    // Stores the sentences said in the background; of the waiting queue the
+    // first m_nUebergeben are handed to it.
+    std::unique_ptr<CSatzSchreiber> m_pSchreiber;
+    std::size_t m_nUebergeben = 0;
     bool m_bWarteHinweis = false;  // the notice about waiting sentences is given
     CDatenbank::Optionen m_optionen;
     // Expires with the document: news handed over from another thread that

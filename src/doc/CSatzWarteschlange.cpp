@@ -74,7 +74,7 @@ void Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& s
 
 // Writes the text beside the file, syncs it and puts it in place: the file
 // is whole or the old one, also after a power cut.
-bool Schreiben(const std::string& datei, const std::string& text) {
+bool Schreiben(const std::string& datei, const std::string& text, bool synchron) {
 #ifndef _WIN32
     const std::string neu = datei + ".neu";
     const int fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -85,12 +85,13 @@ bool Schreiben(const std::string& datei, const std::string& text) {
         if (n <= 0) break;
         geschrieben += static_cast<std::size_t>(n);
     }
-    const bool ok = geschrieben == text.size() && ::fsync(fd) == 0;
+    const bool ok = geschrieben == text.size() && (!synchron || ::fsync(fd) == 0);
     ::close(fd);
     if (!ok || ::rename(neu.c_str(), datei.c_str()) != 0) {
         ::unlink(neu.c_str());
         return false;
     }
+    if (!synchron) return true;
     const std::string ordner = std::filesystem::path(datei).parent_path().string();
     const int dfd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
@@ -119,9 +120,36 @@ void CSatzWarteschlange::Oeffnen(const std::string& benutzerdatei) {
     if (!m_strAusweich.empty()) Einlesen(m_strAusweich, m_saetze);
 }
 
-void CSatzWarteschlange::Anhaengen(const Satz& satz) {
+void CSatzWarteschlange::Anhaengen(const Satz& satz, bool synchron) {
     m_saetze.push_back(satz);
-    Sichern();
+    Sichern(synchron);
+}
+
+void CSatzWarteschlange::Entfernen(std::size_t anzahl) {
+    if (anzahl >= m_saetze.size()) {
+        Leeren();
+        return;
+    }
+    m_saetze.erase(m_saetze.begin(), m_saetze.begin() + static_cast<std::ptrdiff_t>(anzahl));
+    Sichern(false);
+}
+
+void CSatzWarteschlange::AufPlatte() const {
+#ifndef _WIN32
+    for (const std::string& datei : {m_strDatei, m_strAusweich}) {
+        if (datei.empty()) continue;
+        const int fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) continue;
+        ::fsync(fd);
+        ::close(fd);
+        const std::string ordner = std::filesystem::path(datei).parent_path().string();
+        const int dfd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dfd >= 0) {
+            ::fsync(dfd);
+            ::close(dfd);
+        }
+    }
+#endif
 }
 
 void CSatzWarteschlange::Leeren() {
@@ -131,7 +159,7 @@ void CSatzWarteschlange::Leeren() {
     if (!m_strAusweich.empty()) std::filesystem::remove(m_strAusweich, ec);
 }
 
-bool CSatzWarteschlange::Sichern() const {
+bool CSatzWarteschlange::Sichern(bool synchron) const {
     if (m_strDatei.empty()) return false;
     std::string text;
     for (const Satz& s : m_saetze) text += Maskieren(s.first) + '\t' + Maskieren(s.second) + '\n';
@@ -144,10 +172,10 @@ bool CSatzWarteschlange::Sichern() const {
                                        std::filesystem::perms::none;
     const bool ausweichen = !m_strAusweich.empty() &&
                             (geschuetzt || std::filesystem::exists(m_strAusweich, ec));
-    if (!ausweichen && Schreiben(m_strDatei, text)) return true;
+    if (!ausweichen && Schreiben(m_strDatei, text, synchron)) return true;
     if (m_strAusweich.empty()) return false;
     std::filesystem::create_directories(std::filesystem::path(m_strAusweich).parent_path(), ec);
-    if (!Schreiben(m_strAusweich, text)) return false;
+    if (!Schreiben(m_strAusweich, text, synchron)) return false;
     std::filesystem::remove(m_strDatei, ec);
     return true;
 }

@@ -18,14 +18,21 @@ public:
 
     // Takes the queue of this user file, with what an earlier run left.
     void Oeffnen(const std::string& benutzerdatei);
-    void Anhaengen(const Satz& satz);
+    // Written whole at once; `synchron`: also synced to the disk before it
+    // returns. Without it the sentence outlives the program being killed,
+    // and AufPlatte makes it outlive a power cut.
+    void Anhaengen(const Satz& satz, bool synchron = true);
+    // The first `anzahl` are in the user file now.
+    void Entfernen(std::size_t anzahl);
+    // Syncs the waiting file to the disk; safe on another thread.
+    void AufPlatte() const;
     bool IsLeer() const { return m_saetze.empty(); }
     const std::vector<Satz>& GetSaetze() const { return m_saetze; }
     // Every sentence is in the user file now.
     void Leeren();
 
 private:
-    bool Sichern() const;
+    bool Sichern(bool synchron) const;
 
     std::string m_strDatei;
     std::string m_strAusweich;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 
 #include "CLangsameSyncs.h"
 #include "DocFixture.h"
@@ -10,7 +11,7 @@
 TEST_F(DocTest, AClickNeverWaitsForTheDiskAndItsCountStillArrives) {
     m_doc.reset();
     CDatenbank::Optionen optionen;
-    optionen.zaehlerImHintergrund = true;
+    optionen.imHintergrundSchreiben = true;
     const long vorher = Zahl("select Anzahl from Wortelement where Anzeigetext = 'Kino'");
     {
         const CLangsameSyncs langsam(std::chrono::milliseconds(50));
@@ -26,4 +27,35 @@ TEST_F(DocTest, AClickNeverWaitsForTheDiskAndItsCountStillArrives) {
     }
     EXPECT_EQ(Zahl("select Anzahl from Wortelement where Anzeigetext = 'Kino'"), vorher + 5);
     EXPECT_TRUE(m_dialoge.fehler.empty());
+}
+
+// The same for "Sprechen": heard and kept beside the file at once, stored by
+// the writer in the background, suggested before and after.
+TEST_F(DocTest, SpeakingNeverWaitsForTheDiskAndTheWriterStoresTheSentence) {
+    m_doc.reset();
+    CDatenbank::Optionen optionen;
+    optionen.imHintergrundSchreiben = true;
+    const CLangsameSyncs langsam(std::chrono::milliseconds(50));
+    CSagwerkDoc doc(m_dialoge, m_uhr, std::make_unique<CAufnahmeEngine>(m_log));
+    doc.SetDatenbankOptionen(optionen);
+    ASSERT_TRUE(doc.OpenUser(m_pfad));
+    doc.ElementClicked(kKino);
+    doc.ElementClicked(kBall);
+    const auto start = std::chrono::steady_clock::now();
+    doc.Speak();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_EQ(m_log.size(), 1u);
+    doc.FunctionCode(91);
+    doc.ElementClicked(kBall);
+    EXPECT_EQ(doc.GetSuggestions(), (std::vector<std::string>{"Kino Ball "}));
+
+    doc.WaitForWriter();
+    EXPECT_FALSE(doc.HatWartendeSaetze());
+    EXPECT_FALSE(std::filesystem::exists(m_dir.Datei(".Anna.mdb.warteschlange")));
+    EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino Ball '"), 1);
+    // Now from the index, once.
+    doc.FunctionCode(91);
+    doc.ElementClicked(kBall);
+    EXPECT_EQ(doc.GetSuggestions(), (std::vector<std::string>{"Kino Ball "}));
+    EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.hinweise.empty());
 }

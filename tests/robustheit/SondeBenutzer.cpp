@@ -103,7 +103,7 @@ CStillesDokument::CStillesDokument(const CDatenbank::Optionen& optionen) {
     CDatenbank::Optionen o = optionen;
     o.nurEinProgramm = false;
     // As the program runs: use counts on their own thread.
-    o.zaehlerImHintergrund = true;
+    o.imHintergrundSchreiben = true;
     doc->SetDatenbankOptionen(o);
 }
 

@@ -1,0 +1,128 @@
+#include "CSatzSchreiber.h"
+
+#include <chrono>
+
+#include "IDialoge.h"
+
+namespace {
+
+// The writer tells nobody anything itself: the document gives the notice.
+class CStilleDialoge : public IDialoge {
+public:
+    void ReportError(const std::string&) override {}
+    void Hinweis(const std::string&) override {}
+    Antwort ShowMessage(const std::string&, const std::string&, Symbol, Knoepfe) override {
+        return Antwort::Abbrechen;
+    }
+    void BeginWait() override {}
+    void EndWait() override {}
+};
+
+CStilleDialoge& Still() {
+    static CStilleDialoge dialoge;
+    return dialoge;
+}
+
+constexpr auto kNochmal = std::chrono::seconds(3);
+
+}  // namespace
+
+CSatzSchreiber::CSatzSchreiber(std::string pfad, const IUhr& uhr, int wartezeitMs,
+                               std::function<void()> melden, std::function<void()> aufPlatte)
+    : m_strPfad(std::move(pfad)),
+      m_uhr(uhr),
+      m_nWartezeitMs(wartezeitMs),
+      m_melden(std::move(melden)),
+      m_aufPlatte(std::move(aufPlatte)) {
+    m_thread = std::thread([this] { Lauf(); });
+}
+
+void CSatzSchreiber::Beenden() {
+    if (!m_thread.joinable()) return;
+    {
+        std::lock_guard<std::mutex> sperre(m_mutex);
+        m_bEnde = true;
+    }
+    m_arbeit.notify_all();
+    m_thread.join();
+}
+
+void CSatzSchreiber::Anhaengen(const Satz& satz) {
+    {
+        std::lock_guard<std::mutex> sperre(m_mutex);
+        m_offen.push_back(satz);
+        ++m_nUnversucht;
+    }
+    m_arbeit.notify_one();
+}
+
+std::vector<CSatzSchreiber::Ergebnis> CSatzSchreiber::Abholen() {
+    std::lock_guard<std::mutex> sperre(m_mutex);
+    std::vector<Ergebnis> ergebnisse;
+    ergebnisse.swap(m_ergebnisse);
+    return ergebnisse;
+}
+
+void CSatzSchreiber::Warten() {
+    std::unique_lock<std::mutex> sperre(m_mutex);
+    m_versucht.wait(sperre, [this] { return m_nUnversucht == 0 && !m_bInArbeit; });
+}
+
+void CSatzSchreiber::Lauf() {
+    std::unique_lock<std::mutex> sperre(m_mutex);
+    bool gescheitert = false;
+    for (;;) {
+        // New sentences at once; after a failure the next try in a while.
+        if (gescheitert) {
+            m_arbeit.wait_for(sperre, kNochmal, [this] { return m_bEnde || m_nUnversucht > 0; });
+        } else {
+            m_arbeit.wait(sperre, [this] { return m_bEnde || !m_offen.empty(); });
+        }
+        if (m_offen.empty()) {
+            if (m_bEnde) break;
+            continue;
+        }
+        const std::vector<Satz> saetze = m_offen;
+        m_nUnversucht = 0;
+        m_bInArbeit = true;
+        const bool ende = m_bEnde;
+        sperre.unlock();
+        Ergebnis ergebnis = Versuchen(saetze);
+        sperre.lock();
+        m_bInArbeit = false;
+        gescheitert = ergebnis.gespeichert == 0;
+        m_offen.erase(m_offen.begin(),
+                      m_offen.begin() + static_cast<std::ptrdiff_t>(ergebnis.gespeichert));
+        m_ergebnisse.push_back(std::move(ergebnis));
+        m_versucht.notify_all();
+        if (m_melden) m_melden();
+        if (ende) break;
+    }
+    m_pDb.reset();
+}
+
+CSatzSchreiber::Ergebnis CSatzSchreiber::Versuchen(const std::vector<Satz>& saetze) {
+    Ergebnis ergebnis;
+    if (!m_pDb) {
+        CDatenbank::Optionen optionen;
+        optionen.wartezeitMs = m_nWartezeitMs;
+        optionen.pruefen = false;  // the document hands in only after its check passed
+        optionen.mitIndex = false;
+        // Nobody waits for this thread: the counts' commit or a reader of
+        // the file is waited for.
+        optionen.stillWartezeitMs = m_nWartezeitMs;
+        m_pDb = std::make_unique<CDatenbank>(m_strPfad, Still(), m_uhr, optionen);
+    }
+    if (m_pDb->StoreSentencesStill(saetze, ergebnis.fehler, &ergebnis.aenderungen)) {
+        ergebnis.gespeichert = saetze.size();
+        ergebnis.fehler.clear();
+        return ergebnis;
+    }
+    if (ergebnis.fehler.empty()) ergebnis.fehler = "Die Benutzerdatei ist nicht geöffnet.";
+    // They may wait long now: their file beside the user file reaches the
+    // disk, and the user file is opened anew for the next try (it may have
+    // become writable meanwhile).
+    if (m_aufPlatte) m_aufPlatte();
+    m_pDb.reset();
+    return ergebnis;
+}
