@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "CAboutDlg.h"
+#include "CBildCache.h"
 #include "CDatenbank.h"
 #include "CEditorDaten.h"
 #include "CEditorView.h"
@@ -176,6 +177,8 @@ void CMainFrame::OnEditor() {
     } else if (m_pEditorView->CanLeave()) {
         EditorEntfernen();
         m_pStapel->setCurrentWidget(m_pCommView);
+        // A picture may have been replaced under its name.
+        CBildCache::Instanz().NeuPruefen();
         // The grid shows the category it showed, as the file has it now.
         m_doc.LoadElements(false);
         m_doc.UpdateAllViews();

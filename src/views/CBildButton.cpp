@@ -4,7 +4,9 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 
 #include "Anordnung.h"
 #include "CBildCache.h"
@@ -49,6 +51,9 @@ void CBildButton::Einpassen() const {
             weg = 2;
         m_strCaption.chop(weg);
     }
+    // Measured also for an empty caption, so an empty caption still keeps
+    // one line of room at the bottom, as the picture rule expects.
+    m_textGroesse = QSize(fm.horizontalAdvance(m_strCaption), fm.height());
 }
 
 void CBildButton::SetMindestSchrift(int pixel) {
@@ -99,10 +104,7 @@ void CBildButton::SetHeld(bool gehalten) {
 
 QSize CBildButton::Textgroesse() const {
     Einpassen();
-    // Measured also for an empty caption, so an empty caption still keeps
-    // one line of room at the bottom, as the picture rule expects.
-    const QFontMetrics fm(m_schrift);
-    return QSize(fm.horizontalAdvance(m_strCaption), fm.height());
+    return m_textGroesse;
 }
 
 QRect CBildButton::GetPictureRect() const {
@@ -111,10 +113,41 @@ QRect CBildButton::GetPictureRect() const {
 }
 
 void CBildButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+    // A button looks the same wherever it shows the same thing: drawn once
+    // into a pixmap shared by all buttons (a page seen before is copied, not
+    // drawn), with the same pixels as drawing it here.
+    const bool gedrueckt = isDown() || m_bHeld;
+    const QSize text = Textgroesse();
+    const QString schluessel = QStringLiteral("sagwerk-knopf:%1x%2:%3:%4:%5:%6:%7:%8:%9")
+                                   .arg(width())
+                                   .arg(height())
+                                   .arg(static_cast<int>(gedrueckt) + 2 * static_cast<int>(m_bHeld))
+                                   .arg(m_nFarbe)
+                                   .arg(palette().cacheKey())
+                                   .arg(m_bild.cacheKey())
+                                   .arg(m_bIcon)
+                                   .arg(m_schrift.key(), m_strCaption);
+    QPixmap fertig;
+    if (!QPixmapCache::find(schluessel, &fertig)) {
+        // A 20 x 10 grid fits many times over.
+        if (QPixmapCache::cacheLimit() < 64 * 1024) QPixmapCache::setCacheLimit(64 * 1024);
+        // Opaque like the window it is copied to (the bevel covers every
+        // pixel): pictures with soft edges then blend exactly as there.
+        QImage bild(size(), QImage::Format_ARGB32_Premultiplied);
+        bild.fill(palette().color(QPalette::Button));
+        QPainter p(&bild);
+        Zeichnen(p, gedrueckt, text);
+        p.end();
+        fertig = QPixmap::fromImage(std::move(bild));
+        QPixmapCache::insert(schluessel, fertig);
+    }
+    QPainter(this).drawPixmap(0, 0, fertig);
+}
+
+void CBildButton::Zeichnen(QPainter& p, bool gedrueckt, QSize text) const {
     const QRect r = rect();
     const QPalette& pal = palette();
-    qDrawWinButton(&p, r, pal, isDown() || m_bHeld, &pal.brush(QPalette::Button));
+    qDrawWinButton(&p, r, pal, gedrueckt, &pal.brush(QPalette::Button));
 
     if (m_nFarbe != 0) {
         const QColor farbe(static_cast<int>(m_nFarbe & 0xFF),
@@ -130,7 +163,6 @@ void CBildButton::paintEvent(QPaintEvent*) {
         p.drawRect(r.adjusted(5, 5, -5, -5));
     }
 
-    const QSize text = Textgroesse();
     if (!m_strCaption.isEmpty()) {
         p.setFont(m_schrift);
         p.setPen(pal.color(QPalette::ButtonText));

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QPixmap>
 #include <QString>
+
+class QPainter;
 #include <cstdint>
 #include <string>
 
@@ -68,6 +70,7 @@ protected:
 
 private:
     void Einpassen() const;
+    void Zeichnen(QPainter& p, bool gedrueckt, QSize text) const;
     QSize Textgroesse() const;
 
     QString m_strVoll;
@@ -75,6 +78,7 @@ private:
     mutable QString m_strCaption;
     mutable int m_nEingepasst = -1;  // room the caption was fitted to
     mutable QFont m_schrift;         // the font it was fitted in
+    mutable QSize m_textGroesse;     // its size in that font
     int m_nMindestPixel = 0;
     std::uint32_t m_nFarbe = 0;
     QPixmap m_bild;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPixmapCache>
 
 #include "Konvertierung.h"
 
@@ -17,18 +18,28 @@ CBildCache::CBild CBildCache::Bitmap(const QString& pfad) { return Holen(pfad, f
 void CBildCache::Leeren() {
     m_eintraege.clear();
     m_nDekodiert = 0;
+    QPixmapCache::clear();
 }
 
 CBildCache::CBild CBildCache::Holen(const QString& pfad, bool icon) {
     // Icons and bitmaps of one name are different entries: the size rule
     // differs, so the kind is part of the key.
     const QString schluessel = (icon ? QStringLiteral("i:") : QStringLiteral("b:")) + pfad;
-    const QDateTime geaendert = QFileInfo(pfad).lastModified();
     auto it = m_eintraege.find(schluessel);
-    if (it != m_eintraege.end() && it->geaendert == geaendert) return it->bild;
+    // A picture decoded is not looked for again; a file that could not be
+    // read is, since it may be there now.
+    if (it != m_eintraege.end() && it->generation == m_nGeneration && !it->bild.pixmap.isNull()) {
+        return it->bild;
+    }
+    const QDateTime geaendert = QFileInfo(pfad).lastModified();
+    if (it != m_eintraege.end() && it->geaendert == geaendert) {
+        it->generation = m_nGeneration;
+        return it->bild;
+    }
 
     CEintrag eintrag;
     eintrag.geaendert = geaendert;
+    eintrag.generation = m_nGeneration;
     // Only a regular file is read: a pipe named like a picture would hold
     // the program for ever.
     if (!QFileInfo(pfad).isFile()) {
