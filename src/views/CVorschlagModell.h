@@ -2,6 +2,9 @@
 
 #include <QAbstractListModel>
 
+#include <string>
+#include <vector>
+
 class CSagwerkDoc;
 
 // The document's suggestions as a list model. In history mode the list
@@ -26,4 +29,7 @@ public:
 private:
     CSagwerkDoc& m_doc;
     int m_nZeilen = 0;
+    // The rows as shown, to tell whether the document's list has changed.
+    std::vector<std::string> m_gezeigt;
+    bool m_bVerlauf = false;  // the rows are the list of all sentences
 };
