@@ -519,25 +519,70 @@ bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZa
         LeseElement(q, element);
         return true;
     });
+    if (gelesen && !keineZaehlung) Zaehlen(index);
+    return gelesen;
+}
+
+CDatenbank::Gelesen CDatenbank::LoadWortelementSofort(CWortelement& element, long index) {
+    if (!m_pDb) return Gelesen::Belegt;
+    Gelesen ergebnis = Gelesen::Fehlt;
+    sqlite3_busy_timeout(m_pDb->getHandle(), 0);
+    try {
+        SQLite::Statement& q = Anweisung(kEinElement);
+        const CZuruecksetzen zurueck(q);
+        q.bind(1, static_cast<std::int64_t>(index));
+        if (q.executeStep()) {
+            LeseElement(q, element);
+            ergebnis = Gelesen::Ja;
+        }
+    } catch (const SQLite::Exception& e) {
+        const int code = e.getErrorCode() & 0xFF;
+        ergebnis = Gelesen::Belegt;
+        // Anything but a moment's commit is said as always.
+        if (code != SQLITE_BUSY && code != SQLITE_LOCKED) Melden(e);
+    }
+    sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+    if (ergebnis != Gelesen::Fehlt) Zaehlen(index);
+    return ergebnis;
+}
+
+void CDatenbank::Zaehlen(long index) {
     // The use count is a side matter: on a write-protected file, or while
     // another program holds the file, the element is taken all the same,
     // at once and without a word.
-    if (gelesen && !keineZaehlung && SchreibenErlaubt() && m_pZaehler) {
+    if (!SchreibenErlaubt()) return;
+    if (m_pZaehler) {
         m_pZaehler->Zaehlen(index);
-    } else if (gelesen && !keineZaehlung && SchreibenErlaubt()) {
-        sqlite3_busy_timeout(m_pDb->getHandle(), 0);
-        try {
-            SQLite::Statement& z = Anweisung(
-                "update Wortelement set Anzahl = ifnull(Anzahl, 0) + 1 where [Index] = ?");
-            const CZuruecksetzen zurueck(z);
-            z.bind(1, static_cast<std::int64_t>(index));
-            z.exec();
-        } catch (const SQLite::Exception& e) {
-            SchadenBemerken(e);
-        }
-        sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+        return;
     }
-    return gelesen;
+    sqlite3_busy_timeout(m_pDb->getHandle(), 0);
+    try {
+        SQLite::Statement& z =
+            Anweisung("update Wortelement set Anzahl = ifnull(Anzahl, 0) + 1 where [Index] = ?");
+        const CZuruecksetzen zurueck(z);
+        z.bind(1, static_cast<std::int64_t>(index));
+        z.exec();
+    } catch (const SQLite::Exception& e) {
+        SchadenBemerken(e);
+    }
+    sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+}
+
+bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente) {
+    elemente.clear();
+    if (!m_pDb) return false;
+    return Geschuetzt([&] {
+        SQLite::Statement& q =
+            Anweisung(nurVerben ? "select * from Wortelement where Funktionscode = 20 order by pos"
+                                : "select * from Wortelement where Kategorie = ? order by pos");
+        const CZuruecksetzen zurueck(q);
+        if (!nurVerben) q.bind(1, static_cast<std::int64_t>(kategorie));
+        while (q.executeStep()) {
+            elemente.emplace_back();
+            LeseElement(q, elemente.back());
+        }
+        return true;
+    });
 }
 
 bool CDatenbank::SaveWortelement(CWortelement& w, long index) {

@@ -145,6 +145,14 @@ public:
     // Anzahl by one (the record keeps the value read). False when there is no
     // such row; the record is then unchanged.
     bool LoadWortelement(CWortelement& element, long index, bool keineZaehlung);
+    // The same for a click, which never waits: Belegt when the file is held
+    // this moment (a commit of the background writer, another program); the
+    // caller then takes what it read before. The count is raised unless the
+    // row is gone.
+    enum class Gelesen { Ja, Fehlt, Belegt };
+    Gelesen LoadWortelementSofort(CWortelement& element, long index);
+    // All elements of a category (or all verbs) in Pos order, in one read.
+    bool LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente);
     // Index 0 inserts a new row dated today and stores its new key in the
     // record, so that a second save of the same record reaches the same row.
     // Another index updates that row; false when it does not exist.
@@ -258,6 +266,7 @@ private:
     using Offen = Gespeichert;
 
     void Oeffnen();
+    void Zaehlen(long index);
     void PruefungStarten();
     void PruefungUebernehmen();
     void NachDerPruefung();

@@ -152,8 +152,11 @@ void CSagwerkDoc::SetUserChanged(bool changed) {
 
 void CSagwerkDoc::LoadElements(bool verbsOnly) {
     m_elements.clear();
+    m_vollstaendig.clear();
     m_posElement = 0;
     if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
+        // Whole, for a click that must not wait for the file.
+        m_pDatabase->LoadWortelemente(m_nCategory, verbsOnly, m_vollstaendig);
         CWortButton button;
         bool da = verbsOnly ? m_pDatabase->FirstVerb(button)
                             : m_pDatabase->FirstWortButton(button, m_nCategory);
@@ -245,8 +248,26 @@ void CSagwerkDoc::ElementClicked(int position) {
         if (position < 0 || static_cast<std::size_t>(position) >= m_elements.size()) return;
         const CWortButton& button = *m_elements[static_cast<std::size_t>(position)];
         CWortelement element;
-        const bool geladen = m_pDatabase != nullptr && m_pDatabase->IsOpen() &&
-                             m_pDatabase->LoadWortelement(element, button.GetIndex(), false);
+        bool geladen = false;
+        if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
+            // Read fresh, unless the file is held this moment: then as it was
+            // read with the category (a click never waits for a commit).
+            switch (m_pDatabase->LoadWortelementSofort(element, button.GetIndex())) {
+                case CDatenbank::Gelesen::Ja:
+                    geladen = true;
+                    break;
+                case CDatenbank::Gelesen::Fehlt:
+                    break;
+                case CDatenbank::Gelesen::Belegt:
+                    for (const CWortelement& e : m_vollstaendig) {
+                        if (e.GetIndex() == button.GetIndex()) {
+                            element = e;
+                            geladen = true;
+                        }
+                    }
+                    break;
+            }
+        }
         if (button.IsLink()) {
             // A link without a usable target (0 would read as "nothing to go
             // back to" in the history) leads nowhere.

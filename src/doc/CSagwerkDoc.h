@@ -17,6 +17,7 @@
 #include "CTaeglicheSicherung.h"
 #include "CSprachausgabe.h"
 #include "CWortButton.h"
+#include "CWortelement.h"
 
 class IBenutzerAuswahl;
 class IDialoge;
@@ -245,6 +246,7 @@ private:
     int m_nRows = 0;
     std::unique_ptr<CDatenbank> m_pDatabase;
     std::vector<std::unique_ptr<CWortButton>> m_elements;
+    std::vector<CWortelement> m_vollstaendig;  // the same elements, whole
     std::size_t m_posElement = 0;
     int m_nCategory = 1;
     std::vector<std::uint16_t> m_history;
