@@ -321,6 +321,8 @@ private:
     std::unique_ptr<CSatzIndex> m_pGeladen;
     bool m_bLaedt = false;
     std::vector<Offen> m_offen;
+    // Texts of sentences suggested so far, by Satznummer.
+    std::unordered_map<std::int64_t, std::pair<std::string, std::string>> m_satzTexte;
     std::atomic<bool> m_bAbbrechen{false};
 
     // The check at open. The checker thread writes only m_pruefBefund.

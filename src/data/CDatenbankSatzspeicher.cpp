@@ -359,18 +359,40 @@ bool CDatenbank::SuggestSentences(std::vector<std::string>& saetze,
     std::vector<std::string> woerter = Woerter(text);
     if (woerter.size() > kHoechstensWoerter) woerter.resize(kHoechstensWoerter);
     const std::vector<std::int64_t> nummern = m_pIndex->Suchen(woerter);
-    return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb, "select Satz, PSatz from Satzspeicher where Satznummer = ?");
-        for (const std::int64_t nr : nummern) {
-            q.bind(1, nr);
-            if (q.executeStep()) {
-                saetze.push_back(GetFieldText(q, "Satz"));
-                psaetze.push_back(GetFieldText(q, "PSatz"));
+    // The texts of sentences suggested before are kept (a sentence's text
+    // never changes); the others are read without waiting: while the file
+    // is held this moment (a commit in the background) they are left out
+    // until the next click rather than keep the person waiting.
+    if (m_satzTexte.size() > 20000) m_satzTexte.clear();
+    sqlite3_busy_timeout(m_pDb->getHandle(), 0);
+    bool belegt = false;
+    for (const std::int64_t nr : nummern) {
+        auto it = m_satzTexte.find(nr);
+        if (it == m_satzTexte.end() && !belegt) {
+            try {
+                SQLite::Statement& q =
+                    Anweisung("select Satz, PSatz from Satzspeicher where Satznummer = ?");
+                const CZuruecksetzen zurueck(q);
+                q.bind(1, nr);
+                if (q.executeStep()) {
+                    it = m_satzTexte
+                             .emplace(nr, std::make_pair(GetFieldText(q, "Satz"),
+                                                         GetFieldText(q, "PSatz")))
+                             .first;
+                }
+            } catch (const SQLite::Exception& e) {
+                const int code = e.getErrorCode() & 0xFF;
+                belegt = true;
+                if (code != SQLITE_BUSY && code != SQLITE_LOCKED) Melden(e);
             }
-            q.reset();
         }
-        return true;
-    });
+        if (it != m_satzTexte.end()) {
+            saetze.push_back(it->second.first);
+            psaetze.push_back(it->second.second);
+        }
+    }
+    sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+    return true;
 }
 
 namespace {

@@ -67,12 +67,18 @@ TEST_F(DocTest, SpeakingNeverWaitsForTheDiskAndTheWriterStoresTheSentence) {
 // A word clicked while the file is held outright (a commit, another
 // program) is taken at once, as it was read with its category.
 TEST_F(DocTest, AClickWhileTheFileIsHeldTakesTheElementAsItWasRead) {
+    m_doc->ElementClicked(kKino);
+    m_doc->Speak();
+    m_doc->FunctionCode(91);
+    m_doc->ElementClicked(kKino);  // its text is known now
+    m_doc->FunctionCode(91);
     auto sperre = Roh();
     sperre.exec("BEGIN EXCLUSIVE");
     const auto start = std::chrono::steady_clock::now();
     m_doc->ElementClicked(kKino);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
     EXPECT_EQ(m_doc->GetShownWords(), (std::vector<std::string>{"Kino "}));
+    EXPECT_EQ(m_doc->GetSuggestions(), (std::vector<std::string>{"Kino "}));
     EXPECT_TRUE(m_dialoge.fehler.empty());
     sperre.exec("ROLLBACK");
 }
