@@ -191,6 +191,7 @@ public:
         std::int64_t satznummer;
         std::uint32_t anzahl;
         std::vector<std::string> woerter;
+        std::string satz, psatz;  // a new sentence's texts; empty for one stored before
     };
     // The same without a word to the user and without waiting long for
     // another program: false with a German reason in `fehler`, and nothing

@@ -87,6 +87,8 @@ bool CDatenbank::Speichern(const std::string& satz, const std::string& psatz, Of
     satzEin.exec();
     aenderung.satznummer = m_pDb->getLastInsertRowid();
     aenderung.anzahl = 1;
+    aenderung.satz = satz;
+    aenderung.psatz = psatz;
 
     SQLite::Statement wortEin(*m_pDb,
                               "insert or ignore into Wortspeicher (Wort, WortSuche) values (?, ?)");
@@ -312,6 +314,8 @@ void CDatenbank::IndexUebernehmen() {
 }
 
 void CDatenbank::IndexNachtragen(const Offen& a) {
+    // A new sentence's text is known: suggesting it needs no read.
+    if (!a.satz.empty()) m_satzTexte.emplace(a.satznummer, std::make_pair(a.satz, a.psatz));
     if (m_pIndex) {
         if (a.anzahl == 1) {
             m_pIndex->Hinzufuegen(a.satznummer, a.anzahl, a.woerter);
