@@ -31,6 +31,8 @@ void CZaehlerSchreiber::Zaehlen(long index) {
 
 void CZaehlerSchreiber::Warten() {
     std::unique_lock<std::mutex> sperre(m_mutex);
+    m_bJetzt = true;
+    m_arbeit.notify_all();
     m_fertig.wait_for(sperre, std::chrono::milliseconds(m_nWartezeitMs) + std::chrono::seconds(1),
                       [this] { return (m_offen.empty() || m_bAufgegeben) && !m_bInArbeit; });
 }
@@ -56,6 +58,19 @@ void CZaehlerSchreiber::Lauf() {
             if (m_bEnde) return;
             continue;
         }
+        // Written once the clicks pause: a commit holds the file for a
+        // moment, and the next click's reads should not meet it. At most
+        // two seconds late, and at once for someone who waits for it.
+        const auto anfang = std::chrono::steady_clock::now();
+        while (!m_bEnde && !m_bJetzt &&
+               std::chrono::steady_clock::now() - anfang < std::chrono::seconds(2)) {
+            const std::size_t bisher = m_offen.size();
+            m_arbeit.wait_for(sperre, std::chrono::milliseconds(300), [&] {
+                return m_bEnde || m_bJetzt || m_offen.size() != bisher;
+            });
+            if (m_offen.size() == bisher) break;
+        }
+        m_bJetzt = false;
         std::vector<long> indexe;
         indexe.swap(m_offen);
         m_bInArbeit = true;

@@ -10,7 +10,9 @@
 // of its own: a click never waits for the disk, also not on slow storage or
 // while another program holds the file for a moment.
 //
-// Counts are written in the order they came, many in one durable commit.
+// Counts are written in the order they came, many in one durable commit,
+// once the clicks pause for a moment (so that the next click's reads do not
+// meet the commit).
 // While the file cannot take them (held, write-protected) they wait and are
 // tried again; a damaged file ends counting. What is still waiting when the
 // program ends is tried once more, briefly; a count is a side matter and
@@ -42,6 +44,7 @@ private:
     std::vector<long> m_offen;
     bool m_bInArbeit = false;
     bool m_bEnde = false;
+    bool m_bJetzt = false;       // someone waits: no pause first
     bool m_bAufgegeben = false;  // damaged or write-protected: nothing more
     std::thread m_thread;
 };
