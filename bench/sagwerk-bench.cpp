@@ -32,6 +32,9 @@ namespace {
 
 using bench::Dialoge;
 using bench::Ms;
+using bench::RssKb;
+using bench::Werte;
+using bench::Zahl;
 using bench::Uhr;
 
 // ------------------------------------------------------------ sentences
@@ -133,32 +136,6 @@ private:
 
 // ------------------------------------------------------------ figures
 
-struct Werte {
-    std::vector<double> ms;
-    double Quantil(double q) const {
-        if (ms.empty()) return 0;
-        std::vector<double> v = ms;
-        std::sort(v.begin(), v.end());
-        const auto i = static_cast<std::size_t>(q * static_cast<double>(v.size() - 1) + 0.5);
-        return v[std::min(i, v.size() - 1)];
-    }
-    double Max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
-};
-
-std::string Zahl(double v, int stellen = 3) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.*f", stellen, v);
-    return b;
-}
-
-long RssKb() {
-    std::ifstream f("/proc/self/status");
-    std::string zeile;
-    while (std::getline(f, zeile)) {
-        if (zeile.rfind("VmRSS:", 0) == 0) return std::stol(zeile.substr(6));
-    }
-    return 0;
-}
 
 struct Ergebnis {
     long groesse;

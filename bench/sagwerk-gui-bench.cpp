@@ -47,6 +47,9 @@
 
 namespace fs = std::filesystem;
 using bench::Ms;
+using bench::RssKb;
+using bench::Werte;
+using bench::Zahl;
 using bench::Uhr;
 
 namespace {
@@ -209,36 +212,12 @@ fs::path BilderSuchen(const char* argv0) {
 
 // ------------------------------------------------------------ figures
 
-struct Werte {
-    std::vector<double> ms;
-    double Quantil(double q) const {
-        if (ms.empty()) return 0;
-        std::vector<double> v = ms;
-        std::sort(v.begin(), v.end());
-        const auto i = static_cast<std::size_t>(q * static_cast<double>(v.size() - 1) + 0.5);
-        return v[std::min(i, v.size() - 1)];
-    }
-    double Max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
-};
-
-std::string Zahl(double v, int stellen = 2) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.*f", stellen, v);
-    return b;
-}
-
-long RssKb() {
-    std::ifstream f("/proc/self/status");
-    for (std::string zeile; std::getline(f, zeile);)
-        if (zeile.rfind("VmRSS:", 0) == 0) return std::stol(zeile.substr(6));
-    return 0;
-}
 
 void Zeile(const std::string& aktion, const std::string& raster, const Werte& w,
            const std::string& mehr = "") {
     std::cout << "gui action=" << aktion << " grid=" << raster
-              << " median_ms=" << Zahl(w.Quantil(0.5)) << " p95_ms=" << Zahl(w.Quantil(0.95))
-              << " max_ms=" << Zahl(w.Max()) << " n=" << w.ms.size() << mehr << std::endl;
+              << " median_ms=" << Zahl(w.Quantil(0.5), 2) << " p95_ms=" << Zahl(w.Quantil(0.95), 2)
+              << " max_ms=" << Zahl(w.Max(), 2) << " n=" << w.ms.size() << mehr << std::endl;
 }
 
 // ------------------------------------------------------------ driving the window
@@ -507,7 +486,7 @@ int main(int argc, char** argv) {
         std::cout << "gui saetze=" << doc.GetDatabase()->CountSentences()
                   << " datei_mb=" << Zahl(double(fs::file_size(kDatei)) / 1048576.0, 1)
                   << " fenster=" << frame.width() << "x" << frame.height()
-                  << " bereit_ms=" << Zahl(bereitMs) << " index_s=" << Zahl(indexS, 1)
+                  << " bereit_ms=" << Zahl(bereitMs, 2) << " index_s=" << Zahl(indexS, 1)
                   << " pruefung_s=" << Zahl(pruefungS, 1) << std::endl;
 
         Lauf lauf{doc, frame, *frame.GetCommView()->GetButtonsView(), n, kalt};

@@ -568,8 +568,10 @@ void CDatenbank::Zaehlen(long index) {
     sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
 }
 
-bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente) {
+bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
+                                  std::vector<CWortButton>& buttons) {
     elemente.clear();
+    buttons.clear();
     if (!m_pDb) return false;
     return Geschuetzt([&] {
         SQLite::Statement& q =
@@ -580,6 +582,8 @@ bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben, std::vector<CW
         while (q.executeStep()) {
             elemente.emplace_back();
             LeseElement(q, elemente.back());
+            buttons.emplace_back();
+            LeseButton(q, buttons.back());
         }
         return true;
     });

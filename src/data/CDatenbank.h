@@ -151,8 +151,10 @@ public:
     // row is gone.
     enum class Gelesen { Ja, Fehlt, Belegt };
     Gelesen LoadWortelementSofort(CWortelement& element, long index);
-    // All elements of a category (or all verbs) in Pos order, in one read.
-    bool LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente);
+    // All elements of a category (or all verbs) in Pos order, in one read:
+    // whole, and as the grid shows them.
+    bool LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
+                          std::vector<CWortButton>& buttons);
     // Index 0 inserts a new row dated today and stores its new key in the
     // record, so that a second save of the same record reaches the same row.
     // Another index updates that row; false when it does not exist.

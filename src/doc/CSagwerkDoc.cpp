@@ -155,16 +155,10 @@ void CSagwerkDoc::LoadElements(bool verbsOnly) {
     m_vollstaendig.clear();
     m_posElement = 0;
     if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
-        // Whole, for a click that must not wait for the file.
-        m_pDatabase->LoadWortelemente(m_nCategory, verbsOnly, m_vollstaendig);
-        CWortButton button;
-        bool da = verbsOnly ? m_pDatabase->FirstVerb(button)
-                            : m_pDatabase->FirstWortButton(button, m_nCategory);
-        while (da) {
-            m_elements.push_back(std::make_unique<CWortButton>(button));
-            button = CWortButton();
-            da = verbsOnly ? m_pDatabase->NextVerb(button) : m_pDatabase->NextWortButton(button);
-        }
+        // Whole as well, for a click that must not wait for the file.
+        std::vector<CWortButton> buttons;
+        m_pDatabase->LoadWortelemente(m_nCategory, verbsOnly, m_vollstaendig, buttons);
+        for (CWortButton& b : buttons) m_elements.push_back(std::make_unique<CWortButton>(std::move(b)));
     }
     m_bElementsChanged = true;
 }
@@ -259,12 +253,9 @@ void CSagwerkDoc::ElementClicked(int position) {
                 case CDatenbank::Gelesen::Fehlt:
                     break;
                 case CDatenbank::Gelesen::Belegt:
-                    for (const CWortelement& e : m_vollstaendig) {
-                        if (e.GetIndex() == button.GetIndex()) {
-                            element = e;
-                            geladen = true;
-                        }
-                    }
+                    // Read in the same order as the buttons.
+                    element = m_vollstaendig[static_cast<std::size_t>(position)];
+                    geladen = true;
                     break;
             }
         }

@@ -72,6 +72,20 @@ void Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& s
     }
 }
 
+#ifndef _WIN32
+// A file's contents, or a folder's entries, reach the disk.
+void AufDiePlatte(const std::string& pfad, int art) {
+    const int fd = ::open(pfad.empty() ? "." : pfad.c_str(), O_RDONLY | O_CLOEXEC | art);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void OrdnerAufDiePlatte(const std::string& datei) {
+    AufDiePlatte(std::filesystem::path(datei).parent_path().string(), O_DIRECTORY);
+}
+#endif
+
 // Writes the text beside the file, syncs it and puts it in place: the file
 // is whole or the old one, also after a power cut.
 bool Schreiben(const std::string& datei, const std::string& text, bool synchron) {
@@ -91,13 +105,7 @@ bool Schreiben(const std::string& datei, const std::string& text, bool synchron)
         ::unlink(neu.c_str());
         return false;
     }
-    if (!synchron) return true;
-    const std::string ordner = std::filesystem::path(datei).parent_path().string();
-    const int dfd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
+    if (synchron) OrdnerAufDiePlatte(datei);
     return true;
 #else
     std::ofstream aus(datei, std::ios::trunc | std::ios::binary);
@@ -137,17 +145,10 @@ void CSatzWarteschlange::Entfernen(std::size_t anzahl) {
 void CSatzWarteschlange::AufPlatte() const {
 #ifndef _WIN32
     for (const std::string& datei : {m_strDatei, m_strAusweich}) {
-        if (datei.empty()) continue;
-        const int fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) continue;
-        ::fsync(fd);
-        ::close(fd);
-        const std::string ordner = std::filesystem::path(datei).parent_path().string();
-        const int dfd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
+        std::error_code ec;
+        if (datei.empty() || !std::filesystem::exists(datei, ec)) continue;
+        AufDiePlatte(datei, 0);
+        OrdnerAufDiePlatte(datei);
     }
 #endif
 }
