@@ -276,21 +276,51 @@ void RasterSetzen(Lauf& l, int spalten, int zeilen) {
 
 void SeitenMessen(Lauf& l, const std::string& name) {
     const auto weiter = [&] { l.Klick(l.raster.GetButton(l.raster.GetButtonCount() - 1)); };
-    // Cold: the picture cache emptied as at a start, the first page shown
-    // (untimed), then every further page for the first time.
-    Werte kalt;
-    long dekodiert = 0;
+    CBildCache& cache = CBildCache::Instanz();
+    const auto wartend = [&] {
+        int n = 0;
+        for (int k = 0; k < l.raster.GetButtonCount(); ++k)
+            n += l.raster.GetButton(k)->IsPictureWaiting();
+        return n;
+    };
+    // Cold: every picture forgotten before each turn (nothing decoded
+    // ahead either), the turn timed to its frame, then to the frame that
+    // shows the last of the page's pictures.
+    Werte kalt, bilder;
+    long nachgereicht = 0;
     while (static_cast<int>(kalt.ms.size()) < l.kalt) {
-        CBildCache::Instanz().Leeren();
         l.Hinein();
         while (l.WeitereSeite() && static_cast<int>(kalt.ms.size()) < l.kalt) {
-            const int vorher = CBildCache::Instanz().Dekodiert();
+            cache.WartenAufAlle();
+            cache.Leeren();
+            // What the window shows besides the new page was drawn before
+            // (the style keeps pieces in the same pixmap cache).
+            Neuzeichnen(l.frame);
+            const auto t = Uhr::now();
             kalt.ms.push_back(l.Mal(weiter));
-            dekodiert += CBildCache::Instanz().Dekodiert() - vorher;
+            nachgereicht += wartend();
+            while (wartend() > 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            Neuzeichnen(l.frame);
+            bilder.ms.push_back(Ms(Uhr::now() - t));
         }
     }
     Zeile("seite_kalt", name, kalt,
-          " dekodiert_je_seite=" + Zahl(double(dekodiert) / double(kalt.ms.size()), 0));
+          " bilder_nachgereicht_je_seite=" + Zahl(double(nachgereicht) / double(kalt.ms.size()), 0));
+    Zeile("seite_kalt_alle_bilder", name, bilder);
+
+    // First visits as a user makes them, looking at each page for a moment
+    // before turning it: the pictures of the next page were decoded meanwhile.
+    Werte vorgeladen;
+    while (static_cast<int>(vorgeladen.ms.size()) < l.kalt) {
+        cache.WartenAufAlle();
+        cache.Leeren();
+        l.Hinein();
+        while (l.WeitereSeite() && static_cast<int>(vorgeladen.ms.size()) < l.kalt) {
+            cache.WartenAufAlle();
+            vorgeladen.ms.push_back(l.Mal(weiter));
+        }
+    }
+    Zeile("seite_erstbesuch_vorgeladen", name, vorgeladen);
 
     // Warm: every page seen; from the last page back to the first and on.
     l.Hinein();
@@ -374,23 +404,27 @@ void SatzlisteMessen(Lauf& l, CSagwerkView& view, const std::string& name) {
     const auto t0 = Uhr::now();
     std::vector<double> schritte;
     for (int fehlschlaege = 0; l.doc.HasMoreHistory() && fehlschlaege < 3;) {
-        const int vorher = liste->model()->rowCount();
+        // The end of the rows held, counted from the start of the memory.
+        const auto ende = [&] { return l.doc.GetHistoryOffset() + liste->model()->rowCount(); };
+        const long long vorher = ende();
         const double ms = l.Mal([&] { leiste->setValue(leiste->maximum()); });
-        if (liste->model()->rowCount() == vorher) {
+        if (ende() == vorher) {
             ++fehlschlaege;  // the scroll bar did not know the last rows yet
             continue;
         }
         schritte.push_back(ms);
     }
     const double gesamtS = Ms(Uhr::now() - t0) / 1000;
-    const int zeilen = liste->model()->rowCount();
+    const long long zeilen = l.doc.GetHistoryOffset() + liste->model()->rowCount();
     const std::size_t k = std::min<std::size_t>(200, schritte.size());
     Zeile("satzliste_schritt_anfang", name,
           Werte{std::vector<double>(schritte.begin(), schritte.begin() + long(k))},
           " zeilen_bis=" + std::to_string((k + 1) * CSagwerkDoc::kHistorySeite));
     Zeile("satzliste_schritt_tief", name,
           Werte{std::vector<double>(schritte.end() - long(k), schritte.end())},
-          " zeilen_bis=" + std::to_string(zeilen) + " gesamt_s=" + Zahl(gesamtS, 1) +
+          " zeilen_bis=" + std::to_string(zeilen) +
+              " zeilen_gehalten=" + std::to_string(liste->model()->rowCount()) +
+              " gesamt_s=" + Zahl(gesamtS, 1) +
               " rss_zuwachs_mb=" + Zahl(double(RssKb() - rss) / 1024, 1));
     Zeile("satzliste_zu_tief", name, Werte{{l.Mal([&] { l.Klick(satzliste); })}},
           " zeilen=" + std::to_string(zeilen));
@@ -463,6 +497,7 @@ int main(int argc, char** argv) {
         CDatenbank::Optionen optionen;
         optionen.imHintergrundSchreiben = true;
         doc.SetDatenbankOptionen(optionen);
+        CBildCache::Instanz().SetImHintergrund(true);
         doc.SetNachreicher([](std::function<void()> aufgabe) {
             QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(aufgabe),
                                       Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "CBildCache.h"
 #include "CMainFrame.h"
 #include "CSagwerkDoc.h"
 #include "CSicherung.h"
@@ -26,6 +27,8 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
     // A click never waits for the disk.
     optionen.imHintergrundSchreiben = true;
     m_pDoc->SetDatenbankOptionen(optionen);
+    // Nor for a picture: a page seen for the first time shows at once.
+    CBildCache::Instanz().SetImHintergrund(true);
     m_pDoc->SetTaeglicheSicherung(true);
     // News from the sentence memory's loader thread runs in the event loop.
     m_pDoc->SetNachreicher([](std::function<void()> aufgabe) {

@@ -241,6 +241,10 @@ public:
     // (from the start for the empty key). Reads only what is
     // asked for, so the list of all sentences opens at once at any size.
     bool ListSentences(const std::string& nach, std::size_t anzahl, std::vector<Satz>& saetze);
+    // The `anzahl` sentences just before the one with the key `vor`, in the
+    // same order (the list of all sentences scrolled back up).
+    bool ListSentencesBefore(const std::string& vor, std::size_t anzahl,
+                             std::vector<Satz>& saetze);
     // Number of stored sentences.
     long long CountSentences();
     // Cuts the first word (a run of characters other than the blank) off the
@@ -281,6 +285,8 @@ private:
     bool Speichern(const std::string& satz, const std::string& psatz, Offen& aenderung);
     bool SuggestByStatement(std::vector<std::string>& saetze, std::vector<std::string>& psaetze,
                             const std::string& text);
+    bool SaetzeNeben(const std::string& schluessel, std::size_t anzahl, bool danach,
+                     std::vector<Satz>& saetze);
     bool Bereit();
     bool Schreibbar();
     void Melden(const SQLite::Exception& fehler);

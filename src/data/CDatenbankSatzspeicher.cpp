@@ -482,26 +482,42 @@ bool CDatenbank::SuggestByStatement(std::vector<std::string>& saetze,
 
 bool CDatenbank::ListSentences(const std::string& nach, std::size_t anzahl,
                                std::vector<Satz>& saetze) {
+    return SaetzeNeben(nach, anzahl, true, saetze);
+}
+
+bool CDatenbank::ListSentencesBefore(const std::string& vor, std::size_t anzahl,
+                                     std::vector<Satz>& saetze) {
+    return SaetzeNeben(vor, anzahl, false, saetze);
+}
+
+bool CDatenbank::SaetzeNeben(const std::string& schluessel, std::size_t anzahl, bool danach,
+                             std::vector<Satz>& saetze) {
     if (!Bereit()) return false;
     return Geschuetzt([&] {
         // Keyset paging on the index over (German order, folded text): the
         // key of an entry is its folded text, unique, and its place in the
-        // German order follows from it.
+        // German order follows from it. Before a key, the index is read
+        // backwards and the page turned round.
         const std::string ordnung = DeutscheOrdnung("SatzSuche");
         // Written so that SQLite seeks to the start of the page in the index
         // (a row-value comparison would scan from the first entry).
-        const std::string nachOrdnung = DeutscheOrdnung("?1");
-        SQLite::Statement& q =
-            Anweisung("select Satz, PSatz, SatzSuche from Satzspeicher where " + ordnung +
-                      " >= " + nachOrdnung + " and (" + ordnung + " > " + nachOrdnung +
-                      " or SatzSuche > ?1) order by " + ordnung + ", SatzSuche limit ?2");
+        const std::string amSchluessel = DeutscheOrdnung("?1");
+        const char* hinter = danach ? " > " : " < ";
+        const char* richtung = danach ? "" : " desc";
+        SQLite::Statement& q = Anweisung(
+            "select Satz, PSatz, SatzSuche from Satzspeicher where " + ordnung +
+            (danach ? " >= " : " <= ") + amSchluessel + " and (" + ordnung + hinter + amSchluessel +
+            " or SatzSuche" + hinter + "?1) order by " + ordnung + richtung + ", SatzSuche" +
+            richtung + " limit ?2");
         const CZuruecksetzen zurueck(q);
-        q.bind(1, nach);
+        q.bind(1, schluessel);
         q.bind(2, static_cast<std::int64_t>(anzahl));
+        const std::size_t anfang = saetze.size();
         while (q.executeStep()) {
             saetze.push_back(
                 {GetFieldText(q, "Satz"), GetFieldText(q, "PSatz"), GetFieldText(q, "SatzSuche")});
         }
+        if (!danach) std::reverse(saetze.begin() + static_cast<std::ptrdiff_t>(anfang), saetze.end());
         return true;
     });
 }

@@ -366,8 +366,10 @@ void CSagwerkDoc::FunctionCode(int code) {
             m_bHistoryMode = true;
             m_suggestShown.clear();
             m_suggestSpoken.clear();
+            m_verlaufSchluessel.clear();
             m_strVerlaufNach.clear();
             m_bMehrVerlauf = true;
+            m_bVerlaufDavor = false;
             FetchMoreHistory();
             // Selecting the first of no sentences would point past the list.
             m_nSelection = m_suggestShown.empty() ? -1 : 0;
@@ -634,6 +636,8 @@ void CSagwerkDoc::RefreshSuggestions() {
     // The list is a prediction now, never a page of all sentences: moving
     // past its end must not bring in sentences the user did not choose.
     m_bMehrVerlauf = false;
+    m_bVerlaufDavor = false;
+    m_verlaufSchluessel.clear();
     m_nSelection = -1;
     m_suggestShown.clear();
     m_suggestSpoken.clear();
@@ -705,8 +709,63 @@ bool CSagwerkDoc::FetchMoreHistory() {
     for (auto& s : seite) {
         m_suggestShown.push_back(std::move(s.satz));
         m_suggestSpoken.push_back(std::move(s.psatz));
+        m_verlaufSchluessel.push_back(std::move(s.schluessel));
+    }
+    // The list keeps a window of pages: what lies far above goes.
+    if (m_suggestShown.size() > kHistoryFenster) {
+        VerlaufKuerzen(m_suggestShown.size() - kHistoryFenster, true);
+        m_bVerlaufDavor = true;
     }
     return true;
+}
+
+bool CSagwerkDoc::FetchEarlierHistory() {
+    if (!HasEarlierHistory()) return false;
+    std::vector<CDatenbank::Satz> seite;
+    if (m_verlaufSchluessel.empty() || m_pDatabase == nullptr || !m_pDatabase->IsOpen() ||
+        !m_pDatabase->ListSentencesBefore(m_verlaufSchluessel.front(), kHistorySeite, seite)) {
+        m_bVerlaufDavor = false;
+        return false;
+    }
+    m_bVerlaufDavor = seite.size() == kHistorySeite;
+    if (seite.empty()) return false;
+    const auto n = static_cast<std::ptrdiff_t>(seite.size());
+    m_suggestShown.insert(m_suggestShown.begin(), n, {});
+    m_suggestSpoken.insert(m_suggestSpoken.begin(), n, {});
+    m_verlaufSchluessel.insert(m_verlaufSchluessel.begin(), n, {});
+    for (std::size_t i = 0; i < seite.size(); ++i) {
+        m_suggestShown[i] = std::move(seite[i].satz);
+        m_suggestSpoken[i] = std::move(seite[i].psatz);
+        m_verlaufSchluessel[i] = std::move(seite[i].schluessel);
+    }
+    m_nVerlaufAnfang -= n;
+    if (m_nSelection >= 0) m_nSelection += static_cast<int>(n);
+    // What lies far below goes, and is fetched again when scrolled to.
+    if (m_suggestShown.size() > kHistoryFenster) {
+        VerlaufKuerzen(m_suggestShown.size() - kHistoryFenster, false);
+        m_bMehrVerlauf = true;
+        m_strVerlaufNach = m_verlaufSchluessel.back();
+    }
+    return true;
+}
+
+void CSagwerkDoc::VerlaufKuerzen(std::size_t n, bool vorne) {
+    const auto weg = [&](std::vector<std::string>& v) {
+        if (vorne) {
+            v.erase(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n));
+        } else {
+            v.resize(v.size() - n);
+        }
+    };
+    weg(m_suggestShown);
+    weg(m_suggestSpoken);
+    weg(m_verlaufSchluessel);
+    if (vorne) {
+        m_nVerlaufAnfang += static_cast<long long>(n);
+        m_nSelection -= static_cast<int>(n);
+    }
+    // A selected sentence that left the window is no longer selected.
+    if (m_nSelection < 0 || m_nSelection >= static_cast<int>(m_suggestShown.size())) m_nSelection = -1;
 }
 
 void CSagwerkDoc::SelectNext() {
@@ -716,7 +775,11 @@ void CSagwerkDoc::SelectNext() {
     m_nSelection = anzahl == 0 ? -1 : std::min(m_nSelection + 1, anzahl - 1);
 }
 
-void CSagwerkDoc::SelectPrevious() { m_nSelection = std::max(m_nSelection - 1, -1); }
+void CSagwerkDoc::SelectPrevious() {
+    // Moving up from the first entry of the window brings the page before.
+    if (m_nSelection == 0) FetchEarlierHistory();
+    m_nSelection = std::max(m_nSelection - 1, -1);
+}
 
 void CSagwerkDoc::SetSelection(int index) { m_nSelection = index; }
 

@@ -159,6 +159,17 @@ public:
     // list that asked for it.
     bool FetchMoreHistory();
     static constexpr std::size_t kHistorySeite = 200;
+    // The list holds at most this many sentences: scrolled on, it drops
+    // pages above, scrolled back up, it fetches them again (and drops
+    // pages below), so memory stays the same at any depth.
+    static constexpr std::size_t kHistoryFenster = 10 * kHistorySeite;
+    bool HasEarlierHistory() const { return m_bHistoryMode && m_bVerlaufDavor; }
+    // Puts the page before the first sentence held in front of the list;
+    // false when there was nothing before. Does not notify the views.
+    bool FetchEarlierHistory();
+    // Where the first sentence held stands, counted from a fixed point:
+    // grows by the rows dropped above, shrinks by the rows put in front.
+    long long GetHistoryOffset() const { return m_nVerlaufAnfang; }
     void SelectNext();
     void SelectPrevious();
     void SetSelection(int index);
@@ -266,7 +277,11 @@ private:
     std::unique_ptr<CBenutzer> m_pUser;
     std::unique_ptr<CSprachausgabe> m_pSpeech;
     std::string m_strBaseDir;
+    void VerlaufKuerzen(std::size_t n, bool vorne);
     std::string m_strVerlaufNach;  // key of the last history entry fetched
     bool m_bMehrVerlauf = false;
+    bool m_bVerlaufDavor = false;  // sentences before the window
+    std::vector<std::string> m_verlaufSchluessel;  // key of each sentence held
+    long long m_nVerlaufAnfang = 0;
     std::string m_strTitle;
 };

@@ -73,25 +73,61 @@ void CBildButton::SetFillColor(std::uint32_t farbe) {
     update();
 }
 
+namespace {
+
+enum class Bildart { Keins, Icon, Bitmap };
+
+// The lower-cased name decides; ".ico" is tested first: a name holding both
+// is an icon.
+Bildart ArtDesBildes(const QString& voll) {
+    const QString klein = voll.toLower();
+    if (klein.contains(QLatin1String(".ico"))) return Bildart::Icon;
+    if (klein.contains(QLatin1String(".bmp")) || klein.endsWith(QLatin1String(".png")) ||
+        klein.endsWith(QLatin1String(".jpg")) || klein.endsWith(QLatin1String(".jpeg")) ||
+        klein.endsWith(QLatin1String(".svg")))
+        return Bildart::Bitmap;
+    return Bildart::Keins;
+}
+
+}  // namespace
+
 void CBildButton::SetPicture(const std::string& pfad) {
     const QString voll = QString::fromStdString(pfad);
-    const QString klein = voll.toLower();
+    const Bildart art = ArtDesBildes(voll);
     m_bild = QPixmap();
     m_natuerlich = QSize();
-    m_bIcon = false;
-    // ".ico" is tested first: a name holding both is an icon.
-    if (klein.contains(QLatin1String(".ico"))) {
-        const CBildCache::CBild bild = CBildCache::Instanz().Icon(voll);
-        m_bild = bild.pixmap;
-        m_natuerlich = bild.natuerlich;
-        m_bIcon = true;
-    } else if (klein.contains(QLatin1String(".bmp")) || klein.endsWith(QLatin1String(".png")) ||
-               klein.endsWith(QLatin1String(".jpg")) || klein.endsWith(QLatin1String(".jpeg")) ||
-               klein.endsWith(QLatin1String(".svg"))) {
-        const CBildCache::CBild bild = CBildCache::Instanz().Bitmap(voll);
-        m_bild = bild.pixmap;
-        m_natuerlich = bild.natuerlich;
+    m_strWartet.clear();
+    m_bIcon = art == Bildart::Icon;
+    CBildCache& cache = CBildCache::Instanz();
+    if (art != Bildart::Keins) {
+        if (!cache.IsImHintergrund()) {
+            Uebernehmen(m_bIcon ? cache.Icon(voll) : cache.Bitmap(voll));
+        } else if (const auto bild = cache.Bereit(voll, m_bIcon)) {
+            Uebernehmen(*bild);
+        } else {
+            // Shown without its picture until the picture has come.
+            m_strWartet = voll;
+            cache.Anfordern(voll, m_bIcon, this);
+        }
     }
+    update();
+}
+
+void CBildButton::Vorladen(const std::string& pfad) {
+    const QString voll = QString::fromStdString(pfad);
+    const Bildart art = ArtDesBildes(voll);
+    if (art != Bildart::Keins) CBildCache::Instanz().Vorladen(voll, art == Bildart::Icon);
+}
+
+void CBildButton::Uebernehmen(const CBildCache::CBild& bild) {
+    m_bild = bild.pixmap;
+    m_natuerlich = bild.natuerlich;
+}
+
+void CBildButton::BildFertig(const QString& pfad, bool icon, const CBildCache::CBild& bild) {
+    if (m_strWartet.isEmpty() || pfad != m_strWartet || icon != m_bIcon) return;
+    m_strWartet.clear();
+    Uebernehmen(bild);
     update();
 }
 

@@ -9,6 +9,8 @@ class QPainter;
 #include <cstdint>
 #include <string>
 
+#include "CBildCache.h"
+
 // The one picture button of the program: a frame, an optional fill colour, a
 // caption along the bottom edge and above it a picture from an .ico, .bmp,
 // .png, .jpg or .svg file, only ever shrunk to fit.
@@ -18,7 +20,8 @@ class QPainter;
 //
 // Pictures come from the shared CBildCache, so a file is decoded once however
 // many buttons show it. A file that cannot be loaded leaves the button without
-// a picture; nothing is reported.
+// a picture; nothing is reported. When the cache decodes in the background, a
+// picture not decoded yet is drawn once it has come.
 class CBildButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -50,7 +53,13 @@ public:
     // ".svg" a picture drawn like a bitmap, else the picture is removed
     // (also for the empty path). Repaints.
     void SetPicture(const std::string& pfad);
+    // Has the picture SetPicture would show decoded in the background, for
+    // a button not shown yet (nothing when the cache does not decode in the
+    // background).
+    static void Vorladen(const std::string& pfad);
     bool HasPicture() const { return !m_bild.isNull(); }
+    // The picture is being decoded in the background.
+    bool IsPictureWaiting() const { return !m_strWartet.isEmpty(); }
     bool IsIcon() const { return m_bIcon; }
     // Natural size of the picture as the drawing rule sees it.
     QSize GetPictureSize() const { return m_natuerlich; }
@@ -64,11 +73,15 @@ public:
 
     QSize sizeHint() const override { return QSize(100, 100); }
 
+    // The cache has decoded a picture this button may be waiting for.
+    void BildFertig(const QString& pfad, bool icon, const CBildCache::CBild& bild);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    void Uebernehmen(const CBildCache::CBild& bild);
     void Einpassen() const;
     void Zeichnen(QPainter& p, bool gedrueckt, QSize text) const;
     QSize Textgroesse() const;
@@ -83,6 +96,7 @@ private:
     std::uint32_t m_nFarbe = 0;
     QPixmap m_bild;
     QSize m_natuerlich;
+    QString m_strWartet;  // the file whose picture is on its way
     bool m_bIcon = false;
     bool m_bHeld = false;
 };

@@ -1,9 +1,18 @@
 #include "CBildCache.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
 
+#include <algorithm>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include "CBildButton.h"
 #include "Konvertierung.h"
 
 CBildCache& CBildCache::Instanz() {
@@ -11,9 +20,22 @@ CBildCache& CBildCache::Instanz() {
     return cache;
 }
 
-CBildCache::CBild CBildCache::Icon(const QString& pfad) { return Holen(pfad, true); }
+CBildCache::CBildCache() {
+    // One core stays with the screen; on one core the thread still keeps
+    // the decoding out of the click.
+    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+}
 
-CBildCache::CBild CBildCache::Bitmap(const QString& pfad) { return Holen(pfad, false); }
+CBildCache::~CBildCache() {
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+QString CBildCache::Schluessel(const QString& pfad, bool icon) {
+    // Icons and bitmaps of one name are different entries: the size rule
+    // differs, so the kind is part of the key.
+    return (icon ? QStringLiteral("i:") : QStringLiteral("b:")) + pfad;
+}
 
 void CBildCache::Leeren() {
     m_eintraege.clear();
@@ -21,31 +43,26 @@ void CBildCache::Leeren() {
     QPixmapCache::clear();
 }
 
-CBildCache::CBild CBildCache::Holen(const QString& pfad, bool icon) {
-    // Icons and bitmaps of one name are different entries: the size rule
-    // differs, so the kind is part of the key.
-    const QString schluessel = (icon ? QStringLiteral("i:") : QStringLiteral("b:")) + pfad;
-    auto it = m_eintraege.find(schluessel);
+std::optional<CBildCache::CBild> CBildCache::Bereit(const QString& pfad, bool icon) {
+    auto it = m_eintraege.find(Schluessel(pfad, icon));
+    if (it == m_eintraege.end()) return std::nullopt;
     // A picture decoded is not looked for again; a file that could not be
     // read is, since it may be there now.
-    if (it != m_eintraege.end() && it->generation == m_nGeneration && !it->bild.pixmap.isNull()) {
-        return it->bild;
-    }
-    const QDateTime geaendert = QFileInfo(pfad).lastModified();
-    if (it != m_eintraege.end() && it->geaendert == geaendert) {
-        it->generation = m_nGeneration;
-        return it->bild;
-    }
+    if (it->generation == m_nGeneration && !it->bild.pixmap.isNull()) return it->bild;
+    if (it->geaendert != QFileInfo(pfad).lastModified()) return std::nullopt;
+    it->generation = m_nGeneration;
+    return it->bild;
+}
 
-    CEintrag eintrag;
-    eintrag.geaendert = geaendert;
-    eintrag.generation = m_nGeneration;
+CBildCache::CGelesen CBildCache::Lesen(const QString& pfad, bool icon) {
+    CGelesen gelesen;
+    const QFileInfo info(pfad);
+    gelesen.geaendert = info.lastModified();
     // Only a regular file is read: a pipe named like a picture would hold
     // the program for ever.
-    if (!QFileInfo(pfad).isFile()) {
-        if (icon) eintrag.bild.natuerlich = QSize(32, 32);
-        it = m_eintraege.insert(schluessel, eintrag);
-        return it->bild;
+    if (!info.isFile()) {
+        if (icon) gelesen.natuerlich = QSize(32, 32);
+        return gelesen;
     }
     QImageReader leser(pfad);
     // A drawing has no size of its own worth keeping: it is drawn at 256
@@ -55,16 +72,82 @@ CBildCache::CBild CBildCache::Holen(const QString& pfad, bool icon) {
         if (!gross.isEmpty()) leser.setScaledSize(gross);
     }
     // The first image of the file is the one whose size bytes are read.
-    const QImage bild = leser.read();
-    ++m_nDekodiert;
-    if (!bild.isNull()) eintrag.bild.pixmap = QPixmap::fromImage(bild);
+    gelesen.bild = leser.read();
+    // In the form a pixmap keeps, so that the screen's thread only takes it.
+    if (!gelesen.bild.isNull()) {
+        gelesen.bild.convertTo(gelesen.bild.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                              : QImage::Format_RGB32);
+    }
     if (icon) {
         const auto [breite, hoehe] = ReadIconSize(pfad.toStdString());
-        eintrag.bild.natuerlich = QSize(breite == 0 ? 256 : breite, hoehe == 0 ? 256 : hoehe);
+        gelesen.natuerlich = QSize(breite == 0 ? 256 : breite, hoehe == 0 ? 256 : hoehe);
     } else {
-        eintrag.bild.natuerlich = bild.size();
+        gelesen.natuerlich = gelesen.bild.size();
     }
+    gelesen.dekodiert = true;
+    return gelesen;
+}
+
+CBildCache::CBild CBildCache::Aufnehmen(const QString& schluessel, CGelesen gelesen) {
+    CEintrag eintrag;
+    eintrag.geaendert = gelesen.geaendert;
+    eintrag.generation = m_nGeneration;
+    eintrag.bild.natuerlich = gelesen.natuerlich;
+    if (gelesen.dekodiert) ++m_nDekodiert;
+    if (!gelesen.bild.isNull()) eintrag.bild.pixmap = QPixmap::fromImage(std::move(gelesen.bild));
     if (m_eintraege.size() > 4000) m_eintraege.clear();  // a bound, never reached in practice
-    it = m_eintraege.insert(schluessel, eintrag);
-    return it->bild;
+    return m_eintraege.insert(schluessel, eintrag)->bild;
+}
+
+CBildCache::CBild CBildCache::Holen(const QString& pfad, bool icon) {
+    if (std::optional<CBild> bild = Bereit(pfad, icon)) return *bild;
+    return Aufnehmen(Schluessel(pfad, icon), Lesen(pfad, icon));
+}
+
+namespace {
+
+// The decoding threads give way to the screen's thread: a click is answered
+// first, pictures come when a core is free.
+void Nachrangig() {
+#ifdef __linux__
+    thread_local bool gesetzt = false;
+    if (gesetzt) return;
+    gesetzt = true;
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
+}
+
+}  // namespace
+
+void CBildCache::Einreihen(const QString& pfad, bool icon, int prioritaet) {
+    if (!m_bHintergrund) return;
+    const QString schluessel = Schluessel(pfad, icon);
+    if (m_unterwegs.contains(schluessel) || Bereit(pfad, icon)) return;
+    m_unterwegs.insert(schluessel);
+    m_pool.start(
+        [this, schluessel, pfad, icon] {
+            Nachrangig();
+            CGelesen gelesen = Lesen(pfad, icon);
+            QMetaObject::invokeMethod(
+                this,
+                [this, schluessel, pfad, icon, gelesen = std::move(gelesen)]() mutable {
+                    m_unterwegs.remove(schluessel);
+                    const CBild bild = Aufnehmen(schluessel, std::move(gelesen));
+                    for (const QPointer<CBildButton>& knopf : m_wartende.take(schluessel)) {
+                        if (knopf) knopf->BildFertig(pfad, icon, bild);
+                    }
+                },
+                Qt::QueuedConnection);
+        },
+        prioritaet);
+}
+
+void CBildCache::Anfordern(const QString& pfad, bool icon, CBildButton* knopf) {
+    m_wartende[Schluessel(pfad, icon)].append(knopf);
+    Einreihen(pfad, icon, 1);
+}
+
+void CBildCache::WartenAufAlle() {
+    m_pool.waitForDone();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }

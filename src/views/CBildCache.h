@@ -2,9 +2,19 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QImage>
+#include <QList>
+#include <QObject>
 #include <QPixmap>
+#include <QPointer>
+#include <QSet>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
+
+#include <optional>
+
+class CBildButton;
 
 // Pictures of the buttons, decoded once per file and shared by every button
 // that shows them: turning a page of a large grid reads no file again.
@@ -15,10 +25,17 @@
 // under the same name). A file that cannot be read gives a null picture;
 // that result is kept as well, and only the file's time is looked at again,
 // so a missing file is not decoded on every page but found once it is there.
-
+//
+// In the background (SetImHintergrund, as the program runs) a picture not
+// decoded yet is decoded on a thread of its own: Bereit says whether it is
+// there, Anfordern asks for it for a button, which is told when it has come
+// (CBildButton::BildFertig), so a page seen for the first time shows at once
+// and its pictures follow. Vorladen decodes pictures of pages not shown yet
+// at a lower priority.
 //
 // One cache per process (Instanz), used from the GUI thread only.
-class CBildCache {
+class CBildCache : public QObject {
+    Q_OBJECT
 public:
     struct CBild {
         QPixmap pixmap;    // null when the file could not be decoded
@@ -26,13 +43,29 @@ public:
     };
 
     static CBildCache& Instanz();
+    ~CBildCache() override;
 
     // An icon: natural size from the size bytes of the file's first entry
     // (32 x 32 when the file cannot be opened; a byte 0 means 256, as in the
     // icon format), picture from the same first entry.
-    CBild Icon(const QString& pfad);
+    CBild Icon(const QString& pfad) { return Holen(pfad, true); }
     // A bitmap: natural size is the decoded size.
-    CBild Bitmap(const QString& pfad);
+    CBild Bitmap(const QString& pfad) { return Holen(pfad, false); }
+
+    // The picture when it has been decoded and is current, without reading
+    // the file.
+    std::optional<CBild> Bereit(const QString& pfad, bool icon);
+    // Decodes the picture on the background thread unless it is there or
+    // on its way; the button is told when it has come, if it still exists.
+    void Anfordern(const QString& pfad, bool icon, CBildButton* knopf);
+    // The same for a picture not shown yet: after every picture asked for.
+    void Vorladen(const QString& pfad, bool icon) { Einreihen(pfad, icon, 0); }
+
+    void SetImHintergrund(bool ja) { m_bHintergrund = ja; }
+    bool IsImHintergrund() const { return m_bHintergrund; }
+    // Waits for every picture on its way and takes them in (for tests and
+    // measurements).
+    void WartenAufAlle();
 
     // After the carer's changes: every file is looked at again on its next
     // use.
@@ -43,14 +76,31 @@ public:
     void Leeren();
 
 private:
+    CBildCache();
+    struct CGelesen {
+        QImage bild;
+        QSize natuerlich;
+        QDateTime geaendert;
+        bool dekodiert = false;  // the file was read (a picture or not)
+    };
     struct CEintrag {
         CBild bild;
         QDateTime geaendert;
         int generation = 0;
     };
+    static QString Schluessel(const QString& pfad, bool icon);
+    // Reads the file; safe on any thread.
+    static CGelesen Lesen(const QString& pfad, bool icon);
     CBild Holen(const QString& pfad, bool icon);
+    CBild Aufnehmen(const QString& schluessel, CGelesen gelesen);
+    void Einreihen(const QString& pfad, bool icon, int prioritaet);
 
     QHash<QString, CEintrag> m_eintraege;
+    QSet<QString> m_unterwegs;  // keys being decoded in the background
+    // The buttons waiting for each key.
+    QHash<QString, QList<QPointer<CBildButton>>> m_wartende;
+    QThreadPool m_pool;
     int m_nDekodiert = 0;
     int m_nGeneration = 0;
+    bool m_bHintergrund = false;
 };

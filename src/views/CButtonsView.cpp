@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "CBildButton.h"
+#include "CBildCache.h"
 #include "CSagwerkDoc.h"
 #include "Farben.h"
 #include "SystemBilder.h"
@@ -83,6 +84,18 @@ void CButtonsView::ShowPage() {
             case B::Versteckt:
                 knopf->hide();
                 break;
+        }
+    }
+    // The pages next to this one are decoded while the user looks at it, so
+    // that turning to them shows their pictures at once.
+    if (!CBildCache::Instanz().IsImHintergrund()) return;
+    for (const int seite : {m_nPage + 1, m_nPage - 1}) {
+        if (seite < 0) continue;
+        for (const B& b : anordnung::Seite(n, static_cast<int>(elemente.size()), seite).knoepfe) {
+            if (b.art != B::Element) continue;
+            const std::string pfad =
+                m_doc.ResolvePath(elemente[static_cast<std::size_t>(b.element)]->GetBild());
+            CBildButton::Vorladen(pfad);
         }
     }
 }

@@ -1,7 +1,10 @@
 #include "CSagwerkView.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "CBildButton.h"
@@ -43,7 +46,29 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     m_lstSuggest->setGeometry(m_layout.liste);
     m_lstSuggest->setFocusPolicy(Qt::NoFocus);
     connect(m_lstSuggest->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& zeile) { m_doc.SetSelection(zeile.row()); });
+            [this](const QModelIndex& zeile) {
+                if (!m_pVorschlaege->IsNachziehen()) m_doc.SetSelection(zeile.row());
+            });
+    // The list of all sentences holds a window of pages. Rows going or coming
+    // above leave the same sentences in view; scrolled to the top of the
+    // window, the list fetches the page before (the end fetches the next one
+    // by itself). One scroll step is one row, so the bar's value is the row
+    // at the top.
+    m_lstSuggest->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    connect(m_pVorschlaege, &CVorschlagModell::VorneVerschiebtSich, this,
+            [this] { m_nObenVorher = m_lstSuggest->verticalScrollBar()->value(); });
+    connect(m_pVorschlaege, &CVorschlagModell::VorneVerschoben, this, [this](int zeilen) {
+        const int oben = std::clamp(m_nObenVorher + zeilen, 0,
+                                    std::max(m_pVorschlaege->rowCount() - 1, 0));
+        m_lstSuggest->scrollTo(m_pVorschlaege->index(oben), QAbstractItemView::PositionAtTop);
+        AuswahlAngleichen();
+    });
+    connect(m_lstSuggest->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int wert) {
+        if (wert == m_lstSuggest->verticalScrollBar()->minimum() && m_doc.HasEarlierHistory()) {
+            const QSignalBlocker sperre(m_lstSuggest->selectionModel());
+            m_pVorschlaege->FetchEarlier();
+        }
+    });
 
     m_btnUp = new CBildButton(this);
     m_btnDown = new CBildButton(this);
@@ -129,19 +154,23 @@ void CSagwerkView::OnUpdate() {
 }
 
 void CSagwerkView::AuswahlZeigen() {
+    // Moving down may have fetched another page of the history.
+    m_pVorschlaege->Nachziehen();
+    if (const QModelIndex zeile = AuswahlAngleichen(); zeile.isValid()) m_lstSuggest->scrollTo(zeile);
+}
+
+QModelIndex CSagwerkView::AuswahlAngleichen() {
     // Setting the selection from the document must not be taken for a
     // choice of the user.
     const QSignalBlocker sperre(m_lstSuggest->selectionModel());
-    // Moving down may have fetched another page of the history.
-    m_pVorschlaege->Nachziehen();
     const int auswahl = m_doc.GetSelection();
     if (auswahl >= 0 && auswahl < m_pVorschlaege->rowCount()) {
         const QModelIndex zeile = m_pVorschlaege->index(auswahl);
         m_lstSuggest->selectionModel()->setCurrentIndex(zeile, QItemSelectionModel::ClearAndSelect);
-        m_lstSuggest->scrollTo(zeile);
-    } else {
-        m_lstSuggest->selectionModel()->clear();
+        return zeile;
     }
+    m_lstSuggest->selectionModel()->clear();
+    return {};
 }
 
 void CSagwerkView::BuildFunctionButtons() {

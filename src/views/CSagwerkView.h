@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QModelIndex>
 #include <QRect>
 #include <QWidget>
 #include <array>
@@ -58,12 +59,15 @@ private:
     void OnFunction(std::size_t platz);
     void OnEmotion(int platz);
     void AuswahlZeigen();
+    // The document's selection in the list, without scrolling; the row.
+    QModelIndex AuswahlAngleichen();
 
     CSagwerkDoc& m_doc;
     QRect m_desktop;
     anordnung::CHauptansicht m_layout;
     QLineEdit* m_edtSentence = nullptr;
     QListView* m_lstSuggest = nullptr;
+    int m_nObenVorher = 0;  // the list's top row before its window moved
     CVorschlagModell* m_pVorschlaege = nullptr;
     CBildButton* m_btnUp = nullptr;
     CBildButton* m_btnDown = nullptr;

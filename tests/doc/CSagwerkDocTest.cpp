@@ -773,6 +773,43 @@ TEST_F(DocTest, HistoryModeListsEverySentenceUntilTheSentenceChanges) {
     EXPECT_EQ(m_doc->GetSelection(), -1);
 }
 
+TEST_F(DocTest, HistoryKeepsAWindowAndPagesBackUp) {
+    const int n = static_cast<int>(CSagwerkDoc::kHistoryFenster + 450);
+    std::vector<std::pair<std::string, std::string>> saetze;
+    char s[32];
+    for (int i = 0; i < n; ++i) {
+        std::snprintf(s, sizeof s, "Satz %04d ", i);
+        saetze.emplace_back(s, std::string("gesprochen ") + s);
+    }
+    ASSERT_TRUE(m_doc->GetDatabase()->StoreSentences(saetze));
+    m_doc->FunctionCode(93);
+    const auto gewaehlt = [&] {
+        return m_doc->GetSuggestions().at(static_cast<std::size_t>(m_doc->GetSelection()));
+    };
+    for (int i = 1; i < n; ++i) {
+        m_doc->SelectNext();
+        ASSERT_LE(m_doc->GetSuggestions().size(), CSagwerkDoc::kHistoryFenster);
+        std::snprintf(s, sizeof s, "Satz %04d ", i);
+        ASSERT_EQ(gewaehlt(), s);
+    }
+    EXPECT_FALSE(m_doc->HasMoreHistory());
+    EXPECT_TRUE(m_doc->HasEarlierHistory());
+    for (int i = n - 2; i >= 0; --i) {
+        m_doc->SelectPrevious();
+        ASSERT_LE(m_doc->GetSuggestions().size(), CSagwerkDoc::kHistoryFenster);
+        std::snprintf(s, sizeof s, "Satz %04d ", i);
+        ASSERT_EQ(gewaehlt(), s);
+    }
+    EXPECT_FALSE(m_doc->HasEarlierHistory());
+    m_log.clear();
+    m_doc->Speak();
+    ASSERT_EQ(m_log.size(), 1u);
+    EXPECT_EQ(m_log[0].text, "gesprochen Satz 0000 ");
+    // Down again past the window's end fetches what was dropped below.
+    for (int i = 0; i < n - 1; ++i) m_doc->SelectNext();
+    EXPECT_EQ(gewaehlt(), "Satz 2449 ");
+}
+
 TEST_F(DocTest, AChangedSentenceInHistoryModeNeverPagesInOtherSentences) {
     // More than one page of stored sentences, none of them about a ball.
     std::vector<std::pair<std::string, std::string>> saetze;

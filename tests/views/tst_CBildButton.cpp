@@ -35,6 +35,7 @@ private slots:
     void captionWirdZeichenweiseGekuerzt();
     void bilderNachEndungUndGroesse();
     void jedeDateiWirdEinmalGelesen();
+    void imHintergrundGleichesBildSpaeter();
     void fuellfarbe();
     void kleinereSchriftVorKuerzen();
     void gehaltenBleibtGedrueckt();
@@ -137,6 +138,44 @@ void tst_CBildButton::jedeDateiWirdEinmalGelesen() {
     for (auto& k : knoepfe) k->SetPicture(icon);
     QCOMPARE(CBildCache::Instanz().Dekodiert(), 1);
     QVERIFY(knoepfe.back()->HasPicture());
+}
+
+void tst_CBildButton::imHintergrundGleichesBildSpaeter() {
+    CTempVerzeichnis dir;
+    const std::string png = Bild(dir, "a.png", QSize(40, 30), "PNG");
+    const std::string bmp = Bild(dir, "b.bmp", QSize(20, 20), "BMP");
+    CBildButton sofort;
+    sofort.resize(90, 90);
+    sofort.SetCaption(std::string("Ball"));
+    sofort.SetPicture(png);
+    const QImage erwartet = sofort.grab().toImage();
+    CBildCache::Instanz().Leeren();
+
+    CBildCache::Instanz().SetImHintergrund(true);
+    CBildButton knopf, gewechselt;
+    for (CBildButton* k : {&knopf, &gewechselt}) {
+        k->resize(90, 90);
+        k->SetCaption(std::string("Ball"));
+        k->SetPicture(png);
+    }
+    // The button shows at once, without its picture; a button given another
+    // picture meanwhile keeps the new one.
+    QVERIFY(knopf.IsPictureWaiting());
+    gewechselt.SetPicture(bmp);
+#ifndef _WIN32
+    const std::string rohr = dir.Datei("rohr.png");
+    QCOMPARE(::mkfifo(rohr.c_str(), 0600), 0);
+    CBildButton roehre;
+    roehre.SetPicture(rohr);
+#endif
+    CBildCache::Instanz().WartenAufAlle();
+    CBildCache::Instanz().SetImHintergrund(false);
+    QVERIFY(!knopf.IsPictureWaiting());
+    QCOMPARE(knopf.grab().toImage(), erwartet);
+    QCOMPARE(gewechselt.GetPictureSize(), QSize(20, 20));
+#ifndef _WIN32
+    QVERIFY(!roehre.HasPicture());
+#endif
 }
 
 void tst_CBildButton::fuellfarbe() {

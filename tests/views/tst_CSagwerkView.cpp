@@ -37,6 +37,7 @@ private slots:
     void hochUndRunterBewegenDieAuswahl();
     void verlaufZeigtNurDieGrosseListe();
     void verlaufHoltWeitereSeitenBeimBlaettern();
+    void verlaufBehaeltBeimScrollenEinFenster();
     void gesprochenerSatzKommtNachNeustartWieder();
 
 private:
@@ -272,6 +273,37 @@ void tst_CSagwerkView::verlaufHoltWeitereSeitenBeimBlaettern() {
     m_doc->SetSelection(449);
     Klick(m_view->GetSpeakButton());
     QCOMPARE(m_gesprochen.back(), std::string("gesprochen Satz 449 "));
+}
+
+void tst_CSagwerkView::verlaufBehaeltBeimScrollenEinFenster() {
+    const int n = static_cast<int>(CSagwerkDoc::kHistoryFenster + 450);
+    std::vector<std::pair<std::string, std::string>> saetze;
+    for (int i = 0; i < n; ++i) {
+        char s[32];
+        std::snprintf(s, sizeof s, "Satz %04d ", i);
+        saetze.emplace_back(s, s);
+    }
+    QVERIFY(m_doc->GetDatabase()->StoreSentences(saetze));
+    Klick(m_view->GetFunctionButton(93));
+    QListView* liste = m_view->GetSuggestionList();
+    QScrollBar* leiste = liste->verticalScrollBar();
+    const auto oben = [&] { return liste->indexAt(QPoint(2, 2)).data().toString(); };
+    // Down to the end and back up to the start by the scroll bar alone: rows
+    // above go and come back, and the sentence at the top stays where it was.
+    for (const bool runter : {true, false}) {
+        for (int schritte = 0; runter ? m_doc->HasMoreHistory() : m_doc->HasEarlierHistory();) {
+            QVERIFY(++schritte < 50);
+            // One scroll step is one row: the bar's value is the row at the top.
+            const int ziel = runter ? leiste->maximum() : leiste->minimum();
+            const QString vorher = liste->model()->index(ziel, 0).data().toString();
+            leiste->setValue(ziel);
+            QCoreApplication::processEvents();
+            QCOMPARE(oben(), vorher);
+            QVERIFY(liste->model()->rowCount() <= static_cast<int>(CSagwerkDoc::kHistoryFenster));
+        }
+    }
+    QCOMPARE(liste->model()->index(0, 0).data().toString(), QStringLiteral("Satz 0000 "));
+    QCOMPARE(m_doc->GetSuggestions().front(), std::string("Satz 0000 "));
 }
 
 void tst_CSagwerkView::gesprochenerSatzKommtNachNeustartWieder() {
