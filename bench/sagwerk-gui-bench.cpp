@@ -309,14 +309,18 @@ void SeitenMessen(Lauf& l, const std::string& name) {
     Zeile("seite_kalt_alle_bilder", name, bilder);
 
     // First visits as a user makes them, looking at each page for a moment
-    // before turning it: the pictures of the next page were decoded meanwhile.
+    // before turning it: the next page was decoded and drawn meanwhile.
     Werte vorgeladen;
     while (static_cast<int>(vorgeladen.ms.size()) < l.kalt) {
         cache.WartenAufAlle();
         cache.Leeren();
         l.Hinein();
         while (l.WeitereSeite() && static_cast<int>(vorgeladen.ms.size()) < l.kalt) {
-            cache.WartenAufAlle();
+            // Until the pages beside are decoded and drawn ahead.
+            while (l.raster.GetVorzeichnenOffen() > 0) {
+                cache.WartenAufAlle();
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            }
             vorgeladen.ms.push_back(l.Mal(weiter));
         }
     }

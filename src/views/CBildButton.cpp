@@ -113,6 +113,14 @@ void CBildButton::SetPicture(const std::string& pfad) {
     update();
 }
 
+bool CBildButton::IsBildBereit(const std::string& pfad) {
+    const QString voll = QString::fromStdString(pfad);
+    const Bildart art = ArtDesBildes(voll);
+    CBildCache& cache = CBildCache::Instanz();
+    return art == Bildart::Keins || !cache.IsImHintergrund() ||
+           cache.Bereit(voll, art == Bildart::Icon).has_value();
+}
+
 void CBildButton::Vorladen(const std::string& pfad) {
     const QString voll = QString::fromStdString(pfad);
     const Bildart art = ArtDesBildes(voll);
@@ -148,10 +156,14 @@ QRect CBildButton::GetPictureRect() const {
     return anordnung::BildZiel(size(), Textgroesse().height(), m_natuerlich, m_bIcon);
 }
 
-void CBildButton::paintEvent(QPaintEvent*) {
+void CBildButton::paintEvent(QPaintEvent*) { QPainter(this).drawPixmap(0, 0, Abbild()); }
+
+void CBildButton::Vorzeichnen() const { Abbild(); }
+
+QPixmap CBildButton::Abbild() const {
     // A button looks the same wherever it shows the same thing: drawn once
     // into a pixmap shared by all buttons (a page seen before is copied, not
-    // drawn), with the same pixels as drawing it here.
+    // drawn), with the same pixels as drawing it on the button itself.
     const bool gedrueckt = isDown() || m_bHeld;
     const QSize text = Textgroesse();
     const QString schluessel = QStringLiteral("sagwerk-knopf:%1x%2:%3:%4:%5:%6:%7:%8:%9")
@@ -167,20 +179,42 @@ void CBildButton::paintEvent(QPaintEvent*) {
     if (!QPixmapCache::find(schluessel, &fertig)) {
         // A 20 x 10 grid fits many times over.
         if (QPixmapCache::cacheLimit() < 64 * 1024) QPixmapCache::setCacheLimit(64 * 1024);
+        // The caption and the picture on a copy of the frame.
+        QImage bild = Grund(gedrueckt).toImage();
+        QPainter p(&bild);
+        Inhalt(p, text);
+        p.end();
+        fertig = QPixmap::fromImage(std::move(bild));
+        QPixmapCache::insert(schluessel, fertig);
+    }
+    return fertig;
+}
+
+QPixmap CBildButton::Grund(bool gedrueckt) const {
+    // The frame and the fill, the same for every button of a size and
+    // colour: drawn once.
+    const QString schluessel = QStringLiteral("sagwerk-grund:%1x%2:%3:%4:%5")
+                                   .arg(width())
+                                   .arg(height())
+                                   .arg(static_cast<int>(gedrueckt) + 2 * static_cast<int>(m_bHeld))
+                                   .arg(m_nFarbe)
+                                   .arg(palette().cacheKey());
+    QPixmap grund;
+    if (!QPixmapCache::find(schluessel, &grund)) {
         // Opaque like the window it is copied to (the bevel covers every
         // pixel): pictures with soft edges then blend exactly as there.
         QImage bild(size(), QImage::Format_ARGB32_Premultiplied);
         bild.fill(palette().color(QPalette::Button));
         QPainter p(&bild);
-        Zeichnen(p, gedrueckt, text);
+        Rahmen(p, gedrueckt);
         p.end();
-        fertig = QPixmap::fromImage(std::move(bild));
-        QPixmapCache::insert(schluessel, fertig);
+        grund = QPixmap::fromImage(std::move(bild));
+        QPixmapCache::insert(schluessel, grund);
     }
-    QPainter(this).drawPixmap(0, 0, fertig);
+    return grund;
 }
 
-void CBildButton::Zeichnen(QPainter& p, bool gedrueckt, QSize text) const {
+void CBildButton::Rahmen(QPainter& p, bool gedrueckt) const {
     const QRect r = rect();
     const QPalette& pal = palette();
     qDrawWinButton(&p, r, pal, gedrueckt, &pal.brush(QPalette::Button));
@@ -198,7 +232,10 @@ void CBildButton::Zeichnen(QPainter& p, bool gedrueckt, QSize text) const {
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(5, 5, -5, -5));
     }
+}
 
+void CBildButton::Inhalt(QPainter& p, QSize text) const {
+    const QPalette& pal = palette();
     if (!m_strCaption.isEmpty()) {
         p.setFont(m_schrift);
         p.setPen(pal.color(QPalette::ButtonText));

@@ -57,6 +57,8 @@ public:
     // a button not shown yet (nothing when the cache does not decode in the
     // background).
     static void Vorladen(const std::string& pfad);
+    // Whether SetPicture would show the picture at once.
+    static bool IsBildBereit(const std::string& pfad);
     bool HasPicture() const { return !m_bild.isNull(); }
     // The picture is being decoded in the background.
     bool IsPictureWaiting() const { return !m_strWartet.isEmpty(); }
@@ -73,6 +75,10 @@ public:
 
     QSize sizeHint() const override { return QSize(100, 100); }
 
+    // Draws the button as it is now into the shared pixmap cache, without
+    // showing it: a button showing the same later is only copied.
+    void Vorzeichnen() const;
+
     // The cache has decoded a picture this button may be waiting for.
     void BildFertig(const QString& pfad, bool icon, const CBildCache::CBild& bild);
 
@@ -83,7 +89,10 @@ protected:
 private:
     void Uebernehmen(const CBildCache::CBild& bild);
     void Einpassen() const;
-    void Zeichnen(QPainter& p, bool gedrueckt, QSize text) const;
+    QPixmap Abbild() const;
+    QPixmap Grund(bool gedrueckt) const;
+    void Rahmen(QPainter& p, bool gedrueckt) const;
+    void Inhalt(QPainter& p, QSize text) const;
     QSize Textgroesse() const;
 
     QString m_strVoll;

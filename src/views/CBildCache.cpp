@@ -6,6 +6,7 @@
 #include <QPixmapCache>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -24,6 +25,9 @@ CBildCache::CBildCache() {
     // One core stays with the screen; on one core the thread still keeps
     // the decoding out of the click.
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    m_sammeln.setSingleShot(true);
+    m_sammeln.setInterval(30);
+    connect(&m_sammeln, &QTimer::timeout, this, &CBildCache::Uebernehmen);
 }
 
 CBildCache::~CBildCache() {
@@ -131,15 +135,25 @@ void CBildCache::Einreihen(const QString& pfad, bool icon, int prioritaet) {
             QMetaObject::invokeMethod(
                 this,
                 [this, schluessel, pfad, icon, gelesen = std::move(gelesen)]() mutable {
-                    m_unterwegs.remove(schluessel);
-                    const CBild bild = Aufnehmen(schluessel, std::move(gelesen));
-                    for (const QPointer<CBildButton>& knopf : m_wartende.take(schluessel)) {
-                        if (knopf) knopf->BildFertig(pfad, icon, bild);
-                    }
+                    m_angekommen.push_back({schluessel, pfad, icon, std::move(gelesen)});
+                    // Taken in together: a few repaints for a page, not one
+                    // per picture.
+                    if (!m_sammeln.isActive()) m_sammeln.start();
                 },
                 Qt::QueuedConnection);
         },
         prioritaet);
+}
+
+void CBildCache::Uebernehmen() {
+    m_sammeln.stop();
+    for (CAngekommen& a : std::exchange(m_angekommen, {})) {
+        m_unterwegs.remove(a.schluessel);
+        const CBild bild = Aufnehmen(a.schluessel, std::move(a.gelesen));
+        for (const QPointer<CBildButton>& knopf : m_wartende.take(a.schluessel)) {
+            if (knopf) knopf->BildFertig(a.pfad, a.icon, bild);
+        }
+    }
 }
 
 void CBildCache::Anfordern(const QString& pfad, bool icon, CBildButton* knopf) {
@@ -150,4 +164,5 @@ void CBildCache::Anfordern(const QString& pfad, bool icon, CBildButton* knopf) {
 void CBildCache::WartenAufAlle() {
     m_pool.waitForDone();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    Uebernehmen();
 }

@@ -11,6 +11,9 @@
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
+#include <QTimer>
+
+#include <vector>
 
 #include <optional>
 
@@ -94,11 +97,21 @@ private:
     CBild Holen(const QString& pfad, bool icon);
     CBild Aufnehmen(const QString& schluessel, CGelesen gelesen);
     void Einreihen(const QString& pfad, bool icon, int prioritaet);
+    // Takes the pictures decoded since the last time and tells the buttons.
+    void Uebernehmen();
 
     QHash<QString, CEintrag> m_eintraege;
     QSet<QString> m_unterwegs;  // keys being decoded in the background
     // The buttons waiting for each key.
     QHash<QString, QList<QPointer<CBildButton>>> m_wartende;
+    struct CAngekommen {
+        QString schluessel;
+        QString pfad;
+        bool icon;
+        CGelesen gelesen;
+    };
+    std::vector<CAngekommen> m_angekommen;  // decoded, not taken yet
+    QTimer m_sammeln;
     QThreadPool m_pool;
     int m_nDekodiert = 0;
     int m_nGeneration = 0;

@@ -1,6 +1,9 @@
 #include "CButtonsView.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 #include "CBildButton.h"
 #include "CBildCache.h"
@@ -10,6 +13,10 @@
 
 CButtonsView::CButtonsView(CSagwerkDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setObjectName(QStringLiteral("Buttons"));
+    m_pProbe = new CBildButton(this);
+    m_pProbe->hide();
+    m_leerlauf.setSingleShot(true);
+    connect(&m_leerlauf, &QTimer::timeout, this, &CButtonsView::VorzeichnenSchritt);
 }
 
 void CButtonsView::paintEvent(QPaintEvent*) {
@@ -27,6 +34,7 @@ void CButtonsView::CreateButtons() {
         k->deleteLater();
     }
     m_buttons.clear();
+    m_vorzeichnen.clear();
 
     const QSize raster = anordnung::RasterGroesse(m_doc.GetColumns(), m_doc.GetRows());
     const std::vector<QRect> zellen = anordnung::Rasterzellen(size(), raster);
@@ -86,18 +94,60 @@ void CButtonsView::ShowPage() {
                 break;
         }
     }
-    // The pages next to this one are decoded while the user looks at it, so
-    // that turning to them shows their pictures at once.
+    Vorbereiten(elemente);
+}
+
+void CButtonsView::Vorbereiten(const std::vector<const CWortButton*>& elemente) {
+    // The pages next to this one are decoded and drawn while the user looks
+    // at it, so that turning to them shows them whole at once.
+    m_vorzeichnen.clear();
     if (!CBildCache::Instanz().IsImHintergrund()) return;
+    using B = anordnung::CBelegung;
+    const int n = GetButtonCount();
     for (const int seite : {m_nPage + 1, m_nPage - 1}) {
         if (seite < 0) continue;
-        for (const B& b : anordnung::Seite(n, static_cast<int>(elemente.size()), seite).knoepfe) {
+        const anordnung::CSeite daneben =
+            anordnung::Seite(n, static_cast<int>(elemente.size()), seite);
+        for (int k = 0; k < n; ++k) {
+            const B& b = daneben.knoepfe[static_cast<std::size_t>(k)];
             if (b.art != B::Element) continue;
-            const std::string pfad =
-                m_doc.ResolvePath(elemente[static_cast<std::size_t>(b.element)]->GetBild());
-            CBildButton::Vorladen(pfad);
+            const CWortButton& e = *elemente[static_cast<std::size_t>(b.element)];
+            CVorzeichnen v{k, e.GetText(), e.IsLink() ? farben::kLink : farben::kWort,
+                           m_doc.ResolvePath(e.GetBild())};
+            CBildButton::Vorladen(v.bild);
+            m_vorzeichnen.push_back(std::move(v));
         }
     }
+    // The far end of the list first: taken from the back.
+    std::reverse(m_vorzeichnen.begin(), m_vorzeichnen.end());
+    m_leerlauf.start(0);
+}
+
+void CButtonsView::VorzeichnenSchritt() {
+    // A few milliseconds at a time, so that a click waits for none of it.
+    QElapsedTimer uhr;
+    uhr.start();
+    std::vector<CVorzeichnen> spaeter;  // pictures not decoded yet
+    while (!m_vorzeichnen.empty() && uhr.elapsed() < 4) {
+        CVorzeichnen v = std::move(m_vorzeichnen.back());
+        m_vorzeichnen.pop_back();
+        if (!CBildButton::IsBildBereit(v.bild)) {
+            spaeter.push_back(std::move(v));
+            continue;
+        }
+        const std::size_t k = static_cast<std::size_t>(v.knopf);
+        if (k >= m_buttons.size()) continue;
+        m_pProbe->setGeometry(m_buttons[k]->geometry());
+        m_pProbe->SetCaption(v.caption);
+        m_pProbe->SetFillColor(v.farbe);
+        m_pProbe->SetPicture(v.bild);
+        m_pProbe->Vorzeichnen();
+    }
+    const bool weiter = !m_vorzeichnen.empty();
+    m_vorzeichnen.insert(m_vorzeichnen.begin(), std::make_move_iterator(spaeter.begin()),
+                         std::make_move_iterator(spaeter.end()));
+    // Waiting only for pictures: look again a little later.
+    if (!m_vorzeichnen.empty()) m_leerlauf.start(weiter ? 0 : 20);
 }
 
 void CButtonsView::OnButton(int b) {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "Anordnung.h"
 
 class CBildButton;
 class CSagwerkDoc;
+class CWortButton;
 
 // The grid of picture buttons: the document's current element list page by
 // page, with "Startseite", "letzte Kategorie" and, where needed, "letzte
@@ -30,16 +34,32 @@ public:
     int GetPage() const { return m_nPage; }
     int GetButtonCount() const { return static_cast<int>(m_buttons.size()); }
     CBildButton* GetButton(int k) const { return m_buttons.at(static_cast<std::size_t>(k)); }
+    // Buttons of the pages beside this one still to be drawn ahead.
+    int GetVorzeichnenOffen() const { return static_cast<int>(m_vorzeichnen.size()); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // A button of a page beside the shown one, drawn ahead while the user
+    // looks at the page, once its picture has been decoded: turning to that
+    // page then only copies what was drawn.
+    struct CVorzeichnen {
+        int knopf;
+        std::string caption;
+        std::uint32_t farbe;
+        std::string bild;
+    };
+    void Vorbereiten(const std::vector<const CWortButton*>& elemente);
+    void VorzeichnenSchritt();
     void OnButton(int b);
     void Navigation(CBildButton* knopf, const char* caption, const char* icon);
 
     CSagwerkDoc& m_doc;
     std::vector<CBildButton*> m_buttons;
     anordnung::CSeite m_seite;
+    std::vector<CVorzeichnen> m_vorzeichnen;
+    CBildButton* m_pProbe = nullptr;  // hidden, draws the buttons ahead
+    QTimer m_leerlauf;
     int m_nPage = 0;
 };

@@ -27,8 +27,8 @@ private:
 
 // A user file "Test.mdb" in a fresh directory, which is made the current one
 // (the document resolves pictures against it). Grid 4 x 3. Start category:
-// a link to "Viele" (30 words w0..w29), the verb gehen, the word Kino spoken
-// as "Ki-no".
+// a link to "Viele" (30 words w0..w29, pictured by w0.png..w29.png, files
+// not made), the verb gehen, the word Kino spoken as "Ki-no".
 class CTestBenutzer {
 public:
     CTestBenutzer() : m_alt(QDir::currentPath()) {
@@ -68,7 +68,9 @@ public:
         db.SaveWortelement(kino, kino.GetIndex());
         for (int i = 0; i < 30; ++i) {
             const std::string w = "w" + std::to_string(i);
-            Element(db, viele.GetIndex(), i + 1, CWortelement::Wort, w, w);
+            CWortelement e = Element(db, viele.GetIndex(), i + 1, CWortelement::Wort, w, w);
+            e.SetBild(w + ".png");
+            db.SaveWortelement(e, e.GetIndex());
         }
     }
     ~CTestBenutzer() { QDir::setCurrent(m_alt); }

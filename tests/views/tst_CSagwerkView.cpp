@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "CBildButton.h"
+#include "CBildCache.h"
 #include "CButtonsView.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
@@ -31,6 +32,7 @@ private slots:
     void cleanup();
     void layoutAufDemDesktop();
     void rasterBautSatzUndBlaettert();
+    void naechsteSeiteIstVorbereitet();
     void personZeitUndVerbGebenDieForm();
     void tastaturTipptUndLoeschtUmlaute();
     void systemsymboleKommenMitDemBenutzer();
@@ -127,6 +129,32 @@ void tst_CSagwerkView::rasterBautSatzUndBlaettert() {
     Klick(Raster()->GetButton(2));
     QCOMPARE(Raster()->GetPage(), 0);
     QCOMPARE(Raster()->GetButton(4)->GetCaption(), QStringLiteral("Kino"));
+}
+
+void tst_CSagwerkView::naechsteSeiteIstVorbereitet() {
+    for (int i = 0; i < 30; ++i) {
+        QImage bild(40, 40, QImage::Format_RGB32);
+        bild.fill(QColor(i * 8, 100, 200));
+        QVERIFY(bild.save(QString::fromStdString(
+            m_benutzer->Verzeichnis().Datei("w" + std::to_string(i) + ".png"))));
+    }
+    CBildCache& cache = CBildCache::Instanz();
+    cache.Leeren();
+    cache.SetImHintergrund(true);
+    const std::unique_ptr<CBildCache, void (*)(CBildCache*)> zurueck(&cache, [](CBildCache* c) {
+        c->SetImHintergrund(false);
+        c->WartenAufAlle();
+    });
+    Klick(Raster()->GetButton(2));  // into "Viele"
+    // While the first page is looked at, the next one is decoded and drawn.
+    QTRY_COMPARE(Raster()->GetVorzeichnenOffen(), 0);
+    for (int k = 0; k < Raster()->GetButtonCount(); ++k)
+        QVERIFY(!Raster()->GetButton(k)->IsPictureWaiting());
+    const int vorher = cache.Dekodiert();
+    Klick(Raster()->GetButton(11));
+    QCOMPARE(Raster()->GetButton(3)->GetCaption(), QStringLiteral("w9"));
+    for (int k = 3; k < 11; ++k) QVERIFY(Raster()->GetButton(k)->HasPicture());
+    QCOMPARE(cache.Dekodiert(), vorher);
 }
 
 void tst_CSagwerkView::personZeitUndVerbGebenDieForm() {
