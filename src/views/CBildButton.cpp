@@ -202,8 +202,10 @@ QPixmap CBildButton::Grund(bool gedrueckt) const {
     QPixmap grund;
     if (!QPixmapCache::find(schluessel, &grund)) {
         // Opaque like the window it is copied to (the bevel covers every
-        // pixel): pictures with soft edges then blend exactly as there.
-        QImage bild(size(), QImage::Format_ARGB32_Premultiplied);
+        // pixel): pictures with soft edges then blend exactly as there. In
+        // the form a pixmap keeps an opaque picture, so that it is taken as
+        // it is, neither searched for transparent pixels nor converted.
+        QImage bild(size(), QImage::Format_RGB32);
         bild.fill(palette().color(QPalette::Button));
         QPainter p(&bild);
         Rahmen(p, gedrueckt);

@@ -28,6 +28,9 @@ CBildCache::CBildCache() {
     m_sammeln.setSingleShot(true);
     m_sammeln.setInterval(30);
     connect(&m_sammeln, &QTimer::timeout, this, &CBildCache::Uebernehmen);
+    m_starten.setSingleShot(true);
+    m_starten.setInterval(16);
+    connect(&m_starten, &QTimer::timeout, this, &CBildCache::Starten);
 }
 
 CBildCache::~CBildCache() {
@@ -128,21 +131,32 @@ void CBildCache::Einreihen(const QString& pfad, bool icon, int prioritaet) {
     const QString schluessel = Schluessel(pfad, icon);
     if (m_unterwegs.contains(schluessel) || Bereit(pfad, icon)) return;
     m_unterwegs.insert(schluessel);
-    m_pool.start(
-        [this, schluessel, pfad, icon] {
-            Nachrangig();
-            CGelesen gelesen = Lesen(pfad, icon);
-            QMetaObject::invokeMethod(
-                this,
-                [this, schluessel, pfad, icon, gelesen = std::move(gelesen)]() mutable {
-                    m_angekommen.push_back({schluessel, pfad, icon, std::move(gelesen)});
-                    // Taken in together: a few repaints for a page, not one
-                    // per picture.
-                    if (!m_sammeln.isActive()) m_sammeln.start();
-                },
-                Qt::QueuedConnection);
-        },
-        prioritaet);
+    m_anstehend.push_back({schluessel, pfad, icon, prioritaet});
+    // The threads start a frame later, once the page is on the screen: where
+    // two cores share one (hyper-threading), decoding beside the drawing
+    // would slow the drawing down.
+    if (!m_starten.isActive()) m_starten.start();
+}
+
+void CBildCache::Starten() {
+    m_starten.stop();
+    for (CAuftrag& a : std::exchange(m_anstehend, {})) {
+        m_pool.start(
+            [this, a] {
+                Nachrangig();
+                CGelesen gelesen = Lesen(a.pfad, a.icon);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, a, gelesen = std::move(gelesen)]() mutable {
+                        m_angekommen.push_back({a.schluessel, a.pfad, a.icon, std::move(gelesen)});
+                        // Taken in together: a few repaints for a page, not
+                        // one per picture.
+                        if (!m_sammeln.isActive()) m_sammeln.start();
+                    },
+                    Qt::QueuedConnection);
+            },
+            a.prioritaet);
+    }
 }
 
 void CBildCache::Uebernehmen() {
@@ -162,6 +176,7 @@ void CBildCache::Anfordern(const QString& pfad, bool icon, CBildButton* knopf) {
 }
 
 void CBildCache::WartenAufAlle() {
+    Starten();
     m_pool.waitForDone();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     Uebernehmen();

@@ -97,6 +97,8 @@ private:
     CBild Holen(const QString& pfad, bool icon);
     CBild Aufnehmen(const QString& schluessel, CGelesen gelesen);
     void Einreihen(const QString& pfad, bool icon, int prioritaet);
+    // Hands the pictures asked for to the threads.
+    void Starten();
     // Takes the pictures decoded since the last time and tells the buttons.
     void Uebernehmen();
 
@@ -112,6 +114,14 @@ private:
     };
     std::vector<CAngekommen> m_angekommen;  // decoded, not taken yet
     QTimer m_sammeln;
+    struct CAuftrag {
+        QString schluessel;
+        QString pfad;
+        bool icon;
+        int prioritaet;
+    };
+    std::vector<CAuftrag> m_anstehend;  // asked for, not handed to a thread yet
+    QTimer m_starten;
     QThreadPool m_pool;
     int m_nDekodiert = 0;
     int m_nGeneration = 0;

@@ -114,17 +114,26 @@ void CButtonsView::Vorbereiten(const std::vector<const CWortButton*>& elemente) 
             const CWortButton& e = *elemente[static_cast<std::size_t>(b.element)];
             CVorzeichnen v{k, e.GetText(), e.IsLink() ? farben::kLink : farben::kWort,
                            m_doc.ResolvePath(e.GetBild())};
-            CBildButton::Vorladen(v.bild);
             m_vorzeichnen.push_back(std::move(v));
         }
     }
     // The far end of the list first: taken from the back.
     std::reverse(m_vorzeichnen.begin(), m_vorzeichnen.end());
-    m_leerlauf.start(0);
+    m_bAngefordert = false;
+    // After the page itself has been drawn.
+    m_leerlauf.start(50);
 }
 
 void CButtonsView::VorzeichnenSchritt() {
     // A few milliseconds at a time, so that a click waits for none of it.
+    if (!m_bAngefordert) {
+        // First the pictures are asked for, nearest first.
+        for (auto it = m_vorzeichnen.rbegin(); it != m_vorzeichnen.rend(); ++it)
+            CBildButton::Vorladen(it->bild);
+        m_bAngefordert = true;
+        m_leerlauf.start(20);
+        return;
+    }
     QElapsedTimer uhr;
     uhr.start();
     std::vector<CVorzeichnen> spaeter;  // pictures not decoded yet

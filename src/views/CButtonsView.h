@@ -59,6 +59,7 @@ private:
     std::vector<CBildButton*> m_buttons;
     anordnung::CSeite m_seite;
     std::vector<CVorzeichnen> m_vorzeichnen;
+    bool m_bAngefordert = false;  // their pictures have been asked for
     CBildButton* m_pProbe = nullptr;  // hidden, draws the buttons ahead
     QTimer m_leerlauf;
     int m_nPage = 0;
