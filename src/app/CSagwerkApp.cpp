@@ -38,6 +38,7 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
 }
 
 CSagwerkApp::~CSagwerkApp() {
+    CBildCache::Instanz().SetImHintergrund(false);
     m_dialoge.SetHinweisZiel({});
     m_pFrame.reset();  // the views unregister from the document first
     m_pDoc.reset();

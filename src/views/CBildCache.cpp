@@ -33,9 +33,23 @@ CBildCache::CBildCache() {
     connect(&m_starten, &QTimer::timeout, this, &CBildCache::Starten);
 }
 
-CBildCache::~CBildCache() {
-    m_pool.clear();
-    m_pool.waitForDone();
+CBildCache::~CBildCache() { SetImHintergrund(false); }
+
+void CBildCache::SetImHintergrund(bool ja) {
+    if (!ja) {
+        m_starten.stop();
+        m_sammeln.stop();
+        m_anstehend.clear();
+        m_pool.clear();
+        m_pool.waitForDone();
+        // What the threads had finished is posted to this object; it is not
+        // taken in any more.
+        QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+        m_angekommen.clear();
+        m_unterwegs.clear();
+        m_wartende.clear();
+    }
+    m_bHintergrund = ja;
 }
 
 QString CBildCache::Schluessel(const QString& pfad, bool icon) {

@@ -64,7 +64,10 @@ public:
     // The same for a picture not shown yet: after every picture asked for.
     void Vorladen(const QString& pfad, bool icon) { Einreihen(pfad, icon, 0); }
 
-    void SetImHintergrund(bool ja) { m_bHintergrund = ja; }
+    // Switched off (as the program ends), pictures not being decoded yet are
+    // dropped and the threads are waited for; buttons still waiting stay
+    // without their picture.
+    void SetImHintergrund(bool ja);
     bool IsImHintergrund() const { return m_bHintergrund; }
     // Waits for every picture on its way and takes them in (for tests and
     // measurements).

@@ -5,7 +5,8 @@
 // res/openmoji below the current folder) and pictures of every kind a
 // button shows, made here. Each case breaks one of them (BildMutation.h) or
 // is a file that is no picture at all (a pipe, a folder, a link), and a
-// button shows it as CBildButton does: through CBildCache, then painted.
+// button shows it as CBildButton does: through CBildCache (decoded on its
+// thread), then painted.
 //
 // The cases run in a worker process with the offscreen platform; a case
 // that kills the worker is counted as a crash, one that takes longer than
@@ -206,7 +207,11 @@ int Arbeiten(CKind& kind, const std::vector<CBildSaat>& saaten, std::uint64_t sa
         CBildButton knopf;
         knopf.resize(groessen[static_cast<std::size_t>(nr) % groessen.size()]);
         knopf.SetCaption(QStringLiteral("Bild"));
+        // Decoded on the cache's thread, as the program does it.
+        CBildCache::Instanz().SetImHintergrund(true);
         knopf.SetPicture(pfad);
+        CBildCache::Instanz().WartenAufAlle();
+        CBildCache::Instanz().SetImHintergrund(false);
         knopf.grab();
         // Both kinds, whatever the name says.
         CBildCache::Instanz().Icon(QString::fromStdString(pfad));

@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <fstream>
+#include <memory>
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -152,6 +153,8 @@ void tst_CBildButton::imHintergrundGleichesBildSpaeter() {
     CBildCache::Instanz().Leeren();
 
     CBildCache::Instanz().SetImHintergrund(true);
+    const std::unique_ptr<CBildCache, void (*)(CBildCache*)> zurueck(
+        &CBildCache::Instanz(), [](CBildCache* c) { c->SetImHintergrund(false); });
     CBildButton knopf, gewechselt;
     for (CBildButton* k : {&knopf, &gewechselt}) {
         k->resize(90, 90);
@@ -169,7 +172,6 @@ void tst_CBildButton::imHintergrundGleichesBildSpaeter() {
     roehre.SetPicture(rohr);
 #endif
     CBildCache::Instanz().WartenAufAlle();
-    CBildCache::Instanz().SetImHintergrund(false);
     QVERIFY(!knopf.IsPictureWaiting());
     QCOMPARE(knopf.grab().toImage(), erwartet);
     QCOMPARE(gewechselt.GetPictureSize(), QSize(20, 20));

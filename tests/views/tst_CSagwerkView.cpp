@@ -141,10 +141,8 @@ void tst_CSagwerkView::naechsteSeiteIstVorbereitet() {
     CBildCache& cache = CBildCache::Instanz();
     cache.Leeren();
     cache.SetImHintergrund(true);
-    const std::unique_ptr<CBildCache, void (*)(CBildCache*)> zurueck(&cache, [](CBildCache* c) {
-        c->SetImHintergrund(false);
-        c->WartenAufAlle();
-    });
+    const std::unique_ptr<CBildCache, void (*)(CBildCache*)> zurueck(
+        &cache, [](CBildCache* c) { c->SetImHintergrund(false); });
     Klick(Raster()->GetButton(2));  // into "Viele"
     // While the first page is looked at, the next one is decoded and drawn.
     QTRY_COMPARE(Raster()->GetVorzeichnenOffen(), 0);
