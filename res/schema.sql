@@ -1,4 +1,6 @@
--- Sagwerk user file, schema version 1.
+-- Sagwerk user file, schema version 1. A new file is brought up to the
+-- program's version by the same steps as an old one (src/data/CSchema.cpp):
+-- tables added later are written there.
 --
 -- Keys are INTEGER PRIMARY KEY AUTOINCREMENT: SQLite never hands out a key
 -- again, even after the row with the highest key was deleted.

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "CSchema.h"
 #include "SchemaSql.h"
 
 namespace {
@@ -62,6 +63,7 @@ constexpr Emotion kEmotionen[] = {
 void Fuellen(SQLite::Database& db, const std::string& vorname, const std::string& name) {
     SQLite::Transaction t(db);
     db.exec(kSchemaSql);
+    CSchema::Schritte(db, 1);
 
     SQLite::Statement b(db,
                         "insert into Benutzer (BName, BVorname, Passwort, AnzButtonB, AnzButtonH, "

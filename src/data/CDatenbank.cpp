@@ -266,6 +266,7 @@ void CDatenbank::Oeffnen() {
         // the folder once the journal is deleted, so a power cut cannot
         // bring the journal back and roll the last commit back.
         db->exec("PRAGMA synchronous = EXTRA");
+        m_nSchema = version;
         m_pDb = std::move(db);
     } catch (const SQLite::Exception& e) {
         melde("Die Benutzerdatei " + name + " kann nicht geöffnet werden. " +

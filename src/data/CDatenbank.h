@@ -10,10 +10,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "CBedienung.h"
 #include "CBenutzer.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
 #include "CKategorie.h"
+#include "CSchema.h"
 #include "CWortButton.h"
 #include "CWortelement.h"
 
@@ -49,7 +51,7 @@ class CDatenbank {
 public:
     // Program's own mark in the file header and the schema version it writes.
     static constexpr int kApplicationId = 0x53475752;  // "SGWR"
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = CSchema::kVersion;
 
     struct Optionen {
         // How long an operation waits for another program holding the file.
@@ -140,6 +142,11 @@ public:
     // The user row. LoadBenutzer also stamps LetzteNutzung with the clock.
     bool LoadBenutzer(CBenutzer& benutzer);
     bool SaveBenutzer(const CBenutzer& benutzer);
+    // How the person operates the program. A file not brought up to the
+    // schema with the table yet (before its check has passed, or
+    // write-protected) gives the defaults. Saving brings the file up first.
+    bool LoadBedienung(CBedienung& bedienung);
+    bool SaveBedienung(const CBedienung& bedienung);
 
     // Reads one element; unless keineZaehlung is set, raises its stored
     // Anzahl by one (the record keeps the value read). False when there is no
@@ -318,6 +325,9 @@ private:
     // Declared after the connection: the statements go first.
     std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> m_anweisungen;
     bool m_bReadOnly = false;
+    int m_nSchema = 0;  // the file's version as opened or brought up
+    // Brings an older file up to the schema; false when it could not now.
+    bool SchemaAktualisieren(bool warten);
     bool m_bTransaktion = false;
     bool m_bTransaktionFehler = false;
 

@@ -68,6 +68,9 @@ void CDatenbank::NachDerPruefung() {
     if (m_optionen.imHintergrundSchreiben) {
         m_pZaehler = std::make_unique<CZaehlerSchreiber>(m_strLesePfad, m_optionen.wartezeitMs);
     }
+    // A file of an older version gets the newer tables now that it is known
+    // sound; when another program holds it, saving the settings tries again.
+    SchemaAktualisieren(false);
     // The list of all sentences pages through this index. Files made before
     // it existed get it once; without it the list still works, only slower.
     try {

@@ -1,0 +1,82 @@
+// The data store: how the person operates the program, and bringing an older
+// file up to the schema that holds it.
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
+
+#include <optional>
+
+#include "CDatenbank.h"
+#include "DatenbankIntern.h"
+
+bool CDatenbank::SchemaAktualisieren(bool warten) {
+    if (m_nSchema >= CSchema::kVersion) return true;
+    if (!m_pDb || m_bReadOnly || !SchreibenErlaubt()) return false;
+    // At the start nothing waits for another program: the defaults serve
+    // until the next try.
+    if (!warten) sqlite3_busy_timeout(m_pDb->getHandle(), 0);
+    bool fertig = false;
+    try {
+        // Inside a carer's commit the steps are part of it.
+        if (m_bTransaktion) {
+            CSchema::Schritte(*m_pDb, m_nSchema);
+        } else {
+            CSchema::Aktualisieren(*m_pDb);
+        }
+        m_nSchema = CSchema::kVersion;
+        fertig = true;
+    } catch (const SQLite::Exception& e) {
+        if (warten) {
+            Melden(e);
+        } else {
+            SchadenBemerken(e);
+        }
+    }
+    if (!warten) sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+    return fertig;
+}
+
+bool CDatenbank::LoadBedienung(CBedienung& bedienung) {
+    bedienung = CBedienung{};
+    if (!Bereit()) return false;
+    if (m_nSchema < 2) return true;
+    return Geschuetzt([&] {
+        SQLite::Statement q(*m_pDb,
+                            "select Modus, Schrittzeit, Verweilzeit, Entprellzeit from Bedienung "
+                            "limit 1");
+        if (q.executeStep()) {
+            bedienung.modus = q.getColumn(0).getInt();
+            bedienung.schrittzeit = q.getColumn(1).getInt();
+            bedienung.verweilzeit = q.getColumn(2).getInt();
+            bedienung.entprellzeit = q.getColumn(3).getInt();
+            // Another tool may have written anything there.
+            bedienung = bedienung.Begrenzt();
+        }
+        return true;
+    });
+}
+
+bool CDatenbank::SaveBedienung(const CBedienung& bedienung) {
+    if (!Schreibbar() || !SchemaAktualisieren(true)) return false;
+    const CBedienung b = bedienung.Begrenzt();
+    return Geschuetzt([&] {
+        std::optional<SQLite::Transaction> t;
+        if (!m_bTransaktion) t.emplace(*m_pDb, SQLite::TransactionBehavior::IMMEDIATE);
+        // One row; a row removed by hand is made again.
+        SQLite::Statement q(*m_pDb,
+                            "update Bedienung set Modus = ?1, Schrittzeit = ?2, Verweilzeit = ?3, "
+                            "Entprellzeit = ?4");
+        SQLite::Statement neu(*m_pDb,
+                              "insert into Bedienung (Modus, Schrittzeit, Verweilzeit, "
+                              "Entprellzeit) values (?1, ?2, ?3, ?4)");
+        for (SQLite::Statement* s : {&q, &neu}) {
+            s->bind(1, b.modus);
+            s->bind(2, b.schrittzeit);
+            s->bind(3, b.verweilzeit);
+            s->bind(4, b.entprellzeit);
+        }
+        if (q.exec() == 0) neu.exec();
+        if (t) t->commit();
+        return true;
+    });
+}

@@ -1,0 +1,37 @@
+#include "CSchema.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <string>
+
+namespace {
+
+// Step to version 2. The defaults are those of a new user: the mouse, a
+// step of 1.5 s, a dwell of 1 s and presses within 0.3 s counted once.
+constexpr const char* kBedienung = R"SQL(
+CREATE TABLE Bedienung (
+    Modus        INTEGER NOT NULL DEFAULT 0,
+    Schrittzeit  INTEGER NOT NULL DEFAULT 1500,
+    Verweilzeit  INTEGER NOT NULL DEFAULT 1000,
+    Entprellzeit INTEGER NOT NULL DEFAULT 300
+);
+INSERT INTO Bedienung DEFAULT VALUES;
+)SQL";
+
+}  // namespace
+
+void CSchema::Schritte(SQLite::Database& db, int von) {
+    if (von >= kVersion) return;
+    if (von < 2) db.exec(kBedienung);
+    db.exec("PRAGMA user_version = " + std::to_string(kVersion));
+}
+
+bool CSchema::Aktualisieren(SQLite::Database& db) {
+    SQLite::Transaction t(db, SQLite::TransactionBehavior::IMMEDIATE);
+    // Read inside the transaction: another program may have done it already.
+    const int von = db.execAndGet("PRAGMA user_version").getInt();
+    if (von >= kVersion) return false;
+    Schritte(db, von);
+    t.commit();
+    return true;
+}

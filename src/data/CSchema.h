@@ -1,0 +1,24 @@
+#pragma once
+
+namespace SQLite {
+class Database;
+}
+
+// The versions of the user file. A new file is made with the first schema
+// (schema.sql) and brought up by the same steps as an old file, so each
+// table added later is written in one place only.
+//
+// Version 2 adds the table Bedienung: how the person operates the program
+// (mouse, one or two switches, dwell, keyboard), one row.
+class CSchema {
+public:
+    static constexpr int kVersion = 2;
+
+    // Runs the steps from version `von` up to kVersion inside the caller's
+    // transaction and sets user_version. Throws SQLite::Exception.
+    static void Schritte(SQLite::Database& db, int von);
+    // Reads the file's version and brings it up in a transaction of its own:
+    // all steps or none. True when something was done. Throws
+    // SQLite::Exception; a file of a newer version is left alone.
+    static bool Aktualisieren(SQLite::Database& db);
+};

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "DatenbankFixture.h"
+
+namespace {
+
+// Every row of every table the file had, as text: what an upgrade must keep.
+std::map<std::string, std::string> Inhalt(const std::string& pfad) {
+    SQLite::Database db(pfad, SQLite::OPEN_READONLY);
+    std::map<std::string, std::string> tabellen;
+    SQLite::Statement namen(db, "select name from sqlite_master where type = 'table'");
+    while (namen.executeStep()) {
+        const std::string name = namen.getColumn(0).getString();
+        SQLite::Statement q(db, "select * from [" + name + "]");
+        std::multiset<std::string> zeilen;
+        while (q.executeStep()) {
+            std::string zeile;
+            for (int i = 0; i < q.getColumnCount(); ++i) zeile += q.getColumn(i).getString() + "|";
+            zeilen.insert(zeile);
+        }
+        for (const std::string& z : zeilen) tabellen[name] += z + "\n";
+    }
+    return tabellen;
+}
+
+}  // namespace
+
+// A file made by the program of schema 1 (the demo user after a few
+// sentences): opened, it gets the table of how the person operates the
+// program, and keeps every row it had.
+TEST_F(DatenbankTest, AFileOfTheFirstSchemaIsBroughtUpWithNothingLost) {
+    const std::string alt = m_dir.Datei("Alt.mdb");
+    std::filesystem::copy_file(SAGWERK_DATEN_DIR "/Schema1.mdb", alt);
+    const auto vorher = Inhalt(alt);
+    ASSERT_EQ(SQLite::Database(alt).execAndGet("PRAGMA user_version").getInt(), 1);
+
+    // Write-protected, it is used as it is: the defaults, nothing written.
+    std::filesystem::permissions(alt, std::filesystem::perms::owner_read);
+    {
+        CDatenbank db(alt, m_dialoge, m_uhr);
+        CBedienung b;
+        b.modus = CBedienung::Tastatur;
+        EXPECT_TRUE(db.LoadBedienung(b));
+        EXPECT_EQ(b, CBedienung{});
+        EXPECT_FALSE(db.SaveBedienung(b));  // and says why, once
+        EXPECT_EQ(m_dialoge.fehler.size(), 1u);
+        m_dialoge.Vergessen();
+    }
+    std::filesystem::permissions(alt, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::owner_write);
+    EXPECT_EQ(SQLite::Database(alt).execAndGet("PRAGMA user_version").getInt(), 1);
+
+    {
+        CDatenbank db(alt, m_dialoge, m_uhr);
+        db.WaitForCheck();
+        CBedienung b;
+        EXPECT_TRUE(db.LoadBedienung(b));
+        EXPECT_EQ(b, CBedienung{});
+        b = {CBedienung::EinSchalter, 2000, 1200, 400};
+        EXPECT_TRUE(db.SaveBedienung(b));
+    }
+    auto nachher = Inhalt(alt);
+    EXPECT_EQ(nachher.erase("Bedienung"), 1u);
+    EXPECT_EQ(nachher, vorher);
+    SQLite::Database roh(alt, SQLite::OPEN_READWRITE);
+    EXPECT_EQ(roh.execAndGet("PRAGMA user_version").getInt(), CSchema::kVersion);
+    EXPECT_EQ(roh.execAndGet("select count(*) from Bedienung").getInt(), 1);
+
+    // Read back as saved; values another tool put out of range are brought
+    // into it.
+    CDatenbank db(alt, m_dialoge, m_uhr);
+    CBedienung b;
+    ASSERT_TRUE(db.LoadBedienung(b));
+    EXPECT_EQ(b, (CBedienung{CBedienung::EinSchalter, 2000, 1200, 400}));
+    roh.exec("update Bedienung set Modus = 9, Schrittzeit = 50, Verweilzeit = 99999");
+    ASSERT_TRUE(db.LoadBedienung(b));
+    EXPECT_EQ(b, (CBedienung{CBedienung::Maus, CBedienung::kSchrittMin, CBedienung::kVerweilMax, 400}));
+    EXPECT_TRUE(m_dialoge.fehler.empty());
+}
+
+TEST_F(DatenbankTest, ANewFileHasTheNewestSchemaWithTheDefaults) {
+    EXPECT_EQ(Zahl("PRAGMA user_version"), CSchema::kVersion);
+    CBedienung b;
+    b.modus = CBedienung::Verweilen;
+    ASSERT_TRUE(m_db->LoadBedienung(b));
+    EXPECT_EQ(b, CBedienung{});
+}
