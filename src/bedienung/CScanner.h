@@ -1,0 +1,86 @@
+#pragma once
+
+#include <vector>
+
+// A group the highlight visits, its buttons row by row (the caller's
+// numbers for them).
+struct CScanGruppe {
+    std::vector<std::vector<int>> zeilen;
+};
+
+// A button as the screen places it, for the scan order: the screen area it
+// belongs to and its place there.
+struct CScanKnopf {
+    enum Bereich { Emotionen, Funktionen, Raster, Tastatur, Satz };
+    int id;
+    Bereich bereich;
+    int oben;   // top edge: buttons with the same top form a row
+    int links;  // left edge: the order in the row
+};
+
+// Switch scanning over the screen, in steps a person can follow. The
+// highlight moves from group to group; selecting enters the group, then a
+// row of it, then presses a button, and scanning starts over at the top.
+// A group of one row goes straight to its buttons, a row of one button
+// presses it.
+//
+// Inside a group and inside a row, one more step after the last covers the
+// whole group or row again: selecting there leaves it, one level up. Two
+// full rounds without a choice inside a group go back to the top as well.
+//
+// With one switch the highlight steps by itself (Takt, at the step time)
+// and the switch selects; with two switches one steps (Schritt), the other
+// selects (Waehlen). Times are milliseconds from the caller's monotonic
+// clock.
+class CScanner {
+public:
+    enum class Ebene { Gruppen, Zeilen, Knoepfe };
+    struct CMarke {
+        Ebene ebene = Ebene::Gruppen;
+        int gruppe = 0;
+        int zeile = 0;
+        int knopf = 0;
+        bool zurueck = false;  // on the step that leaves the group or row
+    };
+
+    explicit CScanner(int schrittMs = 1500) : m_nSchrittMs(schrittMs) {}
+    void SetSchrittzeit(int ms) { m_nSchrittMs = ms; }
+    void SetAutomatisch(bool ja) { m_bAutomatisch = ja; }
+
+    // The scan order of a screen: a group per area in the order of
+    // CScanKnopf::Bereich, rows from the top, buttons from the left.
+    static std::vector<CScanGruppe> Gruppen(std::vector<CScanKnopf> knoepfe);
+
+    // New buttons to scan (empty rows and groups are left out); scanning
+    // starts over at the top.
+    void SetAnordnung(std::vector<CScanGruppe> gruppen, long long jetzt);
+    // One step on.
+    void Schritt(long long jetzt);
+    // Selects what the highlight is on: the number of the button pressed,
+    // or -1 when the highlight went into or out of a group or row.
+    int Waehlen(long long jetzt);
+    // Steps when the step time is up (one switch); true when the highlight
+    // moved.
+    bool Takt(long long jetzt);
+    // When Takt will step next; -1 when it will not.
+    long long Faellig() const;
+
+    const CMarke& GetMarke() const { return m_marke; }
+    // The buttons the highlight covers: a group, a row or one button.
+    std::vector<int> Markiert() const;
+    bool IsLeer() const { return m_gruppen.empty(); }
+
+private:
+    void Oben(long long jetzt);
+    void Betreten(Ebene ebene, long long jetzt);
+    int Stellen() const;  // places on this level, the step out included
+    int& Stelle();
+    const std::vector<std::vector<int>>& Zeilen() const { return m_gruppen[m_marke.gruppe].zeilen; }
+
+    std::vector<CScanGruppe> m_gruppen;
+    CMarke m_marke;
+    int m_nSchrittMs;
+    bool m_bAutomatisch = false;
+    long long m_nLetzter = 0;  // when the highlight last moved
+    int m_nSchritte = 0;       // steps on this level since it was entered
+};

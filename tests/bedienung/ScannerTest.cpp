@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "CScanner.h"
+
+namespace {
+
+using Ids = std::vector<int>;
+
+// The communication screen in the scan order's terms: eight emotions in a
+// row, sixteen function buttons two by two, a grid of `spalten` x `zeilen`
+// (ids from 100, row by row) and the sentence area (up, down, speak).
+std::vector<CScanKnopf> Bildschirm(int spalten, int zeilen) {
+    std::vector<CScanKnopf> k;
+    for (int i = 0; i < 8; ++i) k.push_back({i, CScanKnopf::Emotionen, 10, 10 + 120 * i});
+    for (int i = 0; i < 16; ++i)
+        k.push_back({20 + i, CScanKnopf::Funktionen, 95 + 78 * (i / 2), 10 + 65 * (i % 2)});
+    // Listed from the bottom right: the order comes from the places alone.
+    for (int i = spalten * zeilen - 1; i >= 0; --i)
+        k.push_back({100 + i, CScanKnopf::Raster, 95 + 50 * (i / spalten), 145 + 50 * (i % spalten)});
+    k.push_back({90, CScanKnopf::Satz, 593, 954});
+    k.push_back({91, CScanKnopf::Satz, 593, 880});
+    k.push_back({92, CScanKnopf::Satz, 660, 880});
+    return k;
+}
+
+}  // namespace
+
+TEST(Scanner, GroupsRowsAndButtonsInTheOrderOfTheScreen) {
+    const auto gruppen = CScanner::Gruppen(Bildschirm(20, 10));
+    ASSERT_EQ(gruppen.size(), 4u);
+    EXPECT_EQ(gruppen[0].zeilen, std::vector<Ids>{Ids({0, 1, 2, 3, 4, 5, 6, 7})});
+    EXPECT_EQ(gruppen[1].zeilen.size(), 8u);
+    EXPECT_EQ(gruppen[1].zeilen[7], Ids({34, 35}));
+    ASSERT_EQ(gruppen[2].zeilen.size(), 10u);
+    EXPECT_EQ(gruppen[2].zeilen[3].front(), 160);
+    EXPECT_EQ(gruppen[2].zeilen[3].back(), 179);
+    // Up and down share a column; "Sprechen" stands higher, beside up.
+    EXPECT_EQ(gruppen[3].zeilen, (std::vector<Ids>{{91, 90}, {92}}));
+}
+
+TEST(Scanner, TwoSwitchesReachAButtonThroughGroupAndRowAndStartOverAtTheTop) {
+    CScanner s;
+    s.SetAnordnung(CScanner::Gruppen(Bildschirm(6, 4)), 0);
+    s.Schritt(0);
+    s.Schritt(0);  // the grid
+    EXPECT_EQ(s.Markiert().size(), 24u);
+    EXPECT_EQ(s.Waehlen(0), -1);
+    s.Schritt(0);  // its second row
+    EXPECT_EQ(s.Markiert(), Ids({106, 107, 108, 109, 110, 111}));
+    EXPECT_EQ(s.Waehlen(0), -1);
+    for (int i = 0; i < 4; ++i) s.Schritt(0);
+    EXPECT_EQ(s.Markiert(), Ids({110}));
+    EXPECT_EQ(s.Waehlen(0), 110);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Gruppen);
+    EXPECT_EQ(s.GetMarke().gruppe, 0);
+
+    // A row of one button is pressed when chosen: the sentence area's second
+    // row holds only "down".
+    s.Schritt(0);
+    s.Schritt(0);
+    s.Schritt(0);
+    EXPECT_EQ(s.Waehlen(0), -1);
+    s.Schritt(0);
+    EXPECT_EQ(s.Waehlen(0), 92);
+    // The emotions are one row: chosen, the group goes straight to its buttons.
+    EXPECT_EQ(s.Waehlen(0), -1);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Knoepfe);
+    EXPECT_EQ(s.Waehlen(0), 0);
+}
+
+TEST(Scanner, TheStepAfterTheLastLeavesARowOrAGroup) {
+    CScanner s;
+    s.SetAnordnung(CScanner::Gruppen(Bildschirm(6, 4)), 0);
+    s.Schritt(0);
+    s.Waehlen(0);  // the function buttons
+    s.Waehlen(0);  // their first row: ich, du
+    s.Schritt(0);
+    s.Schritt(0);
+    EXPECT_TRUE(s.GetMarke().zurueck);
+    EXPECT_EQ(s.Markiert(), Ids({20, 21}));  // the whole row
+    EXPECT_EQ(s.Waehlen(0), -1);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
+    for (int i = 0; i < 8; ++i) s.Schritt(0);
+    EXPECT_TRUE(s.GetMarke().zurueck);
+    EXPECT_EQ(s.Markiert().size(), 16u);  // the whole group
+    EXPECT_EQ(s.Waehlen(0), -1);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Gruppen);
+    EXPECT_EQ(s.GetMarke().gruppe, 1);
+}
+
+TEST(Scanner, OneSwitchStepsByItselfAndTwoIdleRoundsGoBackToTheTop) {
+    CScanner s(1000);
+    s.SetAutomatisch(true);
+    s.SetAnordnung(CScanner::Gruppen(Bildschirm(6, 4)), 5000);
+    EXPECT_FALSE(s.Takt(5999));
+    EXPECT_TRUE(s.Takt(6000));
+    EXPECT_EQ(s.GetMarke().gruppe, 1);
+    EXPECT_EQ(s.Faellig(), 7000);
+    s.Waehlen(6500);  // into the function buttons: the time starts again
+    EXPECT_EQ(s.Faellig(), 7500);
+    long long t = 7500;
+    int schritte = 0;
+    while (s.GetMarke().ebene != CScanner::Ebene::Gruppen) {
+        ASSERT_TRUE(s.Takt(t));
+        t += 1000;
+        ++schritte;
+    }
+    EXPECT_EQ(schritte, 2 * 9);  // eight rows and the step out, twice
+    EXPECT_EQ(s.GetMarke().gruppe, 0);
+
+    // Nothing to scan: nothing happens.
+    s.SetAnordnung({CScanGruppe{{{}, {}}}}, 0);
+    EXPECT_TRUE(s.IsLeer());
+    EXPECT_FALSE(s.Takt(100000));
+    EXPECT_EQ(s.Waehlen(0), -1);
+    EXPECT_TRUE(s.Markiert().empty());
+}
