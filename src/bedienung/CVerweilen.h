@@ -22,6 +22,9 @@ public:
     // When Takt will press, or -1 when nothing runs.
     long long Faellig() const;
     int GetZiel() const { return m_nZiel; }
+    // The caller numbered its targets anew: the same target, its time and
+    // its press kept.
+    void Umbenennen(int ziel) { m_nZiel = ziel; }
 
 private:
     int m_nVerweilMs;

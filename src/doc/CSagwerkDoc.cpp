@@ -114,6 +114,8 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
     // A file that did not open has already been reported by CDatenbank; asking
     // it again would only repeat that message for every list.
     const bool gelesen = m_pDatabase->IsOpen() && m_pDatabase->LoadBenutzer(*m_pUser);
+    m_bedienung = CBedienung{};
+    if (gelesen) m_pDatabase->LoadBedienung(m_bedienung);
     // A file without its user row is not used: nothing is ever written to it.
     if (!gelesen) m_pDatabase.reset();
     // Sentences an earlier run could not store are stored now, if they can.
@@ -137,7 +139,10 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
 
 void CSagwerkDoc::ReadUser() {
     if (m_pUser == nullptr) return;
-    if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) m_pDatabase->LoadBenutzer(*m_pUser);
+    if (m_pDatabase != nullptr && m_pDatabase->IsOpen()) {
+        m_pDatabase->LoadBenutzer(*m_pUser);
+        m_pDatabase->LoadBedienung(m_bedienung);
+    }
     m_nColumns = static_cast<int>(m_pUser->GetSpalten());
     m_nRows = static_cast<int>(m_pUser->GetZeilen());
     m_strTitle = m_pUser->GetVorname() + " " + m_pUser->GetNachname();

@@ -187,6 +187,8 @@ public:
     bool IsHistoryMode() const { return m_bHistoryMode; }
     bool IsVerbList() const { return m_bVerbList; }
     int GetColumns() const { return m_nColumns; }
+    // How the person operates the screen, as read with the user.
+    const CBedienung& GetBedienung() const { return m_bedienung; }
     int GetRows() const { return m_nRows; }
     int GetPerson() const { return m_nPerson; }
     int GetTense() const { return m_nTense; }
@@ -275,6 +277,7 @@ private:
     bool m_bUserOpen = false;
     bool m_bUserChanged = true;
     std::unique_ptr<CBenutzer> m_pUser;
+    CBedienung m_bedienung;
     std::unique_ptr<CSprachausgabe> m_pSpeech;
     std::string m_strBaseDir;
     void VerlaufKuerzen(std::size_t n, bool vorne);

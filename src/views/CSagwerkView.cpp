@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "CBedienungsSteuerung.h"
 #include "CBildButton.h"
 #include "CButtonsView.h"
 #include "CSagwerkDoc.h"
@@ -97,7 +98,27 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
         m_functionButtons[i].knopf = knopf;
     }
 
+    m_pBedienung = new CBedienungsSteuerung(*this, [this] { return SichtbareKnoepfe(); });
     m_doc.AddObserver(this);
+}
+
+std::vector<CBedienungsSteuerung::CKnopf> CSagwerkView::SichtbareKnoepfe() const {
+    std::vector<CBedienungsSteuerung::CKnopf> knoepfe;
+    const auto dazu = [&](CBildButton* k, CScanKnopf::Bereich bereich) {
+        if (k != nullptr && k->isVisibleTo(this)) knoepfe.push_back({k, bereich});
+    };
+    for (CBildButton* k : m_emotionButtons) dazu(k, CScanKnopf::Emotionen);
+    for (const CFunktionsKnopf& f : m_functionButtons)
+        if (f.code >= 0) dazu(f.knopf, CScanKnopf::Funktionen);
+    if (m_pButtonsView->isVisibleTo(this)) {
+        for (int k = 0; k < m_pButtonsView->GetButtonCount(); ++k)
+            dazu(m_pButtonsView->GetButton(k), CScanKnopf::Raster);
+    }
+    if (m_pKeyboardView->isVisibleTo(this)) {
+        for (int k = 0; k < anordnung::kTasten; ++k) dazu(m_pKeyboardView->GetKey(k), CScanKnopf::Tastatur);
+    }
+    for (CBildButton* k : {m_btnUp, m_btnDown, m_btnSpeak}) dazu(k, CScanKnopf::Satz);
+    return knoepfe;
 }
 
 CSagwerkView::~CSagwerkView() { m_doc.RemoveObserver(this); }
@@ -122,6 +143,7 @@ void CSagwerkView::OnUpdate() {
         BuildEmotionButtons();
         m_pButtonsView->CreateButtons();
         m_doc.SetUserChanged(false);
+        m_pBedienung->SetBedienung(m_doc.GetBedienung());
         // The grid was rebuilt empty: it must be filled whatever the flag says.
         m_doc.SetElementsChanged(true);
     }
@@ -151,6 +173,7 @@ void CSagwerkView::OnUpdate() {
     m_edtSentence->setText(QString::fromStdString(m_doc.GetSentence()));
     // Keep the end of a long sentence in view, where the next word goes.
     m_edtSentence->end(false);
+    m_pBedienung->Neu();
 }
 
 void CSagwerkView::AuswahlZeigen() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Anordnung.h"
+#include "CBedienungsSteuerung.h"
 #include "ISagwerkBeobachter.h"
 
 class CBildButton;
@@ -45,6 +46,7 @@ public:
     CBildButton* GetUpButton() const { return m_btnUp; }
     CBildButton* GetDownButton() const { return m_btnDown; }
     CBildButton* GetSpeakButton() const { return m_btnSpeak; }
+    CBedienungsSteuerung* GetBedienung() const { return m_pBedienung; }
     // The shown function button with this function code, or null.
     CBildButton* GetFunctionButton(long code) const;
     const std::vector<CBildButton*>& GetEmotionButtons() const { return m_emotionButtons; }
@@ -59,6 +61,7 @@ private:
     void OnFunction(std::size_t platz);
     void OnEmotion(int platz);
     void AuswahlZeigen();
+    std::vector<CBedienungsSteuerung::CKnopf> SichtbareKnoepfe() const;
     // The document's selection in the list, without scrolling; the row.
     QModelIndex AuswahlAngleichen();
 
@@ -67,6 +70,7 @@ private:
     anordnung::CHauptansicht m_layout;
     QLineEdit* m_edtSentence = nullptr;
     QListView* m_lstSuggest = nullptr;
+    CBedienungsSteuerung* m_pBedienung = nullptr;
     int m_nObenVorher = 0;  // the list's top row before its window moved
     CVorschlagModell* m_pVorschlaege = nullptr;
     CBildButton* m_btnUp = nullptr;
