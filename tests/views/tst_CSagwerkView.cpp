@@ -5,8 +5,10 @@
 #include <QListView>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
+#include "CBedienungsSteuerung.h"
 #include "CBildButton.h"
 #include "CBildCache.h"
 #include "CButtonsView.h"
@@ -41,6 +43,8 @@ private slots:
     void verlaufHoltWeitereSeitenBeimBlaettern();
     void verlaufBehaeltBeimScrollenEinFenster();
     void gesprochenerSatzKommtNachNeustartWieder();
+    void schalterBauenUndSprechenOhneMaus();
+    void pfeiltastenErreichenJedenKnopf();
 
 private:
     void Oeffnen();
@@ -345,6 +349,71 @@ void tst_CSagwerkView::gesprochenerSatzKommtNachNeustartWieder() {
     QCOMPARE(m_view->GetSuggestionList()->model()->rowCount(), 1);
     QCOMPARE(m_view->GetSuggestionList()->model()->index(0, 0).data().toString(),
              QStringLiteral("ich gehe Kino "));
+}
+
+void tst_CSagwerkView::schalterBauenUndSprechenOhneMaus() {
+    for (const int modus : {CBedienung::EinSchalter, CBedienung::ZweiSchalter}) {
+        CDatenbank(m_benutzer->Datei(), m_benutzer->m_dialoge, m_benutzer->m_uhr)
+            .SaveBedienung({modus, 1000, 1000, 300});
+        Oeffnen();
+        CBedienungsSteuerung* s = m_view->GetBedienung();
+        long long jetzt = 0;
+        s->SetUhr([&] { return jetzt; });
+        s->SetBedienung(m_doc->GetBedienung());
+        int druecke = 0;
+        // Onwards (by the clock, or by Space) until the highlight holds the
+        // button, then in (Enter), down to the button itself.
+        const auto waehlen = [&](CBildButton* ziel) {
+            for (int i = 0; i < 60; ++i) {
+                const auto markiert = s->GetMarkiert();
+                jetzt += 500;
+                if (std::find(markiert.begin(), markiert.end(), ziel) != markiert.end()) {
+                    const bool allein = markiert.size() == 1;
+                    QTest::keyClick(m_view, Qt::Key_Return);
+                    ++druecke;
+                    if (allein) return;
+                } else if (modus == CBedienung::EinSchalter) {
+                    jetzt += 1000;
+                    s->Takt();
+                } else {
+                    QTest::keyClick(m_view, Qt::Key_Space);
+                    ++druecke;
+                }
+            }
+            QFAIL("nicht erreicht");
+        };
+        waehlen(m_view->GetFunctionButton(1));  // ich
+        waehlen(Raster()->GetButton(3));         // gehe
+        waehlen(Raster()->GetButton(4));         // Kino
+        QCOMPARE(Satz(), QStringLiteral("ich gehe Kino "));
+        waehlen(m_view->GetSpeakButton());
+        QCOMPARE(m_gesprochen.back(), std::string("ich gehe Ki-no "));
+        // One switch: three presses a word (group, row, button) and two for
+        // "Sprechen" at most; two switches add the steps.
+        if (modus == CBedienung::EinSchalter) QVERIFY(druecke <= 12);
+        // The mouse works as well.
+        Klick(Raster()->GetButton(4));
+        QCOMPARE(Satz(), QStringLiteral("ich gehe Kino Kino "));
+    }
+}
+
+void tst_CSagwerkView::pfeiltastenErreichenJedenKnopf() {
+    CDatenbank(m_benutzer->Datei(), m_benutzer->m_dialoge, m_benutzer->m_uhr)
+        .SaveBedienung({CBedienung::Tastatur, 1000, 1000, 300});
+    Oeffnen();
+    CBedienungsSteuerung* s = m_view->GetBedienung();
+    long long jetzt = 0;
+    s->SetUhr([&] { return jetzt; });
+    // From the first emotion down to the function buttons, right into the
+    // grid: "Startseite", two on to "gehen".
+    QCOMPARE(s->GetMarkiert(), std::vector<CBildButton*>{m_view->GetEmotionButtons()[0]});
+    QTest::keyClick(m_view, Qt::Key_Down);
+    QCOMPARE(s->GetMarkiert(), std::vector<CBildButton*>{m_view->GetFunctionButton(1)});
+    for (int i = 0; i < 2; ++i) QTest::keyClick(m_view, Qt::Key_Right);
+    QCOMPARE(s->GetMarkiert(), std::vector<CBildButton*>{Raster()->GetButton(0)});
+    for (int i = 0; i < 3; ++i) QTest::keyClick(m_view, Qt::Key_Right);
+    QTest::keyClick(m_view, Qt::Key_Space);
+    QCOMPARE(Satz(), QStringLiteral("gehen "));
 }
 
 QTEST_MAIN(tst_CSagwerkView)
