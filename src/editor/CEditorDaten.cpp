@@ -553,6 +553,16 @@ bool CEditorDaten::CommitBenutzer() {
     return ok;
 }
 
+CBedienung CEditorDaten::GetBedienung() const { return m_doc.GetBedienung(); }
+
+bool CEditorDaten::CommitBedienung(const CBedienung& bedienung) {
+    CDatenbank* db = Db();
+    if (db == nullptr || m_doc.GetUser() == nullptr) return false;
+    const bool ok = db->SaveBedienung(bedienung);
+    m_doc.SetUserChanged(true);
+    return ok;
+}
+
 bool CEditorDaten::CheckPasswort(const std::string& text) const {
     const CBenutzer* benutzer = m_doc.GetUser();
     return benutzer != nullptr && text == benutzer->GetPasswort();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CBedienung.h"
 #include "CBenutzer.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
@@ -143,6 +144,10 @@ public:
     // The document's user record; an empty one when no user is open.
     CBenutzer& GetBenutzer();
     bool CommitBenutzer();
+    // How the person operates the screen; written at once, and the screen
+    // takes it when the editor is left.
+    CBedienung GetBedienung() const;
+    bool CommitBedienung(const CBedienung& bedienung);
     // Exact, case-sensitive; false when no user is open.
     bool CheckPasswort(const std::string& text) const;
     // A path below the document's base directory loses that directory and

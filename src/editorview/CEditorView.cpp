@@ -5,6 +5,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "CBedienungPage.h"
 #include "CBenutzerPage.h"
 #include "CEditorDaten.h"
 #include "CEmotionsPage.h"
@@ -32,9 +33,10 @@ CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
     m_pEmotionen = new CEmotionsPage(daten, dialoge, editorDialoge, m_pStapel);
     m_pFunktionen = new CFunktionsPage(daten, dialoge, editorDialoge, m_pStapel);
     m_pBenutzer = new CBenutzerPage(daten, dialoge, editorDialoge, m_pStapel);
-    m_seiten = {m_pWortelemente, m_pKategorie, m_pEmotionen, m_pFunktionen, m_pBenutzer};
+    m_pBedienung = new CBedienungPage(daten, dialoge, editorDialoge, m_pStapel);
+    m_seiten = {m_pWortelemente, m_pKategorie, m_pEmotionen, m_pFunktionen, m_pBenutzer, m_pBedienung};
     const char* titel[] = {"Wortelemente", "Kategorie", "Emotionsbuttons", "Funktionsbuttons",
-                           "Benutzerdaten"};
+                           "Benutzerdaten", "Bedienung"};
     for (std::size_t i = 0; i < m_seiten.size(); ++i) {
         m_pReiter->addTab(QString::fromUtf8(titel[i]));
         m_pStapel->addWidget(m_seiten[i]);

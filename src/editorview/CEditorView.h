@@ -5,6 +5,7 @@
 
 #include "IEditorAnsicht.h"
 
+class CBedienungPage;
 class CBenutzerPage;
 class CEditorDaten;
 class CEditorSeite;
@@ -31,7 +32,7 @@ class QTabBar;
 class CEditorView : public QWidget, public IEditorAnsicht {
     Q_OBJECT
 public:
-    enum Seite { kWortelemente = 0, kKategorie, kEmotionen, kFunktionen, kBenutzer };
+    enum Seite { kWortelemente = 0, kKategorie, kEmotionen, kFunktionen, kBenutzer, kBedienung };
 
     CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
                 QWidget* parent = nullptr);
@@ -59,6 +60,7 @@ public:
     CEmotionsPage* GetEmotionsPage() const { return m_pEmotionen; }
     CFunktionsPage* GetFunktionsPage() const { return m_pFunktionen; }
     CBenutzerPage* GetBenutzerPage() const { return m_pBenutzer; }
+    CBedienungPage* GetBedienungPage() const { return m_pBedienung; }
 
     // The commands of the menu "Editor", by the page in front: the two
     // orderings on the word-element page, restoring and saving the order on
@@ -93,4 +95,5 @@ private:
     CEmotionsPage* m_pEmotionen;
     CFunktionsPage* m_pFunktionen;
     CBenutzerPage* m_pBenutzer;
+    CBedienungPage* m_pBedienung;
 };

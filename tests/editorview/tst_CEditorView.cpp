@@ -89,9 +89,10 @@ QStringList tst_CEditorView::ImFile(long kategorie) const {
 
 void tst_CEditorView::ohneAktuellesElementIstNichtsZuSpeichern() {
     CWortelementPage* seite = m_view->GetWortelementPage();
-    QCOMPARE(m_view->GetTabBar()->count(), 5);
+    QCOMPARE(m_view->GetTabBar()->count(), 6);
     QCOMPARE(m_view->GetTabBar()->tabText(0), QStringLiteral("Wortelemente"));
     QCOMPARE(m_view->GetTabBar()->tabText(4), QStringLiteral("Benutzerdaten"));
+    QCOMPARE(m_view->GetTabBar()->tabText(5), QStringLiteral("Bedienung"));
     QCOMPARE(Zeilen(), QStringList({"Viele", "gehen", "Kino"}));
     QCOMPARE(Feld<QComboBox>(seite, "kategorien")->currentText(), QStringLiteral("HOME"));
     QCOMPARE(Feld<QComboBox>(seite, "elementart")->currentIndex(), -1);

@@ -2,6 +2,8 @@
 // and the orderings the view carries out for the menu.
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
@@ -10,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "CBedienungPage.h"
 #include "CBenutzerPage.h"
 #include "CBildButton.h"
 #include "CEditorAufbau.h"
@@ -28,6 +31,7 @@ private slots:
     void letzteEmotionLoeschen();
     void benutzerReglerUndTest();
     void benutzerSpeichertNurGeaendertes();
+    void bedienungWirdBeimVerlassenGeschrieben();
     void anordnenFragtUndZeigtFortschritt();
     void befehleJeSeite();
 
@@ -218,6 +222,24 @@ void tst_Knopfseiten::benutzerSpeichertNurGeaendertes() {
     // A changed page writes what it shows.
     QCOMPARE(db.execAndGet("select BVorname from Benutzer").getString(), std::string("Testa"));
     QCOMPARE(m_doc->GetTitle(), std::string("Testa Person"));
+}
+
+void tst_Knopfseiten::bedienungWirdBeimVerlassenGeschrieben() {
+    QVERIFY(m_view->SetActivePage(CEditorView::kBedienung));
+    CBedienungPage* seite = m_view->GetBedienungPage();
+    QCOMPARE(seite->GetModus()->currentText(), QStringLiteral("Maus"));
+    QVERIFY(!seite->GetSchrittzeit()->isEnabled());
+    seite->GetModus()->setCurrentIndex(CBedienung::EinSchalter);
+    QVERIFY(seite->GetSchrittzeit()->isEnabled());
+    QVERIFY(!seite->GetVerweilzeit()->isEnabled());
+    seite->GetSchrittzeit()->setValue(2000);
+    QCOMPARE(Feld<QLabel>(seite, "schrittzeitEcho")->text(), QStringLiteral("2,0 s"));
+    QCOMPARE(Zahl("select Modus from Bedienung"), 0LL);
+
+    QVERIFY(m_view->SetActivePage(CEditorView::kBenutzer));
+    QCOMPARE(Zahl("select Modus from Bedienung"), 1LL);
+    QCOMPARE(Zahl("select Schrittzeit from Bedienung"), 2000LL);
+    QCOMPARE(m_doc->GetBedienung().modus, int(CBedienung::EinSchalter));
 }
 
 void tst_Knopfseiten::anordnenFragtUndZeigtFortschritt() {

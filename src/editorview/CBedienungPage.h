@@ -1,0 +1,45 @@
+#pragma once
+
+#include "CEditorSeite.h"
+
+class QComboBox;
+class QLabel;
+class QSlider;
+
+// "Bedienung": how the person operates the communication screen — with the
+// mouse, one switch, two switches, by dwelling or with the keyboard — and
+// the times that go with it: the step of the highlight, the dwell on a
+// button and the time within which a second press counts as the first. The
+// page writes the settings when it is left after a change; the screen uses
+// them once the editor is left.
+class CBedienungPage : public CEditorSeite {
+    Q_OBJECT
+public:
+    CBedienungPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
+                   QWidget* parent = nullptr);
+
+    void Refresh() override;
+    // Writes the settings when something changed; always true.
+    bool Store() override;
+    bool OnKillActive() override { return Store(); }
+    void Abschliessen() override { Store(); }
+
+    QComboBox* GetModus() const { return m_cmbModus; }
+    QSlider* GetSchrittzeit() const { return m_sldSchritt; }
+    QSlider* GetVerweilzeit() const { return m_sldVerweil; }
+    QSlider* GetEntprellzeit() const { return m_sldEntprell; }
+
+private:
+    QSlider* Regler(int von, int bis, const char* name, QLabel*& echo);
+    void Anzeigen();
+
+    bool m_bGeaendert = false;
+    QComboBox* m_cmbModus;
+    QSlider* m_sldSchritt;
+    QSlider* m_sldVerweil;
+    QSlider* m_sldEntprell;
+    QLabel* m_lblSchritt = nullptr;
+    QLabel* m_lblVerweil = nullptr;
+    QLabel* m_lblEntprell = nullptr;
+    QLabel* m_lblHilfe;
+};
