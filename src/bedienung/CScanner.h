@@ -69,6 +69,7 @@ public:
     // The buttons the highlight covers: a group, a row or one button.
     std::vector<int> Markiert() const;
     bool IsLeer() const { return m_gruppen.empty(); }
+    const std::vector<CScanGruppe>& GetGruppen() const { return m_gruppen; }
 
 private:
     void Oben(long long jetzt);

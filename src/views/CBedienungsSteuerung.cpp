@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QWidget>
 #include <cstdlib>
@@ -100,8 +101,10 @@ bool CBedienungsSteuerung::eventFilter(QObject* objekt, QEvent* ereignis) {
     const QEvent::Type art = ereignis->type();
     if (art == QEvent::KeyPress || art == QEvent::KeyRelease) {
         const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        // Alt and the menu's letters stay with the menu bar.
-        if (taste->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        // Alt and the menu's letters stay with the menu bar, and so do the
+        // keys while Alt has put it in charge.
+        if ((taste->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) ||
+            qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr)
             return QObject::eventFilter(objekt, ereignis);
         const int k = taste->key();
         const bool schalter = k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter;

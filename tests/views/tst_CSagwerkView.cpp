@@ -11,6 +11,7 @@
 #include "CBedienungsSteuerung.h"
 #include "CBildButton.h"
 #include "CBildCache.h"
+#include "CScanner.h"
 #include "CButtonsView.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
@@ -45,6 +46,7 @@ private slots:
     void gesprochenerSatzKommtNachNeustartWieder();
     void schalterBauenUndSprechenOhneMaus();
     void pfeiltastenErreichenJedenKnopf();
+    void scanGruppenMitTastaturUndSatzliste();
 
 private:
     void Oeffnen();
@@ -414,6 +416,26 @@ void tst_CSagwerkView::pfeiltastenErreichenJedenKnopf() {
     for (int i = 0; i < 3; ++i) QTest::keyClick(m_view, Qt::Key_Right);
     QTest::keyClick(m_view, Qt::Key_Space);
     QCOMPARE(Satz(), QStringLiteral("gehen "));
+}
+
+void tst_CSagwerkView::scanGruppenMitTastaturUndSatzliste() {
+    CDatenbank(m_benutzer->Datei(), m_benutzer->m_dialoge, m_benutzer->m_uhr)
+        .SaveBedienung({CBedienung::ZweiSchalter, 1000, 1000, 300});
+    Oeffnen();
+    const CScanner& scanner = m_view->GetBedienung()->GetScanner();
+    const auto zeilen = [&] {
+        std::vector<std::size_t> n;
+        for (const CScanGruppe& g : scanner.GetGruppen()) n.push_back(g.zeilen.size());
+        return n;
+    };
+    // Emotions, function buttons two by two, the 4 x 3 grid's two rows in
+    // use, the sentence area.
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 8, 2, 2}));
+    Klick(m_view->GetFunctionButton(92));  // the keyboard instead of the grid
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 8, 4, 2}));
+    QCOMPARE(scanner.GetGruppen()[2].zeilen[0].size(), 11u);  // q .. ü
+    Klick(m_view->GetFunctionButton(93));  // the list of all sentences: no grid, no keys
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 8, 2}));
 }
 
 QTEST_MAIN(tst_CSagwerkView)
