@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -68,25 +69,31 @@ void CBedienungsSteuerung::Neu() {
         scan.push_back({static_cast<int>(i), knoepfe[i].bereich, ort.top(), ort.left()});
     }
     if (stand != m_stand || knoepfe.size() != m_knoepfe.size()) {
-        const int ziel = m_verweilen.GetZiel();
-        const QPointer<CBildButton> verweilt =
-            ziel >= 0 && ziel < static_cast<int>(m_knoepfe.size()) ? m_knoepfe[static_cast<std::size_t>(ziel)]
-                                                                   : nullptr;
+        // The arrow keys' button and the one dwelt on stay what they are
+        // (a button just pressed by dwelling stays pressed while the pointer
+        // rests on it), whatever number they have now.
+        const QPointer<CBildButton> fokus = Knopf(m_nFokus);
+        const QPointer<CBildButton> verweilt = Knopf(m_verweilen.GetZiel());
         m_stand = std::move(stand);
         m_knoepfe.clear();
         for (const CKnopf& k : knoepfe) m_knoepfe.emplace_back(k.knopf);
-        // A button just pressed by dwelling stays pressed while the pointer
-        // rests on it, whatever number it has now.
-        if (verweilt) {
-            for (std::size_t i = 0; i < m_knoepfe.size(); ++i)
-                if (m_knoepfe[i] == verweilt) m_verweilen.Umbenennen(static_cast<int>(i));
-        }
+        m_nFokus = std::max(Nummer(fokus), m_knoepfe.empty() ? -1 : 0);
+        if (m_verweilen.GetZiel() >= 0) m_verweilen.Umbenennen(Nummer(verweilt));
         m_scanner.SetAnordnung(CScanner::Gruppen(std::move(scan)), Jetzt());
-        if (m_nFokus >= static_cast<int>(m_knoepfe.size())) m_nFokus = -1;
-        if (m_nFokus < 0 && !m_knoepfe.empty()) m_nFokus = 0;
     }
     Zeigen();
     Planen();
+}
+
+CBildButton* CBedienungsSteuerung::Knopf(int id) const {
+    if (id < 0 || id >= static_cast<int>(m_knoepfe.size())) return nullptr;
+    return m_knoepfe[static_cast<std::size_t>(id)];
+}
+
+int CBedienungsSteuerung::Nummer(const CBildButton* knopf) const {
+    for (std::size_t i = 0; i < m_knoepfe.size() && knopf != nullptr; ++i)
+        if (m_knoepfe[i] == knopf) return static_cast<int>(i);
+    return -1;
 }
 
 bool CBedienungsSteuerung::Aktiv() const {
@@ -157,9 +164,8 @@ void CBedienungsSteuerung::Schalten(int schalter) {
 }
 
 void CBedienungsSteuerung::Druecken(int id) {
-    if (id < 0 || id >= static_cast<int>(m_knoepfe.size())) return;
-    const QPointer<CBildButton> knopf = m_knoepfe[static_cast<std::size_t>(id)];
-    if (!knopf || !knopf->isVisible()) return;
+    CBildButton* knopf = Knopf(id);
+    if (knopf == nullptr || !knopf->isVisible()) return;
     knopf->click();
     // The press may have changed the screen (another page, the keyboard).
     Neu();
@@ -199,8 +205,7 @@ void CBedienungsSteuerung::Zeiger() {
     int ziel = -1;
     for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w != nullptr && ziel < 0;
          w = w->parentWidget()) {
-        for (std::size_t i = 0; i < m_knoepfe.size(); ++i)
-            if (m_knoepfe[i] == w) ziel = static_cast<int>(i);
+        ziel = Nummer(qobject_cast<CBildButton*>(w));
     }
     m_verweilen.Bewegt(ziel, Jetzt());
     Takt();
@@ -241,13 +246,13 @@ std::vector<CBildButton*> CBedienungsSteuerung::GetMarkiert() const {
             ids = m_scanner.Markiert();
             break;
         case CBedienung::Tastatur:
-            if (m_nFokus >= 0) ids.push_back(m_nFokus);
+            ids.push_back(m_nFokus);
             break;
         default:
             break;
     }
     for (const int id : ids)
-        if (id < static_cast<int>(m_knoepfe.size())) knoepfe.push_back(m_knoepfe[static_cast<std::size_t>(id)]);
+        if (CBildButton* k = Knopf(id)) knoepfe.push_back(k);
     return knoepfe;
 }
 

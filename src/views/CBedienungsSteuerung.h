@@ -66,6 +66,8 @@ private:
     void Zeigen();
     void Planen();
     QRect Ort(int id) const;
+    CBildButton* Knopf(int id) const;  // nullptr for no button
+    int Nummer(const CBildButton* knopf) const;  // -1 when not on the screen
     long long Jetzt() const { return m_uhr(); }
 
     QWidget& m_flaeche;
