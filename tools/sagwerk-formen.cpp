@@ -11,6 +11,7 @@
 #include <string>
 
 #include "CVerbformen.h"
+#include "Ressourcen.h"
 
 int main(int argc, char** argv) {
     CVerbformen::Hilfsverb hilfsverb = CVerbformen::Hilfsverb::Automatisch;
@@ -31,8 +32,7 @@ int main(int argc, char** argv) {
         std::cerr << "Aufruf: sagwerk-formen [--sein | --haben] <Grundform>\n";
         return 2;
     }
-    const char* res = std::getenv("SAGWERK_RES");
-    const std::string datei = std::string(res && *res ? res : SAGWERK_RES_DIR) + "/verben.txt";
+    const std::string datei = RessourcenVerzeichnis() + "/verben.txt";
     CVerbformen formen;
     std::string fehler;
     if (!formen.Laden(datei, fehler)) {

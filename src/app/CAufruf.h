@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+// The program's command line: `sagwerk [ORDNER]`, `sagwerk --datenordner`,
+// `--help`, `--version`. Read before Qt starts, so that help and version need
+// no display. Qt's own options (-platform and the like) are left to Qt.
+class CAufruf {
+public:
+    enum Art { Starten, Hilfe, Version, Fehler };
+
+    static CAufruf Lesen(int argc, char** argv);
+
+    Art GetArt() const { return m_art; }
+    // The folder of the users' files; empty: the working directory.
+    const std::string& GetOrdner() const { return m_strOrdner; }
+    // The users' files are in the per-person data folder (the menu entry).
+    bool IsDatenordner() const { return m_bDatenordner; }
+    // What was wrong, in German, for Fehler.
+    const std::string& GetFehler() const { return m_strFehler; }
+
+    static std::string Hilfetext();
+    static std::string Versionstext();
+    // $XDG_DATA_HOME/sagwerk, else ~/.local/share/sagwerk.
+    static std::string Datenordner();
+
+private:
+    Art m_art = Starten;
+    std::string m_strOrdner;
+    bool m_bDatenordner = false;
+    std::string m_strFehler;
+};
