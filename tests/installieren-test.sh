@@ -29,4 +29,14 @@ XDG_DATA_HOME="$tmp/daten" QT_QPA_PLATFORM=offscreen SAGWERK_SPEECH=none \
   timeout 5 "$bin/sagwerk" --datenordner >/dev/null 2>&1 || status=$?
 test -d "$tmp/daten/sagwerk"
 test "$status" -eq 124
+# The menu entry and the software centres' page, checked by their tools
+# where they are installed.
+ziel="$tmp/ziel/usr/share"
+test -f "$ziel/icons/hicolor/scalable/apps/de.sagwerk.Sagwerk.svg"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$ziel/applications/de.sagwerk.Sagwerk.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$ziel/metainfo/de.sagwerk.Sagwerk.metainfo.xml" >/dev/null
+fi
 echo "installiert und benutzt"
