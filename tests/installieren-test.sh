@@ -10,7 +10,7 @@ tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 DESTDIR="$tmp/ziel" cmake --install "$bau" --prefix /usr >/dev/null
 bin="$tmp/ziel/usr/bin"
-test -f "$tmp/ziel/usr/share/man/man1/sagwerk.1"
+test -f "$tmp/ziel/usr/share/man/man1/sagwerk.1.gz"
 cd /
 "$bin/sagwerk" --version | grep -q '^Sagwerk [0-9]'
 "$bin/sagwerk" --help | grep -q 'Aufruf: sagwerk'
