@@ -24,9 +24,16 @@ std::string Befund(const std::string& pfad, int wartezeitMs, std::atomic<bool>& 
         return db.execAndGet("PRAGMA integrity_check(1)").getString();
     } catch (const SQLite::Exception& e) {
         const int code = e.getErrorCode() & 0xFF;
-        if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) return e.what();
-        // Held by another program or not readable just now: that is no damage.
-        return "ok";
+        // Held by another program, not readable just now or the check
+        // stopped: that is no damage.
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_CANTOPEN ||
+            code == SQLITE_IOERR || code == SQLITE_INTERRUPT || code == SQLITE_NOMEM ||
+            code == SQLITE_PERM)
+            return "ok";
+        // Damaged, no database, or a schema SQLite cannot read (a flipped
+        // bit in an index's expression names a function that is not there):
+        // nothing may be written to it.
+        return e.what();
     }
 }
 

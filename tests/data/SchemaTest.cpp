@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -88,4 +90,27 @@ TEST_F(DatenbankTest, ANewFileHasTheNewestSchemaWithTheDefaults) {
     b.modus = CBedienung::Verweilen;
     ASSERT_TRUE(m_db->LoadBedienung(b));
     EXPECT_EQ(b, CBedienung{});
+}
+
+// A flipped bit in an index's expression leaves a schema SQLite cannot read
+// ("unknown function"): that is damage, and the file is not brought up.
+TEST_F(DatenbankTest, AnUnreadableSchemaIsDamageAndIsNotBroughtUp) {
+    m_db.reset();
+    {
+        SQLite::Database roh(m_pfad, SQLite::OPEN_READWRITE);
+        roh.exec("PRAGMA writable_schema = ON");
+        roh.exec("update sqlite_master set sql = replace(sql, 'replace(', 'veplace(') "
+                 "where name = 'SatzspeicherOrdnung'");
+        roh.exec("PRAGMA user_version = 1");
+    }
+    std::ifstream a(m_pfad, std::ios::binary);
+    const std::string vorher((std::istreambuf_iterator<char>(a)), {});
+    {
+        CDatenbank db(m_pfad, m_dialoge, m_uhr);
+        db.WaitForCheck();
+        EXPECT_TRUE(db.IsDamaged());
+        EXPECT_FALSE(db.SaveBedienung(CBedienung{}));
+    }
+    std::ifstream b(m_pfad, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(b)), {}), vorher);
 }
