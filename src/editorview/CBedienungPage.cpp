@@ -9,6 +9,7 @@
 
 #include "CBedienung.h"
 #include "CEditorDaten.h"
+#include "SeitenTeile.h"
 
 namespace {
 
@@ -41,8 +42,10 @@ CBedienungPage::CBedienungPage(CEditorDaten& daten, IDialoge& dialoge,
     m_cmbModus = new QComboBox(this);
     m_cmbModus->setObjectName(QStringLiteral("modus"));
     for (const char* modus : kModi) m_cmbModus->addItem(QString::fromUtf8(modus));
-    m_sldSchritt = Regler(CBedienung::kSchrittMin, CBedienung::kSchrittMax, "schrittzeit", m_lblSchritt);
-    m_sldVerweil = Regler(CBedienung::kVerweilMin, CBedienung::kVerweilMax, "verweilzeit", m_lblVerweil);
+    m_sldSchritt =
+        Regler(CBedienung::kSchrittMin, CBedienung::kSchrittMax, "schrittzeit", m_lblSchritt);
+    m_sldVerweil =
+        Regler(CBedienung::kVerweilMin, CBedienung::kVerweilMax, "verweilzeit", m_lblVerweil);
     m_sldEntprell =
         Regler(CBedienung::kEntprellMin, CBedienung::kEntprellMax, "entprellzeit", m_lblEntprell);
     m_lblHilfe = new QLabel(this);
@@ -50,17 +53,13 @@ CBedienungPage::CBedienungPage(CEditorDaten& daten, IDialoge& dialoge,
 
     auto* raster = new QGridLayout(this);
     int zeile = 0;
-    const auto reihe = [&](const char* text, QWidget* feld, QWidget* echo) {
-        raster->addWidget(new QLabel(QString::fromUtf8(text), this), zeile, 0);
-        raster->addWidget(feld, zeile, 1);
-        if (echo != nullptr) raster->addWidget(echo, zeile, 2);
-        ++zeile;
-    };
-    reihe("Bedienung:", m_cmbModus, nullptr);
+    seitenteile::Reihe(*raster, zeile, "Bedienung:", m_cmbModus);
     raster->addWidget(m_lblHilfe, zeile++, 1, 1, 2);
-    reihe("Schrittzeit (ein Schalter):", m_sldSchritt, m_lblSchritt);
-    reihe("Verweilzeit:", m_sldVerweil, m_lblVerweil);
-    reihe("Doppelte Drücke zählen einmal innerhalb von:", m_sldEntprell, m_lblEntprell);
+    seitenteile::Reihe(*raster, zeile, "Schrittzeit (ein Schalter):", m_sldSchritt, m_lblSchritt);
+    seitenteile::Reihe(*raster, zeile, "Verweilzeit:", m_sldVerweil, m_lblVerweil);
+    seitenteile::Reihe(*raster, zeile,
+                       "Doppelte Drücke zählen einmal innerhalb von:", m_sldEntprell,
+                       m_lblEntprell);
     raster->setRowStretch(zeile, 1);
     raster->setColumnStretch(3, 1);
     raster->setColumnMinimumWidth(1, 320);
@@ -91,8 +90,9 @@ QSlider* CBedienungPage::Regler(int von, int bis, const char* name, QLabel*& ech
 
 void CBedienungPage::Refresh() {
     const CBedienung b = m_daten.GetBedienung();
-    const std::pair<QSlider*, int> werte[] = {
-        {m_sldSchritt, b.schrittzeit}, {m_sldVerweil, b.verweilzeit}, {m_sldEntprell, b.entprellzeit}};
+    const std::pair<QSlider*, int> werte[] = {{m_sldSchritt, b.schrittzeit},
+                                              {m_sldVerweil, b.verweilzeit},
+                                              {m_sldEntprell, b.entprellzeit}};
     for (const auto& [regler, wert] : werte) {
         const QSignalBlocker sperre(regler);
         regler->setValue(wert);
@@ -119,8 +119,8 @@ void CBedienungPage::Anzeigen() {
 
 bool CBedienungPage::Store() {
     if (!m_bGeaendert) return true;
-    m_daten.CommitBedienung({m_cmbModus->currentIndex(), m_sldSchritt->value(), m_sldVerweil->value(),
-                             m_sldEntprell->value()});
+    m_daten.CommitBedienung({m_cmbModus->currentIndex(), m_sldSchritt->value(),
+                             m_sldVerweil->value(), m_sldEntprell->value()});
     m_bGeaendert = false;
     return true;
 }

@@ -1,7 +1,6 @@
 #include "CBenutzerPage.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -26,19 +25,13 @@ CBenutzerPage::CBenutzerPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDial
 
     auto* raster = new QGridLayout(this);
     int zeile = 0;
-    const auto reihe = [&](const char* text, QWidget* feld, QWidget* echo) {
-        raster->addWidget(new QLabel(QString::fromUtf8(text), this), zeile, 0);
-        raster->addWidget(feld, zeile, 1);
-        if (echo != nullptr) raster->addWidget(echo, zeile, 2);
-        ++zeile;
-    };
-    reihe("Name:", m_edtName, nullptr);
-    reihe("Vorname:", m_edtVorname, nullptr);
-    reihe("Buttons senkrecht:", m_sldZeilen, m_edtZeilen);
-    reihe("Buttons waagrecht:", m_sldSpalten, m_edtSpalten);
-    reihe("Passwort:", m_edtPasswort, nullptr);
-    reihe("Sprech-Geschwindigkeit:", m_sldSpeed, m_edtSpeed);
-    reihe("Tonhöhe:", m_sldPitch, m_edtPitch);
+    seitenteile::Reihe(*raster, zeile, "Name:", m_edtName);
+    seitenteile::Reihe(*raster, zeile, "Vorname:", m_edtVorname);
+    seitenteile::Reihe(*raster, zeile, "Buttons senkrecht:", m_sldZeilen, m_edtZeilen);
+    seitenteile::Reihe(*raster, zeile, "Buttons waagrecht:", m_sldSpalten, m_edtSpalten);
+    seitenteile::Reihe(*raster, zeile, "Passwort:", m_edtPasswort);
+    seitenteile::Reihe(*raster, zeile, "Sprech-Geschwindigkeit:", m_sldSpeed, m_edtSpeed);
+    seitenteile::Reihe(*raster, zeile, "Tonhöhe:", m_sldPitch, m_edtPitch);
     raster->addWidget(test, zeile, 1, Qt::AlignLeft);
     raster->setRowStretch(zeile + 1, 1);
     raster->setColumnStretch(3, 1);

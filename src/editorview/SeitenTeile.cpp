@@ -1,5 +1,7 @@
 #include "SeitenTeile.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +15,13 @@ QLineEdit* Feld(QWidget* eltern, const char* name) {
     auto* feld = new QLineEdit(eltern);
     feld->setObjectName(QString::fromLatin1(name));
     return feld;
+}
+
+void Reihe(QGridLayout& raster, int& zeile, const char* text, QWidget* feld, QWidget* echo) {
+    raster.addWidget(new QLabel(QString::fromUtf8(text), raster.parentWidget()), zeile, 0);
+    raster.addWidget(feld, zeile, 1);
+    if (echo != nullptr) raster.addWidget(echo, zeile, 2);
+    ++zeile;
 }
 
 QPushButton* Knopf(QWidget* eltern, const char* text, const char* name) {

@@ -64,7 +64,8 @@ void CBedienungsSteuerung::Neu() {
     std::vector<std::pair<QRect, int>> stand;
     std::vector<CScanKnopf> scan;
     for (std::size_t i = 0; i < knoepfe.size(); ++i) {
-        const QRect ort(knoepfe[i].knopf->mapTo(&m_flaeche, QPoint(0, 0)), knoepfe[i].knopf->size());
+        const QRect ort(knoepfe[i].knopf->mapTo(&m_flaeche, QPoint(0, 0)),
+                        knoepfe[i].knopf->size());
         stand.emplace_back(ort, static_cast<int>(knoepfe[i].bereich));
         scan.push_back({static_cast<int>(i), knoepfe[i].bereich, ort.top(), ort.left()});
     }
@@ -115,7 +116,8 @@ bool CBedienungsSteuerung::eventFilter(QObject* objekt, QEvent* ereignis) {
             return QObject::eventFilter(objekt, ereignis);
         const int k = taste->key();
         const bool schalter = k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter;
-        const bool pfeil = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+        const bool pfeil =
+            k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
         if (!schalter && !(pfeil && modus == CBedienung::Tastatur))
             return QObject::eventFilter(objekt, ereignis);
         if (art == QEvent::KeyRelease) {
@@ -123,8 +125,12 @@ bool CBedienungsSteuerung::eventFilter(QObject* objekt, QEvent* ereignis) {
             return true;
         }
         if (pfeil) {
-            Pfeil(k == Qt::Key_Left ? -1 : k == Qt::Key_Right ? 1 : 0,
-                  k == Qt::Key_Up ? -1 : k == Qt::Key_Down ? 1 : 0);
+            Pfeil(k == Qt::Key_Left    ? -1
+                  : k == Qt::Key_Right ? 1
+                                       : 0,
+                  k == Qt::Key_Up     ? -1
+                  : k == Qt::Key_Down ? 1
+                                      : 0);
             return true;
         }
         if (!taste->isAutoRepeat() && m_schalter.Runter(k, Jetzt()))
@@ -237,21 +243,21 @@ QRect CBedienungsSteuerung::Ort(int id) const {
     return m_stand[static_cast<std::size_t>(id)].first;
 }
 
-std::vector<CBildButton*> CBedienungsSteuerung::GetMarkiert() const {
-    std::vector<CBildButton*> knoepfe;
-    std::vector<int> ids;
+std::vector<int> CBedienungsSteuerung::Markiert() const {
     switch (m_bedienung.modus) {
         case CBedienung::EinSchalter:
         case CBedienung::ZweiSchalter:
-            ids = m_scanner.Markiert();
-            break;
+            return m_scanner.Markiert();
         case CBedienung::Tastatur:
-            ids.push_back(m_nFokus);
-            break;
+            return {m_nFokus};
         default:
-            break;
+            return {};
     }
-    for (const int id : ids)
+}
+
+std::vector<CBildButton*> CBedienungsSteuerung::GetMarkiert() const {
+    std::vector<CBildButton*> knoepfe;
+    for (const int id : Markiert())
         if (CBildButton* k = Knopf(id)) knoepfe.push_back(k);
     return knoepfe;
 }
@@ -269,14 +275,7 @@ void CBedienungsSteuerung::Zeigen() {
     if (modus == CBedienung::Verweilen) {
         rahmen = Ort(m_verweilen.GetZiel());
         m_pMarkierung->SetFuellung(rahmen, m_verweilen.Fortschritt(Jetzt()));
-    } else {
-        std::vector<int> ids;
-        if (modus == CBedienung::Tastatur) {
-            ids.push_back(m_nFokus);
-        } else {
-            ids = m_scanner.Markiert();
-        }
-        for (const int id : ids) rahmen |= Ort(id);
     }
+    for (const int id : Markiert()) rahmen |= Ort(id);
     m_pMarkierung->SetRahmen(rahmen);
 }

@@ -66,6 +66,8 @@ private:
     void Zeigen();
     void Planen();
     QRect Ort(int id) const;
+    // The numbers of the buttons the scan or the arrow keys highlight.
+    std::vector<int> Markiert() const;
     CBildButton* Knopf(int id) const;  // nullptr for no button
     int Nummer(const CBildButton* knopf) const;  // -1 when not on the screen
     long long Jetzt() const { return m_uhr(); }
