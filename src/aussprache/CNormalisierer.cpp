@@ -1,0 +1,3 @@
+#include "CNormalisierer.h"
+
+std::string CNormalisierer::Normalisieren(const std::string& text) const { return text; }
