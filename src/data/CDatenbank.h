@@ -162,6 +162,10 @@ public:
     // whole, and as the grid shows them.
     bool LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
                           std::vector<CWortButton>& buttons);
+    // The user's own pronunciations: the word of every element that has a
+    // phonetic text (not a verb, not a link), with that text, in Index order.
+    // A phonetic text that is empty or reads "NULL" is none.
+    bool LoadAussprachen(std::vector<std::pair<std::string, std::string>>& paare);
     // Index 0 inserts a new row dated today and stores its new key in the
     // record, so that a second save of the same record reaches the same row.
     // Another index updates that row; false when it does not exist.
