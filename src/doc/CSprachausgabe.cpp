@@ -18,8 +18,16 @@ bool CSprachausgabe::Speak(const std::string& text) {
     if (text.empty()) return false;
     // The callers do not look at the result; the contract reports only
     // whether there was anything to say.
-    m_pEngine->Sprechen(text, m_nSpeed, m_nPitch);
+    m_pEngine->Sprechen(Gesprochen(text), m_nSpeed, m_nPitch);
     return true;
+}
+
+std::string CSprachausgabe::Gesprochen(const std::string& text) const {
+    return m_normalisierer.Normalisieren(text);
+}
+
+void CSprachausgabe::SetAussprachen(const std::vector<std::pair<std::string, std::string>>& paare) {
+    m_normalisierer.SetAussprachen(paare);
 }
 
 int CSprachausgabe::SetSpeed(int speed) {

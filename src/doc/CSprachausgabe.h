@@ -2,7 +2,10 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "CNormalisierer.h"
 #include "ISprachEngine.h"
 
 // The single point through which the program speaks.
@@ -10,6 +13,11 @@
 // Keeps the user's speed and pitch (a setter keeps only non-zero values and
 // returns the old one) and hands each text, with both values, to the engine it
 // owns. Without an engine it is silent.
+//
+// Every text is said the German way before the engine gets it: times, money,
+// dates, numbers and abbreviations written out, and the words the user's
+// elements give a phonetic text replaced by it (CNormalisierer). What is
+// stored and shown stays as it was written.
 class CSprachausgabe {
 public:
     // The directory argument is accepted and not kept, as the document has
@@ -23,6 +31,12 @@ public:
     // True if the text is not empty (it is then handed to the engine, which
     // returns once it has it); false for the empty text, which is not handed on.
     bool Speak(const std::string& text);
+    // The text as Speak hands it to the engine.
+    std::string Gesprochen(const std::string& text) const;
+
+    // The user's own pronunciations, word as written to phonetic text
+    // (CDatenbank::LoadAussprachen); they replace the ones given before.
+    void SetAussprachen(const std::vector<std::pair<std::string, std::string>>& paare);
 
     // Return the previous value; store the new one only if it is not 0.
     int SetSpeed(int speed);
@@ -36,4 +50,5 @@ private:
     int m_nSpeed = 0;
     int m_nPitch = 0;
     std::unique_ptr<ISprachEngine> m_pEngine;
+    CNormalisierer m_normalisierer;
 };
