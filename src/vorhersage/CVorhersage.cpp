@@ -327,8 +327,21 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
                                                                   int verbform,
                                                                   std::size_t anzahl) const {
     const CKontext k = KontextVor(satz, satz.size());
+    // Class back-off: how often a noun (a word written with a capital)
+    // followed the last word. A word never seen after it takes the share of
+    // its class, so that "der Bus" is likely once "der Tee" was said.
+    double nomen = 0.5;
+    if (k.v != CNGramme::kKein) {
+        double gross = 0, alle = 0;
+        m_zaehler.NachPaar(k.v, [&](std::uint32_t w, std::uint32_t c) {
+            alle += c;
+            if (schluessel::GrossAmAnfang(m_zaehler.Schreibung(w))) gross += c;
+        });
+        nomen = (gross + kEinheit / 2.0) / (alle + kEinheit);
+    }
     struct CWertung {
         double wert;
+        double allein;  // without the context: among equals the more common word
         long anzahl;
         std::size_t reihe;
         std::string wort;
@@ -346,18 +359,25 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
         woerter.clear();
         schluessel::Woerter(wort, woerter);
         double wert = woerter.empty() ? 0 : 1;
+        double allein = wert;
         CKontext kk = k;
         for (std::string_view roh : woerter) {
-            const std::string s = schluessel::Wort(schluessel::Bereinigt(roh));
-            wert *= Wert(kk, s);
+            const std::string_view w = schluessel::Bereinigt(roh);
+            const std::string s = schluessel::Wort(w);
+            const bool erstes = roh.data() == woerter.front().data();
+            const double klasse = schluessel::GrossAmAnfang(w) ? nomen : 1 - nomen;
+            wert *=
+                Wert(kk, s) * (erstes && Kontextwert(kk, m_zaehler.Finden(s)) == 0 ? klasse : 1);
+            allein *= Wert({}, s);
             kk = {kk.v, m_zaehler.Finden(s)};
         }
-        if (wert > 0) wertungen.push_back({wert, e.anzahl, i, std::move(wort)});
+        if (wert > 0) wertungen.push_back({wert, allein, e.anzahl, i, std::move(wort)});
     }
     const std::size_t n = std::min(anzahl, wertungen.size());
     std::partial_sort(wertungen.begin(), wertungen.begin() + static_cast<long>(n), wertungen.end(),
                       [](const CWertung& a, const CWertung& b) {
                           if (a.wert != b.wert) return a.wert > b.wert;
+                          if (a.allein != b.allein) return a.allein > b.allein;
                           if (a.anzahl != b.anzahl) return a.anzahl > b.anzahl;
                           return a.reihe < b.reihe;
                       });

@@ -40,7 +40,7 @@ bool CVorhersageLader::SaetzeLernen(const std::string& pfad, CVorhersage& modell
                             "order by Satznummer desc");
         std::size_t n = 0;
         while (q.executeStep()) {
-            if ((++n & 1023) == 0 && abbrechen.load(std::memory_order_relaxed)) {
+            if ((n++ & 1023) == 0 && abbrechen.load(std::memory_order_relaxed)) {
                 modell.Ordnen();
                 return false;
             }
