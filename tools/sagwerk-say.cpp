@@ -1,28 +1,59 @@
 // sagwerk-say: speaks a text through Sagwerk's speech engine, or writes it to
-// a WAV file, so that carers can try voices and tests can listen.
+// a WAV file, so that carers can try voices and tests can listen; or prints
+// the text as it will be spoken (times, money, dates and abbreviations
+// written out, with a user's own pronunciations).
 //
-//   sagwerk-say [--speed N] [--pitch N] [--wav datei.wav] "Text"
+//   sagwerk-say [--speed N] [--pitch N] [--wav datei.wav] [--benutzer B.mdb] "Text"
+//   sagwerk-say --text [--benutzer B.mdb] "Text"
 
 #include <charconv>
 #include <cstdint>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "CDatenbank.h"
 #include "CEspeakEngine.h"
+#include "CSprachausgabe.h"
+#include "CSystemUhr.h"
+#include "IDialoge.h"
 #include "SprachWahl.h"
 #include "WavDatei.h"
 
 namespace {
 
 void Gebrauch(std::ostream& out) {
-    out << "Aufruf: sagwerk-say [--speed N] [--pitch N] [--wav DATEI.wav] \"Text\"\n"
-           "  Spricht den Text mit der deutschen Stimme von espeak-ng.\n"
-           "  --speed N   Sprechgeschwindigkeit 50 bis 200 (Prozent, 100 = normal)\n"
-           "  --pitch N   Tonhöhe 50 bis 200 (Prozent, 100 = normal)\n"
-           "  --wav DATEI schreibt den Text als WAV-Datei (16 Bit, mono), statt ihn abzuspielen\n";
+    out << "Aufruf: sagwerk-say [--speed N] [--pitch N] [--wav DATEI.wav] [--benutzer DATEI.mdb] "
+           "\"Text\"\n"
+           "       sagwerk-say --text [--benutzer DATEI.mdb] \"Text\"\n"
+           "  Spricht den Text mit der deutschen Stimme von espeak-ng, so wie Sagwerk ihn\n"
+           "  spricht: Uhrzeiten, Beträge, Daten, Zahlen und Abkürzungen ausgeschrieben.\n"
+           "  --speed N         Sprechgeschwindigkeit 50 bis 200 (Prozent, 100 = normal)\n"
+           "  --pitch N         Tonhöhe 50 bis 200 (Prozent, 100 = normal)\n"
+           "  --wav DATEI       schreibt den Text als WAV-Datei (16 Bit, mono), statt ihn\n"
+           "                    abzuspielen\n"
+           "  --text            gibt den Text so aus, wie er gesprochen wird (eine Zeile),\n"
+           "                    und spricht nichts\n"
+           "  --benutzer DATEI  spricht die Wörter mit der eigenen Aussprache aus der\n"
+           "                    Benutzerdatei (dem phonetischen Text ihrer Elemente)\n";
 }
+
+// No one to ask on the command line: messages go to the error stream.
+class CKonsole : public IDialoge {
+public:
+    void ReportError(const std::string& text) override {
+        std::cerr << "sagwerk-say: " << text << '\n';
+    }
+    Antwort ShowMessage(const std::string& text, const std::string&, Symbol, Knoepfe k) override {
+        std::cerr << "sagwerk-say: " << text << '\n';
+        return k == Knoepfe::Ok ? Antwort::Ok : Antwort::Nein;
+    }
+    void BeginWait() override {}
+    void EndWait() override {}
+};
 
 bool Zahl(std::string_view text, int& wert) {
     const char* ende = text.data() + text.size();
@@ -41,6 +72,8 @@ int main(int argc, char** argv) {
     int speed = 100;
     int pitch = 100;
     std::string wav;
+    std::string benutzer;
+    bool nurText = false;
     std::string text;
     bool textGesehen = false;
 
@@ -50,7 +83,11 @@ int main(int argc, char** argv) {
             Gebrauch(std::cout);
             return 0;
         }
-        if (arg == "--speed" || arg == "--pitch" || arg == "--wav") {
+        if (arg == "--text") {
+            nurText = true;
+            continue;
+        }
+        if (arg == "--speed" || arg == "--pitch" || arg == "--wav" || arg == "--benutzer") {
             if (i + 1 >= argc) {
                 Gebrauch(std::cerr);
                 return Fehler("Nach " + std::string(arg) + " fehlt ein Wert.");
@@ -59,6 +96,11 @@ int main(int argc, char** argv) {
             if (arg == "--wav") {
                 wav = wert;
                 if (wav.empty()) return Fehler("Der Name der WAV-Datei ist leer.");
+                continue;
+            }
+            if (arg == "--benutzer") {
+                benutzer = wert;
+                if (benutzer.empty()) return Fehler("Der Name der Benutzerdatei ist leer.");
                 continue;
             }
             int zahl = 0;
@@ -90,26 +132,59 @@ int main(int argc, char** argv) {
         return Fehler("Es wurde kein Text angegeben.");
     }
 
+    if (nurText && !wav.empty()) {
+        Gebrauch(std::cerr);
+        return Fehler("--text und --wav schließen einander aus.");
+    }
+
+    // The text goes the program's own way: through the speech object, which
+    // says it the German way before the engine gets it.
     std::string fehler;
+    std::unique_ptr<CEspeakEngine> engine;
+    CEspeakEngine* abspielen = nullptr;
+    if (!nurText && wav.empty()) {
+        if (!TongeraetVorhanden()) {
+            return Fehler(
+                "Es wurde kein Tonausgabegerät gefunden. Mit --wav DATEI.wav lässt sich der Text "
+                "in eine Datei schreiben.");
+        }
+        engine = CEspeakEngine::Starten(fehler);
+        if (!engine) return Fehler(fehler);
+        abspielen = engine.get();
+    }
+    CSprachausgabe sprache("", speed, pitch, std::move(engine));
+
+    if (!benutzer.empty()) {
+        CKonsole konsole;
+        CSystemUhr uhr;
+        CDatenbank::Optionen optionen;
+        optionen.mitIndex = false;
+        CDatenbank db(benutzer, konsole, uhr, optionen);
+        if (!db.IsOpen()) return 1;  // the data store has said why
+        std::vector<std::pair<std::string, std::string>> paare;
+        if (!db.LoadAussprachen(paare)) return 1;
+        sprache.SetAussprachen(paare);
+    }
+
+    const std::string gesprochen = sprache.Gesprochen(text);
+    if (nurText) {
+        std::string zeile = gesprochen;
+        for (char& c : zeile) {
+            if (c == '\n' || c == '\r') c = ' ';
+        }
+        std::cout << zeile << '\n';
+        return 0;
+    }
     if (!wav.empty()) {
         std::vector<std::int16_t> samples;
         int rate = 0;
-        if (!CEspeakEngine::Synthetisieren(text, speed, pitch, samples, rate, fehler)) {
+        if (!CEspeakEngine::Synthetisieren(gesprochen, speed, pitch, samples, rate, fehler)) {
             return Fehler(fehler);
         }
         if (!WavSchreiben(wav, samples, rate, fehler)) return Fehler(fehler);
         return 0;
     }
-
-    if (!TongeraetVorhanden()) {
-        return Fehler(
-            "Es wurde kein Tonausgabegerät gefunden. Mit --wav DATEI.wav lässt sich der Text "
-            "in eine Datei schreiben.");
-    }
-    auto engine = CEspeakEngine::Starten(fehler);
-    if (!engine) return Fehler(fehler);
-    if (!engine->Sprechen(text, speed, pitch))
-        return Fehler("espeak-ng hat den Text nicht angenommen.");
-    engine->Abwarten();
+    if (!sprache.Speak(text)) return Fehler("espeak-ng hat den Text nicht angenommen.");
+    abspielen->Abwarten();
     return 0;
 }
