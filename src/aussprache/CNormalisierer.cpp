@@ -27,6 +27,11 @@ std::string CNormalisierer::Normalisieren(std::string_view text) const {
         std::string aus;
         aus.reserve(eingabe.size() + eingabe.size() / 2);
         for (std::size_t i = 0; i < t.size();) {
+            if (t.IstLeer(i)) {
+                aus += t[i].text;
+                ++i;
+                continue;
+            }
             std::size_t genommen = 0;
             for (const regeln::Regel regel : kRegeln) {
                 genommen = regel(t, i, aus);

@@ -82,7 +82,7 @@ bool IstJahr(const CTextTeile& t, std::size_t j, bool zweistellig) {
 unsigned Roemisch(std::string_view r) {
     static constexpr std::string_view kEiner[] = {"",  "I",  "II",  "III",  "IV",
                                                   "V", "VI", "VII", "VIII", "IX"};
-    if (r.empty() || r.size() > 7) return 0;
+    if (r.empty() || r.size() > 7 || r.find_first_not_of("IVX") != std::string_view::npos) return 0;
     for (unsigned n = 1; n < 40; ++n) {
         std::string s(n / 10, 'X');
         s += kEiner[n % 10];
@@ -113,8 +113,10 @@ std::string_view Endung(const CTextTeile& t, std::size_t i) {
 
 std::size_t Datum(const CTextTeile& t, std::size_t i, std::string& aus) {
     if (!t.IstZahl(i) || !FreiLinks(t, i)) return 0;
-    const std::string_view e = Endung(t, i);
-    const std::string_view endung = e.empty() ? "er" : e;
+    const auto endung = [&] {
+        const std::string_view e = Endung(t, i);
+        return e.empty() ? std::string_view("er") : e;
+    };
     // 2024-12-24
     if (t[i].text.size() == 4 && t.Ist(i + 1, "-") && t.IstZahl(i + 2) &&
         t[i + 2].text.size() == 2 && t.Ist(i + 3, "-") && t.IstZahl(i + 4) &&
@@ -122,7 +124,7 @@ std::size_t Datum(const CTextTeile& t, std::size_t i, std::string& aus) {
         const std::uint64_t m = Wert(t[i + 2].text);
         const std::uint64_t d = Wert(t[i + 4].text);
         if (m < 1 || m > 12 || d < 1 || d > 31) return 0;
-        aus += Ordinal(d, endung) + " " + zahlwort::Gross(Ordinal(m, endung)) + " " +
+        aus += Ordinal(d, endung()) + " " + zahlwort::Gross(Ordinal(m, endung())) + " " +
                zahlwort::Jahr(Wert(t[i].text));
         return 5;
     }
@@ -151,9 +153,9 @@ std::size_t Datum(const CTextTeile& t, std::size_t i, std::string& aus) {
         if (t.IstAlnum(j) || ((t.Ist(j, ":") || t.Ist(j, ",")) && t.IstZahl(j + 1))) return 0;
         if (!In(kDatumWoerter, vor) || t.Ist(t.Naechster(j - 1), "Uhr")) return 0;
     }
-    aus += Ordinal(d, endung);
+    aus += Ordinal(d, endung());
     aus += ' ';
-    aus += zahlwort::Gross(Ordinal(m, endung));
+    aus += zahlwort::Gross(Ordinal(m, endung()));
     if (!jahr.empty()) {
         aus += ' ';
         aus += jahr;
