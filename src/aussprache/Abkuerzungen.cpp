@@ -45,9 +45,9 @@ constexpr Kurzform kAbkuerzungen[] = {
     {"s. u.", "siehe unten", Wann::Immer},
     {"usw.", "und so weiter", Wann::Immer},
     {"bzw.", "beziehungsweise", Wann::Immer},
-    {"ca.", "circa", Wann::Immer},
+    {"ca.", "zirka", Wann::Immer},  // "circa" is read with a k
     {"evtl.", "eventuell", Wann::Immer},
-    {"etc.", "et cetera", Wann::Immer},
+    {"etc.", "et zetera", Wann::Immer},
     {"ggf.", "gegebenenfalls", Wann::Immer},
     {"inkl.", "inklusive", Wann::Immer},
     {"exkl.", "exklusive", Wann::Immer},
