@@ -83,6 +83,9 @@ std::string Kardinal(std::uint64_t n, std::string_view eins) {
         Unter1000(tausend, true, "ein", aus);
         aus += "tausend";
     }
+    // Written as one word, but espeak-ng splits "zweitausendvierundzwanzig"
+    // wrongly ("tausEnd"); apart it says what a person says.
+    if (tausend != 0 && rest != 0) aus += ' ';
     if (rest != 0) Unter1000(rest, vorne && tausend == 0, eins, aus);
     return aus;
 }

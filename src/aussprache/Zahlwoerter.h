@@ -11,8 +11,9 @@ namespace zahlwort {
 
 constexpr std::uint64_t kGrenze = 1'000'000'000'000;  // a thousand billion
 
-// 1 "eins", 21 "einundzwanzig", 100 "hundert", 1100 "tausendeinhundert",
-// 2000000 "zwei Millionen", 1000001 "eine Million eins".
+// 1 "eins", 21 "einundzwanzig", 100 "hundert", 1100 "tausend einhundert",
+// 2000000 "zwei Millionen", 1000001 "eine Million eins". The thousands stand
+// apart from the rest, which the speech engine reads better.
 std::string Kardinal(std::uint64_t n);
 // The same, but 1 is said as `eins` gives it: "ein" before Uhr, Euro or a
 // masculine unit, "eine" before a feminine one.
