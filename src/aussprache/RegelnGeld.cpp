@@ -49,7 +49,7 @@ void Sagen(const Betrag& b, const Groessenwort* groesse, const Waehrung& w, std:
     }
     std::uint64_t cent = 0;
     if (!b.nachkomma.empty()) {
-        zahlwort::Wert(b.nachkomma, cent);
+        cent = zahlwort::Wert(b.nachkomma);
         if (b.nachkomma.size() == 1) cent *= 10;  // "3,5 €" is three euros fifty
     }
     if (b.minus) aus += "minus ";

@@ -44,12 +44,6 @@ constexpr Zeichenwort kZeichen[] = {
 // by digit (customer numbers, codes).
 constexpr std::size_t kMaxStellen = 12;
 
-std::uint64_t Wert(std::string_view ziffern) {
-    std::uint64_t w = 0;
-    zahlwort::Wert(ziffern, w);
-    return w;
-}
-
 bool Telefonkontext(const CTextTeile& t, std::size_t i) {
     std::size_t p = t.Vorheriger(i);
     // "Tel.: 0221", "Tel.-Nr. 12 34 56"

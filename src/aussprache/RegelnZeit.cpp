@@ -9,6 +9,7 @@ namespace {
 
 using zahlwort::Kardinal;
 using zahlwort::Ordinal;
+using zahlwort::Wert;
 
 // Words before an ordinal and the ending they call for.
 struct Begleiter {
@@ -56,12 +57,6 @@ bool In(const std::string_view (&liste)[N], std::string_view wort) {
         if (w == wort) return true;
     }
     return false;
-}
-
-std::uint64_t Wert(std::string_view ziffern) {
-    std::uint64_t w = 0;
-    zahlwort::Wert(ziffern, w);
-    return w;
 }
 
 // "ein Uhr", not "eins Uhr".

@@ -158,6 +158,11 @@ bool Wert(std::string_view ziffern, std::uint64_t& wert) {
     return true;
 }
 
+std::uint64_t Wert(std::string_view ziffern) {
+    std::uint64_t wert = 0;
+    return Wert(ziffern, wert) ? wert : 0;
+}
+
 std::string Gross(std::string wort) {
     if (!wort.empty() && wort[0] >= 'a' && wort[0] <= 'z')
         wort[0] = static_cast<char>(wort[0] - 32);

@@ -36,6 +36,8 @@ std::string Paare(std::string_view ziffern);
 
 // The value of up to 19 digits; false for anything else.
 bool Wert(std::string_view ziffern, std::uint64_t& wert);
+// The same, 0 for anything else.
+std::uint64_t Wert(std::string_view ziffern);
 
 // The first letter (ASCII) as a capital: for an ordinal said as a noun.
 std::string Gross(std::string wort);
