@@ -21,6 +21,10 @@ std::uint64_t Paarschluessel(std::uint32_t a, std::uint32_t b) {
 
 constexpr std::size_t kErsteGroesse = 1024;
 
+std::uint64_t Platz(std::uint64_t streuung, std::uint32_t eintrag) {
+    return (streuung & 0xFFFFFFFF00000000ULL) | (static_cast<std::uint64_t>(eintrag) + 1);
+}
+
 }  // namespace
 
 template <class T>
@@ -64,33 +68,40 @@ std::uint32_t CNGramme::Finden(std::string_view schluessel) const {
 template <class Streuung>
 void CNGramme::Wachsen(CTabelle& tabelle, std::uint32_t eintraege, Streuung streuung) {
     if ((static_cast<std::size_t>(eintraege) + 1) * 4 <= tabelle.plaetze.size() * 3) return;
-    std::vector<std::uint32_t> neu(tabelle.plaetze.size() * 2, 0);
+    std::vector<std::uint64_t> neu(tabelle.plaetze.size() * 2, 0);
     const std::size_t maske = neu.size() - 1;
     for (std::uint32_t e = 0; e < eintraege; ++e) {
-        std::size_t i = streuung(e) & maske;
+        const std::uint64_t h = streuung(e);
+        std::size_t i = h & maske;
         while (neu[i] != 0) i = (i + 1) & maske;
-        neu[i] = e + 1;
+        neu[i] = Platz(h, e);
     }
     tabelle.plaetze = std::move(neu);
 }
 
 std::uint32_t CNGramme::PaarSuchen(std::uint32_t u, std::uint32_t v) const {
     const std::size_t maske = m_paarTabelle.Maske();
-    for (std::size_t i = Paarschluessel(u, v) & maske;; i = (i + 1) & maske) {
-        const std::uint32_t platz = m_paarTabelle.plaetze[i];
+    const std::uint64_t h = Paarschluessel(u, v);
+    for (std::size_t i = h & maske;; i = (i + 1) & maske) {
+        const std::uint64_t platz = m_paarTabelle.plaetze[i];
         if (platz == 0) return kKein;
-        const CPaar& p = m_paare[platz - 1];
-        if (p.u == u && p.v == v) return platz - 1;
+        if ((platz >> 32) != (h >> 32)) continue;
+        const auto e = static_cast<std::uint32_t>(platz) - 1;
+        const CPaar& p = m_paare[e];
+        if (p.u == u && p.v == v) return e;
     }
 }
 
 std::uint32_t CNGramme::TripelSuchen(std::uint32_t p, std::uint32_t w) const {
     const std::size_t maske = m_tripelTabelle.Maske();
-    for (std::size_t i = Paarschluessel(p, w) & maske;; i = (i + 1) & maske) {
-        const std::uint32_t platz = m_tripelTabelle.plaetze[i];
+    const std::uint64_t h = Paarschluessel(p, w);
+    for (std::size_t i = h & maske;; i = (i + 1) & maske) {
+        const std::uint64_t platz = m_tripelTabelle.plaetze[i];
         if (platz == 0) return kKein;
-        const CTripel& t = m_tripel[platz - 1];
-        if (t.paar == p && t.w == w) return platz - 1;
+        if ((platz >> 32) != (h >> 32)) continue;
+        const auto e = static_cast<std::uint32_t>(platz) - 1;
+        const CTripel& t = m_tripel[e];
+        if (t.paar == p && t.w == w) return e;
     }
 }
 
@@ -102,9 +113,10 @@ std::uint32_t CNGramme::PaarHolen(std::uint32_t u, std::uint32_t v, bool anlegen
     const std::uint32_t n = m_paare.Neu({u, v, 0, m_woerter[u].erstesPaar, kKein});
     m_woerter[u].erstesPaar = n;
     const std::size_t maske = m_paarTabelle.Maske();
-    std::size_t i = Paarschluessel(u, v) & maske;
+    const std::uint64_t h = Paarschluessel(u, v);
+    std::size_t i = h & maske;
     while (m_paarTabelle.plaetze[i] != 0) i = (i + 1) & maske;
-    m_paarTabelle.plaetze[i] = n + 1;
+    m_paarTabelle.plaetze[i] = Platz(h, n);
     return n;
 }
 
@@ -116,9 +128,10 @@ std::uint32_t CNGramme::TripelHolen(std::uint32_t p, std::uint32_t w, bool anleg
     const std::uint32_t n = m_tripel.Neu({p, w, 0, m_paare[p].erstesTripel});
     m_paare[p].erstesTripel = n;
     const std::size_t maske = m_tripelTabelle.Maske();
-    std::size_t i = Paarschluessel(p, w) & maske;
+    const std::uint64_t h = Paarschluessel(p, w);
+    std::size_t i = h & maske;
     while (m_tripelTabelle.plaetze[i] != 0) i = (i + 1) & maske;
-    m_tripelTabelle.plaetze[i] = n + 1;
+    m_tripelTabelle.plaetze[i] = Platz(h, n);
     return n;
 }
 
@@ -177,6 +190,6 @@ std::size_t CNGramme::Speicherbedarf() const {
     n += m_nummern.size() * (sizeof(std::string) + 24) + m_nummern.bucket_count() * 8;
     n += m_paare.bloecke.size() * (std::size_t{1} << 16) * sizeof(CPaar);
     n += m_tripel.bloecke.size() * (std::size_t{1} << 16) * sizeof(CTripel);
-    n += (m_paarTabelle.plaetze.size() + m_tripelTabelle.plaetze.size()) * sizeof(std::uint32_t);
+    n += (m_paarTabelle.plaetze.size() + m_tripelTabelle.plaetze.size()) * sizeof(std::uint64_t);
     return n;
 }

@@ -102,9 +102,11 @@ private:
         }
         std::uint32_t Neu(const T& t);
     };
-    // An open hash table of entry numbers (plus one; 0 is empty).
+    // An open hash table: per place the entry number plus one (0 is empty)
+    // in the low half and the upper half of the entry's hash in the high
+    // half, so that a search touches only the entry it is after.
     struct CTabelle {
-        std::vector<std::uint32_t> plaetze;
+        std::vector<std::uint64_t> plaetze;
         std::size_t Maske() const { return plaetze.size() - 1; }
     };
 
