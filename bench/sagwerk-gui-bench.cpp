@@ -497,10 +497,6 @@ int main(int argc, char** argv) {
         bench::Dialoge dialoge;
         CSystemUhr uhr;
         CSagwerkDoc doc(dialoge, uhr, std::make_unique<CStummeEngine>());
-        // As the program runs: counts and sentences written in the background.
-        CDatenbank::Optionen optionen;
-        optionen.imHintergrundSchreiben = true;
-        doc.SetDatenbankOptionen(optionen);
         CBildCache::Instanz().SetImHintergrund(true);
         doc.SetNachreicher([](std::function<void()> aufgabe) {
             QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(aufgabe),

@@ -24,8 +24,6 @@ CSagwerkApp::CSagwerkApp(int& argc, char** argv) : m_app(argc, argv) {
     // One program per user: a second one on the same file says so and ends.
     CDatenbank::Optionen optionen;
     optionen.nurEinProgramm = true;
-    // A click never waits for the disk.
-    optionen.imHintergrundSchreiben = true;
     m_pDoc->SetDatenbankOptionen(optionen);
     // Nor for a picture: a page seen for the first time shows at once.
     CBildCache::Instanz().SetImHintergrund(true);

@@ -83,9 +83,9 @@ public:
         // same rule as for indexGeladen.
         std::function<void()> geprueft;
         // Use counts are written by a thread of their own (CZaehlerSchreiber),
-        // and the document stores the sentences said on one (CSatzSchreiber),
-        // so that no click waits for the disk. The program turns it on;
-        // tests that read the file right after a click leave it off.
+        // so that no click waits for the disk. The document always turns it
+        // on (and stores the sentences said on a thread of its own, see
+        // CSatzSchreiber); tools that write a file directly leave it off.
         bool imHintergrundSchreiben = false;
         // Without the suggestion index (for an object that only writes).
         bool mitIndex = true;

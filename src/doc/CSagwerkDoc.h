@@ -11,11 +11,10 @@
 #include "CDatenbank.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
-#include "CSatzSchreiber.h"
-#include "CSatzWarteschlange.h"
 #include "CSicherung.h"
-#include "CTaeglicheSicherung.h"
+#include "CSpeicherung.h"
 #include "CSprachausgabe.h"
+#include "CVorschlaege.h"
 #include "CWortButton.h"
 #include "CWortelement.h"
 
@@ -31,8 +30,9 @@ class IUhr;
 // tense, the suggestions with their selection, the three modes and the
 // speech object.
 //
-// Owns the CDatenbank object, the user record, the element records and the
-// speech object. The dialogs, the clock, the user selection and the
+// Owns the storage side (CSpeicherung: the user file, the sentences waiting
+// for it, the backups and their notices), the user record, the element
+// records and the speech object. The dialogs, the clock, the user selection and the
 // observers are not owned and must outlive the document (observers may also
 // be removed before).
 //
@@ -65,10 +65,13 @@ public:
     // How to run a function later on the thread that owns the document (the
     // GUI posts it to its event loop). Without it the document is told of
     // nothing that happens on other threads.
-    using Nachreicher = std::function<void(std::function<void()>)>;
-    void SetNachreicher(Nachreicher nachreicher) { m_nachreicher = std::move(nachreicher); }
+    using Nachreicher = CSpeicherung::Nachreicher;
+    void SetNachreicher(Nachreicher nachreicher) { m_speicherung.SetNachreicher(std::move(nachreicher)); }
     // Options for the user files opened from now on (tests make them small).
-    void SetDatenbankOptionen(const CDatenbank::Optionen& optionen) { m_optionen = optionen; }
+    // Sentences and use counts are always written in the background.
+    void SetDatenbankOptionen(const CDatenbank::Optionen& optionen) {
+        m_speicherung.SetDatenbankOptionen(optionen);
+    }
 
     // --- opening a user ----------------------------------------
     // The seam OpenUser() asks for the chosen file name.
@@ -83,18 +86,18 @@ public:
     bool OpenUser(const std::string& datei);
 
     // The user file last chosen (also when it did not open); empty before.
-    const std::string& GetUserFile() const { return m_strDatei; }
+    const std::string& GetUserFile() const { return m_speicherung.GetDatei(); }
 
     // --- damage and backups ------------------------------------------------
     // Once a day, when the user file has passed its check, a backup of it is
     // made in the background (CSicherung). The program calls this now and
     // then; it tries at most once a day.
-    void Sichern();
+    void Sichern() { m_speicherung.Sichern(); }
     // The program makes backups; tools and tests that look into a user file
     // leave it off (the default).
-    void SetTaeglicheSicherung(bool an) { m_bSichern = an; }
+    void SetTaeglicheSicherung(bool an) { m_speicherung.SetTaeglicheSicherung(an); }
     // Waits for a backup being made; for tests and tools.
-    void WaitForBackup() { m_sicherung.Warten(); }
+    void WaitForBackup() { m_speicherung.WaitForBackup(); }
     // Replaces the user file with the backup and opens it again; the
     // sentences waiting meanwhile are then written into it. The replaced
     // file is kept beside the backups. False, with the German reason, when
@@ -143,33 +146,32 @@ public:
     // stores it. Speaking comes first, always: a sentence the user file
     // cannot take now waits (CSatzWarteschlange), said once in a notice.
     void Speak(const std::string& text = {});
-    // Writes the waiting sentences, if the file takes them now; true when
-    // none waits any more. The program calls it now and then.
-    bool Nachholen();
-    bool HatWartendeSaetze() const { return !m_warteschlange.IsLeer(); }
-    // With the background writer (CDatenbank::Optionen::imHintergrundSchreiben):
-    // waits until every sentence said so far has been tried, and takes the
-    // results over. For tests and tools.
-    void WaitForWriter();
+    // Takes over what the background writer stored and hands it what waits;
+    // true when no sentence waits any more. The program calls it now and then.
+    bool Nachholen() { return m_speicherung.Nachholen(); }
+    bool HatWartendeSaetze() const { return m_speicherung.HatWartende(); }
+    // Waits until every sentence said so far has been tried by the
+    // background writer (those that failed before once more) and the use
+    // counts are in the file, and takes the results over. For tests and
+    // tools that read the file.
+    void WaitForWriter() { m_speicherung.WaitForWriter(); }
     // History mode lists the stored sentences a page at a time, so that it
     // opens at once however many there are. True when more can be fetched.
-    bool HasMoreHistory() const { return m_bHistoryMode && m_bMehrVerlauf; }
+    bool HasMoreHistory() const { return m_bHistoryMode && m_vorschlaege.HatMehr(); }
     // Appends the next page of the history to the suggestions; false when
     // there was nothing more. Does not notify the views: the caller is the
     // list that asked for it.
     bool FetchMoreHistory();
-    static constexpr std::size_t kHistorySeite = 200;
-    // The list holds at most this many sentences: scrolled on, it drops
-    // pages above, scrolled back up, it fetches them again (and drops
-    // pages below), so memory stays the same at any depth.
-    static constexpr std::size_t kHistoryFenster = 10 * kHistorySeite;
-    bool HasEarlierHistory() const { return m_bHistoryMode && m_bVerlaufDavor; }
+    static constexpr std::size_t kHistorySeite = CVorschlaege::kSeite;
+    // The list holds at most this many sentences (see CVorschlaege).
+    static constexpr std::size_t kHistoryFenster = CVorschlaege::kFenster;
+    bool HasEarlierHistory() const { return m_bHistoryMode && m_vorschlaege.HatDavor(); }
     // Puts the page before the first sentence held in front of the list;
     // false when there was nothing before. Does not notify the views.
     bool FetchEarlierHistory();
     // Where the first sentence held stands, counted from a fixed point:
     // grows by the rows dropped above, shrinks by the rows put in front.
-    long long GetHistoryOffset() const { return m_nVerlaufAnfang; }
+    long long GetHistoryOffset() const { return m_vorschlaege.GetAnfang(); }
     void SelectNext();
     void SelectPrevious();
     void SetSelection(int index);
@@ -192,9 +194,11 @@ public:
     int GetRows() const { return m_nRows; }
     int GetPerson() const { return m_nPerson; }
     int GetTense() const { return m_nTense; }
-    int GetSelection() const { return m_nSelection; }
-    const std::vector<std::string>& GetSuggestions() const { return m_suggestShown; }
-    const std::vector<std::string>& GetSuggestionsSpoken() const { return m_suggestSpoken; }
+    int GetSelection() const { return m_vorschlaege.GetAuswahl(); }
+    const std::vector<std::string>& GetSuggestions() const { return m_vorschlaege.GetGezeigt(); }
+    const std::vector<std::string>& GetSuggestionsSpoken() const {
+        return m_vorschlaege.GetGesprochen();
+    }
     const std::vector<std::string>& GetShownWords() const { return m_shownWords; }
     const std::vector<std::string>& GetSpokenWords() const { return m_spokenWords; }
     // Vorname and Name of the open user; empty before.
@@ -203,32 +207,18 @@ public:
     // The owned objects, for the editor model. Null before a user is open.
     CBenutzer* GetUser() { return m_pUser.get(); }
     const CBenutzer* GetUser() const { return m_pUser.get(); }
-    CDatenbank* GetDatabase() { return m_pDatabase.get(); }
+    CDatenbank* GetDatabase() { return m_speicherung.GetDatabase(); }
     CSprachausgabe& GetSpeech() { return *m_pSpeech; }
     IDialoge& GetDialoge() { return m_dialoge; }
     const IUhr& GetUhr() const { return m_uhr; }
 
 private:
     void RefreshSuggestions();
-    // Sentences waiting for the file are suggested like stored ones.
-    void MitWartenden(const std::string& satz);
-    static constexpr std::size_t kVorschlaege = 10;
     // A big memory's index has become ready: the sentence built meanwhile
     // gets its suggestions now, not only with the next click.
     void IndexGeladen();
-    void WarteHinweis(const std::string& fehler);
-    // The file's check is done: a sound file takes the waiting sentences and
-    // gets its backup, a damaged one is said to be damaged.
-    void PruefungFertig();
-    void SicherungFertig(const CTaeglicheSicherung::Ergebnis& ergebnis);
-    // The background writer: hands it what waits, takes its results over.
-    void Uebergeben();
-    void Abholen();
-    void SchreiberBeenden();
-    void SchadenHinweis();
-    // Hands a function over to the document's thread (dropped when the
-    // document has gone); false without a Nachreicher.
-    bool Nachreichen(std::function<void()> aufgabe);
+    // The open file, null when none is open.
+    CDatenbank* Offen();
     void DeleteLastWord();
     std::string PersonWord(int code);
     void ReadUser();
@@ -236,28 +226,10 @@ private:
     IDialoge& m_dialoge;
     const IUhr& m_uhr;
     IBenutzerAuswahl* m_pAuswahl = nullptr;
-    Nachreicher m_nachreicher;
-    CSatzWarteschlange m_warteschlange;
-    std::string m_strDatei;
-    std::string m_strSicherungVersucht;  // the day of the last backup tried
-    bool m_bSichern = false;
-    bool m_bSchadenHinweis = false;      // the damage notice is given
-    // Stopped first thing in the destructor: its thread calls back.
-    CTaeglicheSicherung m_sicherung;
-    // Stores the sentences said in the background; of the waiting queue the
-    // first m_nUebergeben are handed to it.
-    std::unique_ptr<CSatzSchreiber> m_pSchreiber;
-    std::size_t m_nUebergeben = 0;
-    bool m_bWarteHinweis = false;  // the notice about waiting sentences is given
-    CDatenbank::Optionen m_optionen;
-    // Expires with the document: news handed over from another thread that
-    // arrives after the document has gone is dropped.
-    std::shared_ptr<bool> m_pLebt = std::make_shared<bool>(true);
     std::vector<ISagwerkBeobachter*> m_beobachter;
 
     int m_nColumns = 0;
     int m_nRows = 0;
-    std::unique_ptr<CDatenbank> m_pDatabase;
     std::vector<std::unique_ptr<CWortButton>> m_elements;
     std::vector<CWortelement> m_vollstaendig;  // the same elements, whole
     std::size_t m_posElement = 0;
@@ -265,9 +237,6 @@ private:
     std::vector<std::uint16_t> m_history;
     std::vector<std::string> m_shownWords;
     std::vector<std::string> m_spokenWords;
-    std::vector<std::string> m_suggestShown;
-    std::vector<std::string> m_suggestSpoken;
-    int m_nSelection = -1;
     int m_nPerson = kKeinePerson;
     int m_nTense = 0;
     bool m_bElementsChanged = false;
@@ -280,11 +249,9 @@ private:
     CBedienung m_bedienung;
     std::unique_ptr<CSprachausgabe> m_pSpeech;
     std::string m_strBaseDir;
-    void VerlaufKuerzen(std::size_t n, bool vorne);
-    std::string m_strVerlaufNach;  // key of the last history entry fetched
-    bool m_bMehrVerlauf = false;
-    bool m_bVerlaufDavor = false;  // sentences before the window
-    std::vector<std::string> m_verlaufSchluessel;  // key of each sentence held
-    long long m_nVerlaufAnfang = 0;
     std::string m_strTitle;
+    // Declared last: they go first, and the storage's threads end while
+    // everything they call on is there.
+    CSpeicherung m_speicherung{m_dialoge, m_uhr};
+    CVorschlaege m_vorschlaege{m_speicherung};
 };

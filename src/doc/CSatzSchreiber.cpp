@@ -65,7 +65,11 @@ std::vector<CSatzSchreiber::Ergebnis> CSatzSchreiber::Abholen() {
 
 void CSatzSchreiber::Warten() {
     std::unique_lock<std::mutex> sperre(m_mutex);
-    m_versucht.wait(sperre, [this] { return m_nUnversucht == 0 && !m_bInArbeit; });
+    if (m_bEnde || !m_thread.joinable()) return;
+    // What failed before is tried again now, not in a few seconds.
+    m_bJetzt = true;
+    m_arbeit.notify_one();
+    m_versucht.wait(sperre, [this] { return !m_bJetzt && m_nUnversucht == 0 && !m_bInArbeit; });
 }
 
 void CSatzSchreiber::Lauf() {
@@ -74,16 +78,20 @@ void CSatzSchreiber::Lauf() {
     for (;;) {
         // New sentences at once; after a failure the next try in a while.
         if (gescheitert) {
-            m_arbeit.wait_for(sperre, kNochmal, [this] { return m_bEnde || m_nUnversucht > 0; });
+            m_arbeit.wait_for(sperre, kNochmal,
+                              [this] { return m_bEnde || m_nUnversucht > 0 || m_bJetzt; });
         } else {
-            m_arbeit.wait(sperre, [this] { return m_bEnde || !m_offen.empty(); });
+            m_arbeit.wait(sperre, [this] { return m_bEnde || !m_offen.empty() || m_bJetzt; });
         }
         if (m_offen.empty()) {
+            m_bJetzt = false;
+            m_versucht.notify_all();
             if (m_bEnde) break;
             continue;
         }
         const std::vector<Satz> saetze = m_offen;
         m_nUnversucht = 0;
+        m_bJetzt = false;
         m_bInArbeit = true;
         const bool ende = m_bEnde;
         sperre.unlock();

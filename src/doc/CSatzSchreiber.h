@@ -46,7 +46,8 @@ public:
     void Anhaengen(const Satz& satz);
     // The results since the last call, in their order.
     std::vector<Ergebnis> Abholen();
-    // Waits until every sentence handed in has been tried at least once.
+    // Has every sentence handed in and not stored yet tried once more now,
+    // and waits for that try.
     void Warten();
 
 private:
@@ -67,6 +68,7 @@ private:
     std::size_t m_nUnversucht = 0;   // of those, never tried
     bool m_bInArbeit = false;
     bool m_bEnde = false;
+    bool m_bJetzt = false;  // someone waits: try now
     std::vector<Ergebnis> m_ergebnisse;
     std::thread m_thread;
 };

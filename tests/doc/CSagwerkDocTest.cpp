@@ -156,6 +156,7 @@ TEST_F(DocTest, ALockedFileNeverDelaysOrLosesASentence) {
             EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
         }
         // Heard at once, no box, one notice, kept beside the file.
+        m_doc->WaitForWriter();
         ASSERT_EQ(m_log.size(), 3u);
         EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
         EXPECT_EQ(m_dialoge.hinweise.size(), 1u);
@@ -169,6 +170,7 @@ TEST_F(DocTest, ALockedFileNeverDelaysOrLosesASentence) {
         sperre.exec("ROLLBACK");
     }
     // Written in their order once the file is free.
+    m_doc->WaitForWriter();
     EXPECT_TRUE(m_doc->Nachholen());
     auto db = Roh();
     SQLite::Statement q(db, "select Satz from Satzspeicher order by Satznummer");
@@ -188,6 +190,7 @@ TEST_F(DocTest, WaitingSentencesOutliveTheProgram) {
         sperre.exec("ROLLBACK");
     }
     NeuesDokument();
+    m_doc->WaitForWriter();
     EXPECT_FALSE(m_doc->HatWartendeSaetze());
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino '"), 1);
 }
@@ -201,6 +204,7 @@ TEST_F(DocTest, AWriteProtectedUserSpeaksWithoutABox) {
     m_doc->FunctionCode(91);
     m_doc->ElementClicked(kHaus);
     m_doc->Speak();
+    m_doc->WaitForWriter();
     EXPECT_EQ(m_log.size(), 2u);
     EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
     EXPECT_EQ(m_dialoge.hinweise.size(), 2u);  // write-protected; sentences wait
@@ -264,6 +268,7 @@ TEST_F(DocTest, ALinkMovesToItsCategoryCountsAndLeavesTheSentence) {
     EXPECT_EQ(m_doc->GetHistory(), (std::vector<std::uint16_t>{1}));
     EXPECT_TRUE(m_doc->GetShownWords().empty());
     EXPECT_EQ(m_beobachter.anzahl, 1);
+    m_doc->WaitForWriter();
     EXPECT_EQ(Zahl("select Anzahl from Wortelement where [Index] = " +
                    std::to_string(m_indexe[kLinkEssen])),
               1);
@@ -344,6 +349,7 @@ TEST_F(DocTest, PhoneticTextsAndNull) {
     EXPECT_EQ(m_doc->GetSentence(), "Kino Haus Ball ");
     EXPECT_EQ(m_beobachter.anzahl, 3);
     // Each click counted the element.
+    m_doc->WaitForWriter();
     EXPECT_EQ(
         Zahl("select Anzahl from Wortelement where [Index] = " + std::to_string(m_indexe[kKino])),
         1);
@@ -666,6 +672,7 @@ TEST_F(DocTest, SpeakStoresAndSpeaksTheBuiltSentenceWhichStays) {
     EXPECT_EQ(m_log[0].speed, 100);
     EXPECT_EQ(m_doc->GetSentence(), "Kino Ball ");
     EXPECT_EQ(m_beobachter.anzahl, 0);
+    m_doc->WaitForWriter();
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher"), 1);
     SQLite::Database roh = Roh();
     SQLite::Statement q(roh, "select Satz, PSatz from Satzspeicher");
@@ -694,6 +701,7 @@ TEST_F(DocTest, SpeakingASuggestionSpeaksItsSpokenFormAndStoresNothing) {
     m_doc->Speak();
     ASSERT_EQ(m_log.size(), 1u);
     EXPECT_EQ(m_log[0].text, "Ki-no Haus ");
+    m_doc->WaitForWriter();
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher"), 1);
     EXPECT_EQ(Zahl("select Anzahl from Satzspeicher"), 1);
     EXPECT_EQ(m_doc->GetSentence(), "Kino ");
@@ -703,6 +711,7 @@ TEST_F(DocTest, SpeakingASuggestionSpeaksItsSpokenFormAndStoresNothing) {
     EXPECT_EQ(m_doc->GetSelection(), -1);
     m_doc->Speak();
     EXPECT_EQ(m_log.back().text, "Ki-no ");
+    m_doc->WaitForWriter();
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher"), 2);
 }
 
@@ -751,6 +760,7 @@ TEST_F(DocTest, HistoryModeListsEverySentenceUntilTheSentenceChanges) {
     m_doc->Speak();
     m_doc->FunctionCode(91);
     m_beobachter.anzahl = 0;
+    m_doc->WaitForWriter();
 
     m_doc->FunctionCode(93);
     EXPECT_EQ(m_beobachter.anzahl, 1);
@@ -762,6 +772,7 @@ TEST_F(DocTest, HistoryModeListsEverySentenceUntilTheSentenceChanges) {
     m_doc->Speak();
     ASSERT_EQ(m_log.size(), 1u);
     EXPECT_EQ(m_log[0].text, "Ki-no ");
+    m_doc->WaitForWriter();
     EXPECT_EQ(Zahl("select sum(Anzahl) from Satzspeicher"), 2);
 
     // A change of the sentence replaces the list by the prediction.
@@ -869,6 +880,7 @@ TEST_F(DocTest, LeavingHistoryModeRefreshesForTheBuiltSentence) {
     m_doc->FunctionCode(91);
     m_doc->ElementClicked(kKino);
     m_doc->Speak();
+    m_doc->WaitForWriter();
     m_doc->FunctionCode(93);
     EXPECT_EQ(m_doc->GetSuggestions().size(), 2u);
     m_doc->FunctionCode(93);

@@ -10,13 +10,10 @@
 // and its count reaches the file in the background, in time for the editor.
 TEST_F(DocTest, AClickNeverWaitsForTheDiskAndItsCountStillArrives) {
     m_doc.reset();
-    CDatenbank::Optionen optionen;
-    optionen.imHintergrundSchreiben = true;
     const long vorher = Zahl("select Anzahl from Wortelement where Anzeigetext = 'Kino'");
     {
         const CLangsameSyncs langsam(std::chrono::milliseconds(50));
         CSagwerkDoc doc(m_dialoge, m_uhr, std::make_unique<CAufnahmeEngine>(m_log));
-        doc.SetDatenbankOptionen(optionen);
         ASSERT_TRUE(doc.OpenUser(m_pfad));
         // A click that waited for its commit would take two syncs, 100 ms.
         // (Each click is timed alone: one that reads while the count of the
@@ -37,11 +34,8 @@ TEST_F(DocTest, AClickNeverWaitsForTheDiskAndItsCountStillArrives) {
 // the writer in the background, suggested before and after.
 TEST_F(DocTest, SpeakingNeverWaitsForTheDiskAndTheWriterStoresTheSentence) {
     m_doc.reset();
-    CDatenbank::Optionen optionen;
-    optionen.imHintergrundSchreiben = true;
     const CLangsameSyncs langsam(std::chrono::milliseconds(50));
     CSagwerkDoc doc(m_dialoge, m_uhr, std::make_unique<CAufnahmeEngine>(m_log));
-    doc.SetDatenbankOptionen(optionen);
     ASSERT_TRUE(doc.OpenUser(m_pfad));
     doc.ElementClicked(kKino);
     doc.ElementClicked(kBall);

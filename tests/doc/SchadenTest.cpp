@@ -44,6 +44,7 @@ TEST_F(DocTest, ADamagedUserSpeaksAndItsBackupTakesTheSentencesSaidMeanwhile) {
 
     std::string fehler;
     ASSERT_TRUE(m_doc->RestoreBackup(CSicherung(m_pfad).Liste().front(), fehler)) << fehler;
+    m_doc->WaitForWriter();
     EXPECT_FALSE(m_doc->HatWartendeSaetze());
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino Ball '"), 1);
     EXPECT_EQ(CSicherung::Pruefen(m_pfad, fehler), CSicherung::Befund::Gesund) << fehler;
@@ -73,6 +74,7 @@ TEST_F(DocTest, AWriteProtectedFolderIsSeenAtOnceAndItsSentencesWaitInTheStateFo
     // Once the folder may be written again, the sentence reaches the file.
     fs::permissions(m_dir.Pfad(), fs::perms::owner_all);
     NeuesDokument();
+    m_doc->WaitForWriter();
     EXPECT_FALSE(m_doc->HatWartendeSaetze());
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino '"), 1);
     EXPECT_TRUE(fs::is_empty(zustand.Pfad() / "sagwerk"));

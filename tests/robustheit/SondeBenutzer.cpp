@@ -102,8 +102,6 @@ CStillesDokument::CStillesDokument(const CDatenbank::Optionen& optionen) {
     doc = std::make_unique<CSagwerkDoc>(dialoge, uhr, std::make_unique<CStummeEngine>());
     CDatenbank::Optionen o = optionen;
     o.nurEinProgramm = false;
-    // As the program runs: use counts on their own thread.
-    o.imHintergrundSchreiben = true;
     doc->SetDatenbankOptionen(o);
 }
 

@@ -263,6 +263,7 @@ void tst_CSagwerkView::hochUndRunterBewegenDieAuswahl() {
 void tst_CSagwerkView::verlaufZeigtNurDieGrosseListe() {
     Klick(Raster()->GetButton(4));
     Klick(m_view->GetSpeakButton());
+    m_doc->WaitForWriter();
     Klick(m_view->GetFunctionButton(93));
     QListView* liste = m_view->GetSuggestionList();
     QCOMPARE(liste->geometry(), QRect(145, 95, 734, 623));
