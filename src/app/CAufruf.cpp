@@ -1,7 +1,39 @@
 #include "CAufruf.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
+
+namespace {
+
+std::string Umgebung(const char* name) {
+    const char* wert = std::getenv(name);
+    return wert != nullptr ? wert : "";
+}
+
+// An X display this machine serves (":0", "unix:0.0") needs its socket; one
+// elsewhere ("host:0") is left to Qt.
+bool XBildschirm() {
+    const std::string anzeige = Umgebung("DISPLAY");
+    if (anzeige.empty()) return false;
+    std::string_view rest = anzeige;
+    if (rest.starts_with("unix:")) rest.remove_prefix(4);
+    if (!rest.starts_with(':')) return true;
+    rest.remove_prefix(1);
+    const std::string nummer(rest.substr(0, rest.find('.')));
+    if (nummer.empty() || nummer.find_first_not_of("0123456789") != std::string::npos) return true;
+    return std::filesystem::exists("/tmp/.X11-unix/X" + nummer);
+}
+
+bool WaylandBildschirm() {
+    const std::string anzeige = Umgebung("WAYLAND_DISPLAY");
+    if (anzeige.empty()) return false;
+    if (anzeige.front() == '/') return std::filesystem::exists(anzeige);
+    const std::string laufzeit = Umgebung("XDG_RUNTIME_DIR");
+    return laufzeit.empty() || std::filesystem::exists(laufzeit + "/" + anzeige);
+}
+
+}  // namespace
 
 CAufruf CAufruf::Lesen(int argc, char** argv) {
     CAufruf a;
@@ -18,7 +50,9 @@ CAufruf CAufruf::Lesen(int argc, char** argv) {
         if (arg == "--datenordner") {
             a.m_bDatenordner = true;
         } else if (arg == "-platform" || arg == "-style" || arg == "-display" || arg == "-qwindowgeometry") {
-            ++i;  // Qt's, with a value
+            // Qt's, with a value
+            if (arg == "-platform" && i + 1 < argc) a.m_strPlattform = argv[i + 1];
+            ++i;
         } else if (arg.size() > 1 && arg[0] == '-') {
             // Qt's options without a value start with one dash as well.
             if (arg.starts_with("--")) {
@@ -65,4 +99,19 @@ std::string CAufruf::Datenordner() {
         return std::string(xdg) + "/sagwerk";
     const char* home = std::getenv("HOME");
     return std::string(home != nullptr ? home : "") + "/.local/share/sagwerk";
+}
+
+std::string CAufruf::OhneBildschirm() const {
+    std::string plattform = m_strPlattform.empty() ? Umgebung("QT_QPA_PLATFORM") : m_strPlattform;
+    plattform = plattform.substr(0, plattform.find(':'));
+    // offscreen, vnc, eglfs and the like need no display server.
+    const bool x = plattform.empty() || plattform.starts_with("xcb");
+    const bool wayland = plattform.empty() || plattform.starts_with("wayland");
+    if (!x && !wayland) return {};
+    if ((x && XBildschirm()) || (wayland && WaylandBildschirm())) return {};
+    return "Sagwerk braucht einen Bildschirm, findet hier aber keinen (DISPLAY und "
+           "WAYLAND_DISPLAY führen zu keiner grafischen Sitzung).\n"
+           "Starten Sie Sagwerk in einer grafischen Sitzung, oder ohne Bildschirm unter einem "
+           "virtuellen X-Server (Paket xvfb):\n"
+           "  xvfb-run -a -s \"-screen 0 1024x768x24\" sagwerk\n";
 }

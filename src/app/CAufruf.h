@@ -19,6 +19,12 @@ public:
     // What was wrong, in German, for Fehler.
     const std::string& GetFehler() const { return m_strFehler; }
 
+    // Empty when Qt will find a screen to show the window on; otherwise the
+    // German message that says how to start the program. Looks only at the
+    // environment and the -platform option, so that no Qt start ends in
+    // Qt's own English abort.
+    std::string OhneBildschirm() const;
+
     static std::string Hilfetext();
     static std::string Versionstext();
     // $XDG_DATA_HOME/sagwerk, else ~/.local/share/sagwerk.
@@ -28,5 +34,6 @@ private:
     Art m_art = Starten;
     std::string m_strOrdner;
     bool m_bDatenordner = false;
+    std::string m_strPlattform;  // Qt's -platform, if given
     std::string m_strFehler;
 };

@@ -20,6 +20,10 @@ int main(int argc, char** argv) {
         case CAufruf::Starten:
             break;
     }
+    if (const std::string ohne = aufruf.OhneBildschirm(); !ohne.empty()) {
+        std::cerr << ohne;
+        return 1;
+    }
     // The program works in the users' folder: the files, their pictures and
     // the backups are found from there.
     std::string ordner = aufruf.GetOrdner();
