@@ -20,6 +20,10 @@ struct CBedienung {
     int schrittzeit = 1500;
     int verweilzeit = 1000;
     int entprellzeit = 300;
+    // Word prediction on the screen: the row of words above the keyboard's
+    // keys and the row "Wortvorschläge" above the grid. Off, the screen is
+    // as it was without them.
+    bool wortvorhersage = true;
 
     // The values brought into their ranges; an unknown mode is the mouse.
     CBedienung Begrenzt() const {

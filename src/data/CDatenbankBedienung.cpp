@@ -41,14 +41,18 @@ bool CDatenbank::LoadBedienung(CBedienung& bedienung) {
     if (!Bereit()) return false;
     if (m_nSchema < 2) return true;
     return Geschuetzt([&] {
-        SQLite::Statement q(*m_pDb,
-                            "select Modus, Schrittzeit, Verweilzeit, Entprellzeit from Bedienung "
-                            "limit 1");
+        // A file of schema 2 has no column for the prediction yet: it is on.
+        SQLite::Statement q(*m_pDb, m_nSchema < 3 ? "select Modus, Schrittzeit, Verweilzeit, "
+                                                    "Entprellzeit, 1 from Bedienung limit 1"
+                                                  : "select Modus, Schrittzeit, Verweilzeit, "
+                                                    "Entprellzeit, Wortvorhersage from Bedienung "
+                                                    "limit 1");
         if (q.executeStep()) {
             bedienung.modus = q.getColumn(0).getInt();
             bedienung.schrittzeit = q.getColumn(1).getInt();
             bedienung.verweilzeit = q.getColumn(2).getInt();
             bedienung.entprellzeit = q.getColumn(3).getInt();
+            bedienung.wortvorhersage = q.getColumn(4).getInt() != 0;
             // Another tool may have written anything there.
             bedienung = bedienung.Begrenzt();
         }
@@ -65,15 +69,16 @@ bool CDatenbank::SaveBedienung(const CBedienung& bedienung) {
         // One row; a row removed by hand is made again.
         SQLite::Statement q(*m_pDb,
                             "update Bedienung set Modus = ?1, Schrittzeit = ?2, Verweilzeit = ?3, "
-                            "Entprellzeit = ?4");
+                            "Entprellzeit = ?4, Wortvorhersage = ?5");
         SQLite::Statement neu(*m_pDb,
                               "insert into Bedienung (Modus, Schrittzeit, Verweilzeit, "
-                              "Entprellzeit) values (?1, ?2, ?3, ?4)");
+                              "Entprellzeit, Wortvorhersage) values (?1, ?2, ?3, ?4, ?5)");
         for (SQLite::Statement* s : {&q, &neu}) {
             s->bind(1, b.modus);
             s->bind(2, b.schrittzeit);
             s->bind(3, b.verweilzeit);
             s->bind(4, b.entprellzeit);
+            s->bind(5, b.wortvorhersage ? 1 : 0);
         }
         if (q.exec() == 0) neu.exec();
         if (t) t->commit();

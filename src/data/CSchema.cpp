@@ -18,11 +18,17 @@ CREATE TABLE Bedienung (
 INSERT INTO Bedienung DEFAULT VALUES;
 )SQL";
 
+// Step to version 3: the word prediction is on, for a new user as for one
+// who had the program before it.
+constexpr const char* kWortvorhersage =
+    "ALTER TABLE Bedienung ADD COLUMN Wortvorhersage INTEGER NOT NULL DEFAULT 1;";
+
 }  // namespace
 
 void CSchema::Schritte(SQLite::Database& db, int von) {
     if (von >= kVersion) return;
     if (von < 2) db.exec(kBedienung);
+    if (von < 3) db.exec(kWortvorhersage);
     db.exec("PRAGMA user_version = " + std::to_string(kVersion));
 }
 

@@ -9,10 +9,12 @@ class Database;
 // table added later is written in one place only.
 //
 // Version 2 adds the table Bedienung: how the person operates the program
-// (mouse, one or two switches, dwell, keyboard), one row.
+// (mouse, one or two switches, dwell, keyboard), one row. Version 3 adds
+// its column Wortvorhersage: whether the screen shows the rows of words
+// offered (on unless the carer turned it off).
 class CSchema {
 public:
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
 
     // Runs the steps from version `von` up to kVersion inside the caller's
     // transaction and sets user_version. Throws SQLite::Exception.

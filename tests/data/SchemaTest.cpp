@@ -114,3 +114,46 @@ TEST_F(DatenbankTest, AnUnreadableSchemaIsDamageAndIsNotBroughtUp) {
     std::ifstream b(m_pfad, std::ios::binary);
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(b)), {}), vorher);
 }
+
+// A file of schema 2 (operation settings, no word prediction yet): the
+// prediction is on for it, write-protected without a word and without
+// writing, and once it is brought up it keeps the settings it had.
+TEST_F(DatenbankTest, AFileOfTheSecondSchemaGetsThePredictionSwitchedOn) {
+    m_db.reset();
+    {
+        SQLite::Database roh(m_pfad, SQLite::OPEN_READWRITE);
+        roh.exec("ALTER TABLE Bedienung DROP COLUMN Wortvorhersage");
+        roh.exec("update Bedienung set Modus = 1, Schrittzeit = 2500");
+        roh.exec("PRAGMA user_version = 2");
+    }
+    const CBedienung vorher{CBedienung::EinSchalter, 2500, 1000, 300};
+    std::filesystem::permissions(m_pfad, std::filesystem::perms::owner_read);
+    {
+        CDatenbank db(m_pfad, m_dialoge, m_uhr);
+        db.WaitForCheck();
+        CBedienung b;
+        b.wortvorhersage = false;
+        EXPECT_TRUE(db.LoadBedienung(b));
+        EXPECT_EQ(b, vorher);
+        EXPECT_TRUE(b.wortvorhersage);
+    }
+    EXPECT_TRUE(m_dialoge.fehler.empty());
+    std::filesystem::permissions(m_pfad, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write);
+    EXPECT_EQ(Zahl("PRAGMA user_version"), 2);
+
+    Oeffnen();
+    m_db->WaitForCheck();
+    EXPECT_EQ(Zahl("PRAGMA user_version"), CSchema::kVersion);
+    CBedienung b;
+    ASSERT_TRUE(m_db->LoadBedienung(b));
+    EXPECT_EQ(b, vorher);
+    b.wortvorhersage = false;
+    ASSERT_TRUE(m_db->SaveBedienung(b));
+    Oeffnen();
+    CBedienung gelesen;
+    ASSERT_TRUE(m_db->LoadBedienung(gelesen));
+    EXPECT_FALSE(gelesen.wortvorhersage);
+    EXPECT_EQ(Zahl("select count(*) from Bedienung"), 1);
+    EXPECT_TRUE(m_dialoge.fehler.empty());
+}
