@@ -16,22 +16,11 @@ constexpr char32_t kCp1252Oben[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-// The byte of a code point in code page 1252, A-Z folded to a-z; code points
-// the code page lacks come after every byte.
-char32_t Einheit(char32_t z) {
-    if (z >= U'A' && z <= U'Z') return z + (U'a' - U'A');
-    if (z < 0x80 || (z >= 0xA0 && z <= 0xFF)) return z;
-    for (char32_t b = 0; b < 32; ++b) {
-        if (kCp1252Oben[b] == z && z != 0) return 0x80 + b;
-    }
-    return 0x100 + z;
-}
-
-}  // namespace
-
-std::u32string CaptionKey(std::string_view text) {
-    std::u32string key;
-    key.reserve(text.size());
+// The code points of a text; a byte that is no UTF-8 is most likely a letter
+// of code page 1252 itself.
+std::u32string Zeichen(std::string_view text) {
+    std::u32string zeichen;
+    zeichen.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -59,14 +48,74 @@ std::u32string CaptionKey(std::string_view text) {
             z = (z << 6) | (f & 0x3F);
         }
         if (laenge == 0) {
-            // A byte that is no UTF-8 is most likely a code-page letter itself.
-            key.push_back(c);
+            zeichen.push_back(
+                c >= 0x80 && c < 0xA0 && kCp1252Oben[c - 0x80] != 0 ? kCp1252Oben[c - 0x80] : c);
             ++i;
         } else {
-            key.push_back(Einheit(z));
+            zeichen.push_back(z);
             i += laenge;
         }
     }
+    return zeichen;
+}
+
+// The letters of Latin-1 from U+00C0 on without their accents, in small
+// letters; 0 for the two signs among them, "ss" for ß and "ae" for æ.
+constexpr const char* kLatin1[64] = {
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  0,   "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  0,   "o", "u", "u", "u", "u", "y", "th", "y"};
+
+void Anhaengen(std::string& aus, char32_t z) {
+    if (z < 0x80) {
+        aus += static_cast<char>(z);
+    } else if (z < 0x800) {
+        aus += static_cast<char>(0xC0 | (z >> 6));
+        aus += static_cast<char>(0x80 | (z & 0x3F));
+    } else if (z < 0x10000) {
+        aus += static_cast<char>(0xE0 | (z >> 12));
+        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (z & 0x3F));
+    } else {
+        aus += static_cast<char>(0xF0 | (z >> 18));
+        aus += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
+        aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (z & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Falten(std::string_view text) {
+    std::string aus;
+    aus.reserve(text.size());
+    for (const char32_t z : Zeichen(text)) {
+        if (z >= U'A' && z <= U'Z') {
+            aus += static_cast<char>(z + (U'a' - U'A'));
+        } else if (z >= 0xC0 && z <= 0xFF && kLatin1[z - 0xC0] != nullptr) {
+            aus += kLatin1[z - 0xC0];
+        } else if (z == 0x1E9E) {
+            aus += "ss";  // the capital sharp s
+        } else if (z == 0x0152 || z == 0x0153) {
+            aus += "oe";
+        } else if (z == 0x0160 || z == 0x0161) {
+            aus += 's';
+        } else if (z == 0x017D || z == 0x017E) {
+            aus += 'z';
+        } else {
+            Anhaengen(aus, z);
+        }
+    }
+    return aus;
+}
+
+std::u32string CaptionKey(std::string_view text) {
+    // The folded text decides; U+0000 after it sorts a prefix first and
+    // leaves equal folded texts to their exact letters.
+    std::u32string key = Zeichen(Falten(text));
+    key.push_back(U'\0');
+    key += Zeichen(text);
     return key;
 }
 

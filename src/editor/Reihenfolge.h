@@ -13,10 +13,16 @@ class CWortelement;
 // exchange sort they share.
 namespace reihenfolge {
 
-// The key captions are ordered by: character by character, A-Z taken as a-z,
-// every other character of code page 1252 by its byte there, characters
-// beyond that after all of them. So "Äpfel" follows "Zitrone", "Ä" and "ä"
-// are different letters, and a prefix comes first.
+// A text folded the German way, as a reader of a German dictionary sees it
+// (DIN 5007): letter case aside, ä as a, ö as o, ü as u, ß as ss, and the
+// other Latin letters without their accents. Everything else is kept; bytes
+// that are no UTF-8 are taken as code page 1252 letters.
+std::string Falten(std::string_view text);
+
+// The key captions are ordered by, in German alphabetical order: the folded
+// text (Falten), then for equal folded texts the exact text code point by
+// code point. So "Apfel, Äpfel, Käse, Kuchen, Zitrone", and a prefix comes
+// first.
 std::u32string CaptionKey(std::string_view text);
 
 // Calendar year and day of the year (1 for 1 January) of a stored date (days
