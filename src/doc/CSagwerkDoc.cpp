@@ -50,6 +50,7 @@ CSagwerkDoc::CSagwerkDoc(IDialoge& dialoge, const IUhr& uhr, std::unique_ptr<ISp
     m_pSpeech = std::make_unique<CSprachausgabe>(verzeichnis, 0, 0, std::move(engine));
     m_strBaseDir = verzeichnis + kTrenner;
     m_speicherung.SetIndexGeladen([this] { IndexGeladen(); });
+    m_vorhersage.SetNeu([this] { VorhersageNeu(); });
 }
 
 CSagwerkDoc::~CSagwerkDoc() = default;
@@ -97,11 +98,15 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
         // Nobody was chosen (the person quit, or cancelled the new user):
         // nothing to open, nothing to say.
         m_speicherung.Schliessen();
+        m_vorhersage.Oeffnen({});
         m_bUserOpen = true;
         UpdateAllViews();
         return false;
     }
     const bool gelesen = m_speicherung.Oeffnen(datei, *m_pUser, m_bedienung);
+    // Built in the background beside the suggestion index; a file that did
+    // not open has nothing to learn from.
+    m_vorhersage.Oeffnen(gelesen ? datei : std::string());
     m_nColumns = static_cast<int>(m_pUser->GetSpalten());
     m_nRows = static_cast<int>(m_pUser->GetZeilen());
     m_pSpeech->SetPitch(static_cast<int>(m_pUser->GetPitch()));
@@ -126,7 +131,10 @@ void CSagwerkDoc::ReadUser() {
 
 void CSagwerkDoc::SetUserChanged(bool changed) {
     m_bUserChanged = changed;
-    if (changed) ReadUser();
+    if (!changed) return;
+    ReadUser();
+    // The carer may have changed the vocabulary.
+    m_vorhersage.WortschatzNeu();
 }
 
 // --- element list and history ------------------------------------------------------
@@ -139,7 +147,8 @@ void CSagwerkDoc::LoadElements(bool verbsOnly) {
         // Whole as well, for a click that must not wait for the file.
         std::vector<CWortButton> buttons;
         db->LoadWortelemente(m_nCategory, verbsOnly, m_vollstaendig, buttons);
-        for (CWortButton& b : buttons) m_elements.push_back(std::make_unique<CWortButton>(std::move(b)));
+        for (CWortButton& b : buttons)
+            m_elements.push_back(std::make_unique<CWortButton>(std::move(b)));
     }
     m_bElementsChanged = true;
 }
@@ -227,23 +236,9 @@ void CSagwerkDoc::ElementClicked(int position) {
         if (position < 0 || static_cast<std::size_t>(position) >= m_elements.size()) return;
         const CWortButton& button = *m_elements[static_cast<std::size_t>(position)];
         CWortelement element;
-        bool geladen = false;
-        if (CDatenbank* db = Offen()) {
-            // Read fresh, unless the file is held this moment: then as it was
-            // read with the category (a click never waits for a commit).
-            switch (db->LoadWortelementSofort(element, button.GetIndex())) {
-                case CDatenbank::Gelesen::Ja:
-                    geladen = true;
-                    break;
-                case CDatenbank::Gelesen::Fehlt:
-                    break;
-                case CDatenbank::Gelesen::Belegt:
-                    // Read in the same order as the buttons.
-                    element = m_vollstaendig[static_cast<std::size_t>(position)];
-                    geladen = true;
-                    break;
-            }
-        }
+        // Read in the same order as the buttons.
+        const bool geladen = ElementLesen(
+            button.GetIndex(), &m_vollstaendig[static_cast<std::size_t>(position)], element);
         if (button.IsLink()) {
             // A link without a usable target (0 would read as "nothing to go
             // back to" in the history) leads nowhere.
@@ -252,35 +247,61 @@ void CSagwerkDoc::ElementClicked(int position) {
             m_nCategory = static_cast<int>(button.GetKategorie());
             LoadElements(false);
         } else if (geladen) {
-            std::string gezeigt;
-            std::string gesprochen;
-            if (element.GetArt() == CWortelement::Verb && m_nPerson != kKeinePerson) {
-                const CWortelement::Zeit zeit = m_nTense == 1   ? CWortelement::Zeit::Vergangenheit
-                                                : m_nTense == 2 ? CWortelement::Zeit::Zukunft
-                                                                : CWortelement::Zeit::Gegenwart;
-                const bool einzahl = m_nPerson < 5;
-                const int person = einzahl ? std::min(m_nPerson, 2) + 1 : m_nPerson - 5 + 1;
-                gezeigt = element.GetForm(CWortelement::Slot(
-                    zeit, einzahl ? CWortelement::Zahl::Einzahl : CWortelement::Zahl::Mehrzahl,
-                    person));
-                m_nPerson = kKeinePerson;
-            } else if (element.GetArt() == CWortelement::Verb) {
-                gezeigt = element.GetAnzeigetext();
-            } else {
-                gezeigt = element.GetForm(0);
-                gesprochen = element.GetPhonetisch();
-            }
-            m_shownWords.push_back(gezeigt + " ");
-            if (!gesprochen.empty() && gesprochen != "NULL") {
-                m_spokenWords.push_back(gesprochen + " ");
-            } else {
-                m_spokenWords.push_back(gezeigt + " ");
-            }
+            ElementAnhaengen(element);
         }
         // An element whose row has gone (the load failed) adds nothing.
     }
     RefreshSuggestions();
     UpdateAllViews();
+}
+
+bool CSagwerkDoc::ElementLesen(long index, const CWortelement* vorher, CWortelement& element) {
+    CDatenbank* db = Offen();
+    if (db == nullptr) return false;
+    // Read fresh, unless the file is held this moment: then as it was read
+    // before (a click never waits for a commit).
+    switch (db->LoadWortelementSofort(element, index)) {
+        case CDatenbank::Gelesen::Ja:
+            return true;
+        case CDatenbank::Gelesen::Fehlt:
+            return false;
+        case CDatenbank::Gelesen::Belegt:
+            if (vorher == nullptr) return false;
+            element = *vorher;
+            return true;
+    }
+    return false;
+}
+
+int CSagwerkDoc::Verbform() const {
+    if (m_nPerson == kKeinePerson) return -1;
+    const CWortelement::Zeit zeit = m_nTense == 1   ? CWortelement::Zeit::Vergangenheit
+                                    : m_nTense == 2 ? CWortelement::Zeit::Zukunft
+                                                    : CWortelement::Zeit::Gegenwart;
+    const bool einzahl = m_nPerson < 5;
+    const int person = einzahl ? std::min(m_nPerson, 2) + 1 : m_nPerson - 5 + 1;
+    return CWortelement::Slot(
+        zeit, einzahl ? CWortelement::Zahl::Einzahl : CWortelement::Zahl::Mehrzahl, person);
+}
+
+void CSagwerkDoc::ElementAnhaengen(const CWortelement& element) {
+    std::string gezeigt;
+    std::string gesprochen;
+    if (element.GetArt() == CWortelement::Verb && m_nPerson != kKeinePerson) {
+        gezeigt = element.GetForm(Verbform());
+        m_nPerson = kKeinePerson;
+    } else if (element.GetArt() == CWortelement::Verb) {
+        gezeigt = element.GetAnzeigetext();
+    } else {
+        gezeigt = element.GetForm(0);
+        gesprochen = element.GetPhonetisch();
+    }
+    m_shownWords.push_back(gezeigt + " ");
+    if (!gesprochen.empty() && gesprochen != "NULL") {
+        m_spokenWords.push_back(gesprochen + " ");
+    } else {
+        m_spokenWords.push_back(gezeigt + " ");
+    }
 }
 
 std::string CSagwerkDoc::PersonWord(int code) {
@@ -439,6 +460,7 @@ void CSagwerkDoc::Speak(const std::string& text) {
     // nothing to remember.
     if (NurLeerzeichen(satz) || Offen() == nullptr) return;
     m_speicherung.Speichern({GetSentence(), satz});
+    m_vorhersage.Gesprochen(GetSentence());
 }
 
 bool CSagwerkDoc::RestoreBackup(const CSicherung::Eintrag& sicherung, std::string& fehler) {
@@ -477,4 +499,78 @@ std::string CSagwerkDoc::GetSpokenSentence() const { return Verbinden(m_spokenWo
 void CSagwerkDoc::SetVoice(int speed, int pitch) {
     m_pSpeech->SetSpeed(speed);
     m_pSpeech->SetPitch(pitch);
+}
+
+// --- word prediction -----------------------------------------------------------
+
+void CSagwerkDoc::VorhersageNeu() {
+    // A better model has arrived: the rows shown may change.
+    if (m_bUserOpen && m_bedienung.wortvorhersage) UpdateAllViews();
+}
+
+void CSagwerkDoc::WaitForPrediction() { m_vorhersage.Warten(); }
+
+const std::vector<std::string>& CSagwerkDoc::GetWortvorschlaege() {
+    const std::string satz = GetSentence();
+    if (!m_bedienung.wortvorhersage) {
+        m_wortvorschlaege.clear();
+    } else if (satz != m_strWortvorschlaegeFuer ||
+               m_vorhersage.GetStand() != m_nWortvorschlaegeStand || m_nWortvorschlaegeStand == 0) {
+        m_wortvorschlaege = m_vorhersage.Woerter(satz);
+        m_strWortvorschlaegeFuer = satz;
+        m_nWortvorschlaegeStand = m_vorhersage.GetStand();
+    }
+    return m_wortvorschlaege;
+}
+
+void CSagwerkDoc::WortvorschlagGewaehlt(std::size_t i) {
+    const std::vector<std::string> angebot = GetWortvorschlaege();
+    if (i >= angebot.size()) return;
+    const std::string wort = angebot[i] + " ";
+    // The letters typed of the word are the last entry that has no blank.
+    for (std::vector<std::string>* liste : {&m_shownWords, &m_spokenWords}) {
+        if (!liste->empty() && (liste->back().empty() || liste->back().back() != ' ')) {
+            liste->back() = wort;
+        } else {
+            liste->push_back(wort);
+        }
+        // Typing goes on in a word of its own, as after the blank key.
+        if (m_bKeyboard) liste->emplace_back();
+    }
+    RefreshSuggestions();
+    UpdateAllViews();
+}
+
+const std::vector<CSagwerkDoc::CRasterVorschlag>& CSagwerkDoc::GetRasterVorschlaege() {
+    const std::string fuer = GetSentence() + '\n' + std::to_string(Verbform());
+    if (!m_bedienung.wortvorhersage) {
+        m_rastervorschlaege.clear();
+    } else if (fuer != m_strRastervorschlaegeFuer ||
+               m_vorhersage.GetStand() != m_nRastervorschlaegeStand ||
+               m_nRastervorschlaegeStand == 0) {
+        m_rastervorschlaege.clear();
+        for (const auto& v : m_vorhersage.Elemente(GetSentence(), Verbform())) {
+            const CWortelement* e = m_vorhersage.Element(v.element);
+            m_rastervorschlaege.push_back({v.element, v.anzeige, e ? e->GetBild() : std::string()});
+        }
+        m_strRastervorschlaegeFuer = fuer;
+        m_nRastervorschlaegeStand = m_vorhersage.GetStand();
+    }
+    return m_rastervorschlaege;
+}
+
+void CSagwerkDoc::RasterVorschlagGewaehlt(std::size_t i) {
+    const std::vector<CRasterVorschlag> angebot = GetRasterVorschlaege();
+    if (i >= angebot.size()) return;
+    const long index = angebot[i].element;
+    // As read with the category when it is shown, else with the vocabulary.
+    const CWortelement* vorher = m_vorhersage.Element(index);
+    for (std::size_t p = 0; p < m_elements.size(); ++p)
+        if (m_elements[p]->GetIndex() == index) vorher = &m_vollstaendig[p];
+    CWortelement element;
+    if (ElementLesen(index, vorher, element) && element.GetArt() != CWortelement::Link) {
+        ElementAnhaengen(element);
+    }
+    RefreshSuggestions();
+    UpdateAllViews();
 }

@@ -17,6 +17,7 @@
 #include "CVorschlaege.h"
 #include "CWortButton.h"
 #include "CWortelement.h"
+#include "CWortvorhersage.h"
 
 class IBenutzerAuswahl;
 class IDialoge;
@@ -66,7 +67,10 @@ public:
     // GUI posts it to its event loop). Without it the document is told of
     // nothing that happens on other threads.
     using Nachreicher = CSpeicherung::Nachreicher;
-    void SetNachreicher(Nachreicher nachreicher) { m_speicherung.SetNachreicher(std::move(nachreicher)); }
+    void SetNachreicher(Nachreicher nachreicher) {
+        m_vorhersage.SetNachreicher(nachreicher);
+        m_speicherung.SetNachreicher(std::move(nachreicher));
+    }
     // Options for the user files opened from now on (tests make them small).
     // Sentences and use counts are always written in the background.
     void SetDatenbankOptionen(const CDatenbank::Optionen& optionen) {
@@ -179,6 +183,32 @@ public:
     std::string GetSpokenSentence() const;
     void SetVoice(int speed, int pitch);
 
+    // --- word prediction ---------------------------------------------------
+    // Learned from the user file in the background while it opens (the
+    // base lexicon answers meanwhile) and from every sentence said. With
+    // the user's setting off (CBedienung::wortvorhersage) nothing is offered.
+    //
+    // The keyboard's row: completions of the word being typed, or after a
+    // blank the likely next words, with their capitals.
+    const std::vector<std::string>& GetWortvorschlaege();
+    // Takes word i of that row: it replaces the letters typed of the last
+    // word and is followed by a blank.
+    void WortvorschlagGewaehlt(std::size_t i);
+    // The grid's row: the user's word elements most likely next, a verb in
+    // the form a click would take now.
+    struct CRasterVorschlag {
+        long element = 0;
+        std::string anzeige;
+        std::string bild;  // the element's picture as stored
+    };
+    const std::vector<CRasterVorschlag>& GetRasterVorschlaege();
+    // Takes element i of that row, exactly as a click on it in the grid.
+    void RasterVorschlagGewaehlt(std::size_t i);
+    bool IsWortvorhersage() const { return m_bedienung.wortvorhersage; }
+    // Waits until the model of the whole memory answers; for tests and tools.
+    void WaitForPrediction();
+    bool IsPredictionComplete() const { return m_vorhersage.IsVollstaendig(); }
+
     // --- handshake flags and state for the views ------------------------------
     void SetUserChanged(bool changed);
     bool IsUserChanged() const { return m_bUserChanged; }
@@ -222,6 +252,14 @@ private:
     void DeleteLastWord();
     std::string PersonWord(int code);
     void ReadUser();
+    // The form slot a verb click takes now, -1 without a person chosen.
+    int Verbform() const;
+    // Reads an element for a click (`vorher`: as read before, for a file
+    // held this moment); false when its row has gone.
+    bool ElementLesen(long index, const CWortelement* vorher, CWortelement& element);
+    // Adds a word or verb element to the sentence.
+    void ElementAnhaengen(const CWortelement& element);
+    void VorhersageNeu();
 
     IDialoge& m_dialoge;
     const IUhr& m_uhr;
@@ -254,4 +292,10 @@ private:
     // everything they call on is there.
     CSpeicherung m_speicherung{m_dialoge, m_uhr};
     CVorschlaege m_vorschlaege{m_speicherung};
+    CWortvorhersage m_vorhersage{m_dialoge};
+    // The rows as last worked out, for the sentence and the model's state.
+    std::vector<std::string> m_wortvorschlaege;
+    std::vector<CRasterVorschlag> m_rastervorschlaege;
+    std::string m_strWortvorschlaegeFuer, m_strRastervorschlaegeFuer;
+    std::uint64_t m_nWortvorschlaegeStand = 0, m_nRastervorschlaegeStand = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -96,6 +97,21 @@ private:
         static constexpr std::uint32_t kBits = 16;
         std::vector<std::unique_ptr<T[]>> bloecke;
         std::uint32_t anzahl = 0;
+        CBloecke() = default;
+        // A copy of its own (the loader hands a first model over while it
+        // goes on counting in its own).
+        CBloecke(const CBloecke& andere) : anzahl(andere.anzahl) {
+            for (const auto& b : andere.bloecke) {
+                bloecke.emplace_back(new T[std::size_t{1} << kBits]);
+                std::copy(b.get(), b.get() + (std::size_t{1} << kBits), bloecke.back().get());
+            }
+        }
+        CBloecke& operator=(const CBloecke& andere) {
+            if (this != &andere) *this = CBloecke(andere);
+            return *this;
+        }
+        CBloecke(CBloecke&&) noexcept = default;
+        CBloecke& operator=(CBloecke&&) noexcept = default;
         T& operator[](std::uint32_t i) { return bloecke[i >> kBits][i & ((1u << kBits) - 1)]; }
         const T& operator[](std::uint32_t i) const {
             return bloecke[i >> kBits][i & ((1u << kBits) - 1)];

@@ -3,7 +3,6 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "CDatenbank.h"
-#include "CWortelement.h"
 #include "CWortliste.h"
 
 namespace {
@@ -23,27 +22,61 @@ std::string Meldung(const std::string& pfad, const std::string& was) {
     return "Die Wortvorhersage kann \u201E" + pfad + "\u201C nicht lesen (" + was + ").";
 }
 
-}  // namespace
+void WortschatzAus(SQLite::Database& db, std::vector<CWortelement>& gelesen) {
+    std::string sql =
+        "select [Index], Funktionscode, Anzeigetext, Anzahl, Bild, Phonetisch, "
+        "Kategorie, Pos";
+    for (int s = 0; s < CWortelement::kFormen; ++s) {
+        sql += ", ";
+        sql += CWortelement::SpaltenName(s);
+    }
+    sql += " from Wortelement where Funktionscode in (20, 30) order by Kategorie, Pos";
+    SQLite::Statement q(db, sql);
+    while (q.executeStep()) {
+        CWortelement e;
+        e.SetIndex(static_cast<long>(q.getColumn(0).getInt64()));
+        e.SetArt(static_cast<long>(q.getColumn(1).getInt64()));
+        e.SetAnzeigetext(q.getColumn(2).getText(""));
+        e.SetAnzahl(static_cast<long>(q.getColumn(3).getInt64()));
+        e.SetBild(q.getColumn(4).getText(""));
+        e.SetPhonetisch(q.getColumn(5).getText(""));
+        e.SetKategorie(static_cast<long>(q.getColumn(6).getInt64()));
+        e.SetPosition(static_cast<long>(q.getColumn(7).getInt64()));
+        for (int s = 0; s < CWortelement::kFormen; ++s)
+            e.SetForm(s, q.getColumn(8 + s).getText(""));
+        gelesen.push_back(std::move(e));
+    }
+}
 
-bool CVorhersageLader::SaetzeLernen(const std::string& pfad, CVorhersage& modell,
-                                    const std::atomic<bool>& abbrechen, std::int64_t& bisSatznummer,
-                                    std::string& fehler) {
-    bisSatznummer = 0;
-    try {
-        auto db = Oeffnen(pfad);
-        // One read from the newest sentence back: a snapshot of the file.
-        SQLite::Transaction lesen(*db, SQLite::TransactionBehavior::DEFERRED);
-        const std::int64_t hoechste =
-            db->execAndGet("select ifnull(max(Satznummer), 0) from Satzspeicher").getInt64();
-        SQLite::Statement q(*db,
-                            "select Satznummer, Satz, Anzahl from Satzspeicher "
-                            "order by Satznummer desc");
-        std::size_t n = 0;
+// The sentences up to `hoechste` into the model, newest first, a batch at a
+// time: each batch is a read of its own, so that the program's writes get in
+// between (a read held for seconds would keep them waiting). After `erste`
+// of them, while more follow, `zwischenstand` gets the model.
+bool Lernen(SQLite::Database& db, std::int64_t hoechste, CVorhersage& modell,
+            const std::atomic<bool>& abbrechen, std::size_t erste,
+            const std::function<void(const CVorhersage&)>& zwischenstand) {
+    constexpr int kStapel = 10000;
+    SQLite::Statement q(db,
+                        "select Satznummer, Satz, Anzahl from Satzspeicher "
+                        "where Satznummer <= ? order by Satznummer desc limit ?");
+    std::size_t n = 0;
+    std::int64_t bis = hoechste;
+    for (bool weiter = true; weiter;) {
+        q.reset();
+        q.bind(1, static_cast<std::int64_t>(bis));
+        q.bind(2, kStapel);
+        int zeilen = 0;
         while (q.executeStep()) {
-            if ((n++ & 1023) == 0 && abbrechen.load(std::memory_order_relaxed)) {
+            if ((n & 1023) == 0 && abbrechen.load(std::memory_order_relaxed)) {
                 modell.Ordnen();
                 return false;
             }
+            if (n == erste && zwischenstand) {
+                modell.Ordnen();
+                zwischenstand(modell);
+            }
+            ++n;
+            ++zeilen;
             const std::int64_t nummer = q.getColumn(0).getInt64();
             const char* satz = q.getColumn(1).getText("");
             const std::int64_t anzahl = std::max<std::int64_t>(1, q.getColumn(2).getInt64());
@@ -53,9 +86,27 @@ bool CVorhersageLader::SaetzeLernen(const std::string& pfad, CVorhersage& modell
             const std::int64_t einheiten =
                 std::min<std::int64_t>(anzahl, 1 << 24) * CVorhersage::kEinheit + bonus;
             modell.LernenEinheiten(satz, static_cast<std::uint32_t>(einheiten), false);
+            bis = nummer - 1;
         }
+        weiter = zeilen == kStapel;
+    }
+    q.reset();
+    modell.Ordnen();
+    return true;
+}
+
+}  // namespace
+
+bool CVorhersageLader::SaetzeLernen(const std::string& pfad, CVorhersage& modell,
+                                    const std::atomic<bool>& abbrechen, std::int64_t& bisSatznummer,
+                                    std::string& fehler) {
+    bisSatznummer = 0;
+    try {
+        auto db = Oeffnen(pfad);
+        const std::int64_t hoechste =
+            db->execAndGet("select ifnull(max(Satznummer), 0) from Satzspeicher").getInt64();
+        if (!Lernen(*db, hoechste, modell, abbrechen, 0, {})) return false;
         bisSatznummer = hoechste;
-        modell.Ordnen();
         return true;
     } catch (const std::exception& e) {
         modell.Ordnen();
@@ -66,28 +117,13 @@ bool CVorhersageLader::SaetzeLernen(const std::string& pfad, CVorhersage& modell
 
 bool CVorhersageLader::WortschatzLesen(const std::string& pfad,
                                        std::vector<CVorhersage::CElement>& elemente,
-                                       std::string& fehler) {
+                                       std::string& fehler, std::vector<CWortelement>* ganz) {
     try {
         auto db = Oeffnen(pfad);
-        std::string sql = "select [Index], Funktionscode, Anzeigetext, Anzahl";
-        for (int s = 0; s < CWortelement::kFormen; ++s) {
-            sql += ", ";
-            sql += CWortelement::SpaltenName(s);
-        }
-        sql += " from Wortelement where Funktionscode in (20, 30) order by Kategorie, Pos";
-        SQLite::Statement q(*db, sql);
         std::vector<CWortelement> gelesen;
-        while (q.executeStep()) {
-            CWortelement e;
-            e.SetIndex(static_cast<long>(q.getColumn(0).getInt64()));
-            e.SetArt(static_cast<long>(q.getColumn(1).getInt64()));
-            e.SetAnzeigetext(q.getColumn(2).getText(""));
-            e.SetAnzahl(static_cast<long>(q.getColumn(3).getInt64()));
-            for (int s = 0; s < CWortelement::kFormen; ++s)
-                e.SetForm(s, q.getColumn(4 + s).getText(""));
-            gelesen.push_back(std::move(e));
-        }
+        WortschatzAus(*db, gelesen);
         elemente = CVorhersage::AusWortelementen(gelesen);
+        if (ganz != nullptr) *ganz = std::move(gelesen);
         return true;
     } catch (const std::exception& e) {
         fehler = Meldung(pfad, e.what());
@@ -98,18 +134,50 @@ bool CVorhersageLader::WortschatzLesen(const std::string& pfad,
 CVorhersageLader::CErgebnis CVorhersageLader::Laden(const std::string& pfad,
                                                     std::shared_ptr<const CWortliste> wortliste,
                                                     const std::atomic<bool>& abbrechen) {
+    CAblauf ablauf;
+    ablauf.wortliste = [&wortliste] { return wortliste; };
+    return Laden(pfad, ablauf, abbrechen);
+}
+
+CVorhersageLader::CErgebnis CVorhersageLader::Laden(const std::string& pfad, const CAblauf& ablauf,
+                                                    const std::atomic<bool>& abbrechen) {
     CErgebnis ergebnis;
     try {
         auto modell = std::make_unique<CVorhersage>();
-        modell->SetWortliste(std::move(wortliste));
-        std::vector<CVorhersage::CElement> elemente;
-        if (WortschatzLesen(pfad, elemente, ergebnis.fehler))
-            modell->SetWortschatz(std::move(elemente));
-        std::string fehler;
-        if (!SaetzeLernen(pfad, *modell, abbrechen, ergebnis.bisSatznummer, fehler)) {
-            if (abbrechen.load()) return ergebnis;
-            if (ergebnis.fehler.empty()) ergebnis.fehler = fehler;
+        auto LexikonHolen = [&] {
+            if (ablauf.wortliste) modell->SetWortliste(ablauf.wortliste());
+        };
+        std::unique_ptr<SQLite::Database> db;
+        std::int64_t hoechste = 0;
+        try {
+            db = Oeffnen(pfad);
+            // The newest sentence first: what is stored from now on is the
+            // caller's.
+            hoechste =
+                db->execAndGet("select ifnull(max(Satznummer), 0) from Satzspeicher").getInt64();
+            WortschatzAus(*db, ergebnis.elemente);
+            modell->SetWortschatz(CVorhersage::AusWortelementen(ergebnis.elemente));
+            LexikonHolen();
+            const auto Zwischenstand = [&](const CVorhersage& bisher) {
+                if (!ablauf.zwischenstand) return;
+                CErgebnis erstes;
+                erstes.modell = std::make_unique<CVorhersage>(bisher);
+                erstes.bisSatznummer = hoechste;
+                erstes.vollstaendig = false;
+                erstes.elemente = ergebnis.elemente;
+                ablauf.zwischenstand(std::move(erstes));
+            };
+            if (!Lernen(*db, hoechste, *modell, abbrechen, ablauf.ersteSaetze, Zwischenstand)) {
+                return ergebnis;  // cancelled
+            }
+            ergebnis.bisSatznummer = hoechste;
+        } catch (const std::runtime_error& e) {
+            // The lexicon still answers, and what was learned is kept.
+            if (!modell->HatWortliste()) LexikonHolen();
+            modell->Ordnen();
+            ergebnis.fehler = Meldung(pfad, e.what());
         }
+        if (abbrechen.load()) return ergebnis;
         ergebnis.modell = std::move(modell);
     } catch (const std::exception&) {
         // Out of memory: no model rather than a half one.
