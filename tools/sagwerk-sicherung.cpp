@@ -201,9 +201,9 @@ int Pruefen(std::vector<std::string> dateien, bool alle) {
 }
 
 int Zurueck(const std::string& datei, const std::string& welche) {
-    // Held until the file is replaced: no Sagwerk opens it meanwhile.
-    const CSperre sperre(datei);
-    if (!sperre.IsGehalten()) {
+    // Asked first, before a backup is chosen: the restore itself holds the
+    // lock while it replaces the file.
+    if (!CSperre(datei).IsGehalten()) {
         return Fehler("Die Benutzerdatei " + Zitiert(datei) +
                       " ist in einem Sagwerk geöffnet und wird darum nicht ersetzt. Bitte "
                       "beenden Sie dieses Sagwerk zuerst.");

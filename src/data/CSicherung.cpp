@@ -14,10 +14,14 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 #include "CDatenbank.h"
+#include "CSperre.h"
 
 namespace fs = std::filesystem;
 
@@ -52,7 +56,9 @@ int Abbrechen(void* abbrechen) {
 // there after a power cut.
 void OrdnerSichern(const fs::path& ordner) {
 #ifndef _WIN32
-    const int fd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A bare file name lies in the working directory.
+    const fs::path o = ordner.empty() ? fs::path(".") : ordner;
+    const int fd = ::open(o.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -60,6 +66,30 @@ void OrdnerSichern(const fs::path& ordner) {
 #else
     (void)ordner;
 #endif
+}
+
+// Whether the process that made a temporary file still runs.
+bool ProzessLebt(long pid) {
+#ifndef _WIN32
+    if (pid <= 0) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#else
+    (void)pid;
+    return true;
+#endif
+}
+
+// A hot journal left by a crash belongs to the file it was written for:
+// opening the file for writing rolls it back into that file, so that it is
+// never applied to another one put under the same name.
+void JournalEinspielen(const std::string& datei) {
+    std::error_code ec;
+    if (!fs::exists(datei + "-journal", ec)) return;
+    try {
+        SQLite::Database db(datei, SQLite::OPEN_READWRITE, 2000);
+        db.execAndGet("SELECT count(*) FROM sqlite_master");
+    } catch (const SQLite::Exception&) {
+    }
 }
 
 }  // namespace
@@ -174,14 +204,37 @@ bool CSicherung::Passwort(const std::string& datei, std::string& passwort) {
     }
 }
 
+void CSicherung::Aufraeumen() const {
+    std::error_code ec;
+    const std::string anfang = "." + m_strStamm + ".";
+    for (const auto& e : fs::directory_iterator(m_strOrdner, ec)) {
+        const std::string name = e.path().filename().string();
+        if (name.size() <= anfang.size() + 4 || name.compare(0, anfang.size(), anfang) != 0 ||
+            name.compare(name.size() - 4, 4, ".neu") != 0) {
+            continue;
+        }
+        const std::string pid = name.substr(anfang.size(), name.size() - anfang.size() - 4);
+        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (ProzessLebt(std::stol(pid))) continue;
+        std::error_code egal;
+        fs::remove(e.path(), egal);
+        fs::remove(e.path().string() + "-journal", egal);
+    }
+}
+
 bool CSicherung::Anlegen(const std::string& datum, std::string& fehler,
                          const std::atomic<bool>* abbrechen) const {
     std::error_code ec;
+    const bool neuerOrdner = !fs::exists(m_strOrdner, ec);
     fs::create_directories(m_strOrdner, ec);
     if (ec) {
         fehler = "Der Ordner für die Sicherungen kann nicht angelegt werden.";
         return false;
     }
+    // The folder's first entry outlives a power cut as well.
+    if (neuerOrdner) OrdnerSichern(fs::path(m_strDatei).parent_path());
+    // What a killed backup left takes the space a full disk needs.
+    Aufraeumen();
     const fs::path ziel = fs::path(m_strOrdner) / (m_strStamm + "." + datum + ".mdb");
     // A name of this process's own: a tool run at the same moment as the
     // program does not spoil its backup.
@@ -225,6 +278,14 @@ void CSicherung::Ausduennen() const {
 
 bool CSicherung::Wiederherstellen(const Eintrag& sicherung, const std::string& stempel,
                                   std::string& fehler) const {
+    // Held until the file is replaced: no Sagwerk opens it meanwhile, and
+    // none may have it open now.
+    const CSperre sperre(m_strDatei);
+    if (!sperre.IsGehalten()) {
+        fehler = "Die Benutzerdatei ist in einem anderen Sagwerk geöffnet und wird darum nicht "
+                 "ersetzt. Bitte beenden Sie dieses Sagwerk zuerst.";
+        return false;
+    }
     if (Pruefen(sicherung.pfad, fehler) != Befund::Gesund) {
         fehler = "Die Sicherung ist nicht in Ordnung. " + fehler;
         return false;
@@ -234,7 +295,9 @@ bool CSicherung::Wiederherstellen(const Eintrag& sicherung, const std::string& s
     if (!Kopieren(sicherung.pfad, neu.string(), fehler, nullptr)) return false;
 
     std::error_code ec;
+    const bool neuerOrdner = !fs::exists(m_strOrdner, ec);
     fs::create_directories(m_strOrdner, ec);
+    if (neuerOrdner) OrdnerSichern(datei.parent_path());
     // Two restores within a second keep both replaced files.
     fs::path alt = fs::path(m_strOrdner) / (m_strStamm + "." + kErsetzt + stempel + ".mdb");
     for (int n = 2; fs::exists(alt, ec) || fs::exists(alt.string() + "-journal", ec); ++n) {
@@ -243,28 +306,37 @@ bool CSicherung::Wiederherstellen(const Eintrag& sicherung, const std::string& s
     }
     const bool warDa = fs::exists(datei, ec);
     if (warDa) {
-        fs::rename(datei, alt, ec);
+        JournalEinspielen(m_strDatei);
+        // Kept aside under a second name first (a copy where the folders do
+        // not share a disk); the user file stays where it is until the
+        // backup replaces it in one step, so a kill at any moment leaves a
+        // whole user file under its name.
+        fs::create_hard_link(datei, alt, ec);
         if (ec) {
-            fs::remove(neu, ec);
+            ec.clear();
+            fs::copy_file(datei, alt, ec);
+        }
+        if (ec) {
+            std::error_code egal;
+            fs::remove(alt, egal);
+            fs::remove(neu, egal);
             fehler = "Die bisherige Benutzerdatei kann nicht beiseitegelegt werden.";
             return false;
         }
-        // A journal left by a crash belongs to the file it was written for.
-        std::error_code egal;
-        if (fs::exists(m_strDatei + "-journal", egal)) {
-            fs::rename(m_strDatei + "-journal", alt.string() + "-journal", egal);
-        }
+        OrdnerSichern(m_strOrdner);
     }
     fs::rename(neu, datei, ec);
     if (ec) {
         std::error_code egal;
-        if (warDa) fs::rename(alt, datei, egal);
+        if (warDa) fs::remove(alt, egal);
         fs::remove(neu, egal);
         fehler = "Die Sicherung kann nicht an die Stelle der Benutzerdatei gelegt werden.";
         return false;
     }
+    // A journal that was not hot (rolled back above) means nothing now.
+    std::error_code egal;
+    fs::remove(m_strDatei + "-journal", egal);
     OrdnerSichern(datei.parent_path());
-    OrdnerSichern(m_strOrdner);
     return true;
 }
 

@@ -39,13 +39,19 @@ public:
     // it (the program ends); nothing half done is left.
     bool Anlegen(const std::string& datum, std::string& fehler,
                  const std::atomic<bool>* abbrechen = nullptr) const;
+    // Removes what a backup killed half way left in the backup folder (the
+    // temporary files of processes that no longer run). Done before every
+    // backup, and by the program when it opens the user.
+    void Aufraeumen() const;
     // Keeps the seven newest daily backups and the newest of each of the four
     // weeks before them; deletes the other daily backups.
     void Ausduennen() const;
 
-    // Replaces the user file with the backup. The user file must not be open
-    // anywhere. The replaced file (and a journal beside it) is kept in the
-    // backup folder under `stempel` (JJJJ-MM-TT-hhmmss).
+    // Replaces the user file with the backup, holding the one-program lock
+    // meanwhile: refused while any Sagwerk has the file open. The replaced
+    // file is kept in the backup folder under `stempel` (JJJJ-MM-TT-hhmmss),
+    // linked there before the backup is put over the user file in one
+    // rename, so a kill at any moment leaves a whole user file in place.
     bool Wiederherstellen(const Eintrag& sicherung, const std::string& stempel,
                           std::string& fehler) const;
 

@@ -4,8 +4,10 @@
 
 // Keeps a user file for one program at a time: an exclusive lock on a small
 // file beside it (".<Name>.mdb.sperre"), held for as long as the object
-// lives. The system drops the lock with the process, also when the program
-// is killed, so a stale lock file never keeps anyone out.
+// lives, and one on the user file itself, so that a symbolic or hard link
+// to the same file (another name, the same file) is kept out as well. The
+// system drops the locks with the process, also when the program is
+// killed, so a stale lock file never keeps anyone out.
 class CSperre {
 public:
     // Tries to take the lock for the user file `datei`.
@@ -21,5 +23,6 @@ public:
 
 private:
     int m_fd = -1;
+    int m_fdDatei = -1;  // the lock on the user file itself
     bool m_bGehalten = true;
 };

@@ -41,6 +41,8 @@ bool CSpeicherung::Oeffnen(const std::string& datei, CBenutzer& benutzer, CBedie
     m_bWarteHinweis = false;
     m_warteschlange.Oeffnen(datei);
     if (gelesen) {
+        // What a backup killed half way left goes.
+        CSicherung(datei).Aufraeumen();
         PruefungFertig();
     } else if (!CSicherung(datei).Liste().empty()) {
         SchadenHinweis();

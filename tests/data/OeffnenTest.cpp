@@ -5,6 +5,8 @@
 #include <fstream>
 #include <thread>
 
+#include "Beschaedigen.h"
+#include "CSicherung.h"
 #include "DatenbankFixture.h"
 
 namespace {
@@ -246,8 +248,26 @@ TEST_F(OeffnenTest, OneProgramPerUserFile) {
         CDatenbank andere(ben, m_dialoge, m_uhr, allein);
         EXPECT_TRUE(andere.IsOpen());
     }
+    // The same file under another name (a link) is the same user.
+    const std::string hart = m_dir.Datei("Hart.mdb");
+    const std::string weich = m_dir.Datei("Weich.mdb");
+    std::filesystem::create_hard_link(anna, hart);
+    std::filesystem::create_symlink(anna, weich);
+    for (const std::string& name : {hart, weich}) {
+        CDatenbank verlinkt(name, m_dialoge, m_uhr, allein);
+        EXPECT_FALSE(verlinkt.IsOpen()) << name;
+    }
+    // Nor is a backup put under the program's feet.
+    const CSicherung sicherung(anna);
+    ASSERT_TRUE(sicherung.Anlegen("2026-12-09", fehler)) << fehler;
+    const std::string vorher = Inhalt(anna);
+    EXPECT_FALSE(sicherung.Wiederherstellen(sicherung.Liste().front(), "2026-12-09-120000", fehler));
+    EXPECT_NE(fehler.find("anderen Sagwerk"), std::string::npos) << fehler;
+    EXPECT_EQ(Inhalt(anna), vorher);
+    EXPECT_EQ(sicherung.Liste().size(), 1u);
+
     erste.reset();
     CDatenbank dritte(anna, m_dialoge, m_uhr, allein);
     EXPECT_TRUE(dritte.IsOpen());
-    EXPECT_EQ(m_dialoge.fehler.size(), 1u);
+    EXPECT_EQ(m_dialoge.fehler.size(), 3u);
 }

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "Beschaedigen.h"
 #include "CSicherung.h"
@@ -61,6 +62,24 @@ TEST(SicherungTest, BackupsAreCheckedThinnedAndRestoredKeepingTheReplacedFile) {
     EXPECT_NE(fehler.find("beschädigt"), std::string::npos) << fehler;
     EXPECT_EQ(Inhalt(datei), vorher);
     EXPECT_EQ(s.Liste().size(), 13u);
+}
+
+// A backup killed half way leaves its temporary file; the next backup
+// removes it (and only those of processes that no longer run).
+TEST(SicherungTest, WhatAKilledBackupLeftIsRemovedBeforeTheNext) {
+    CTempVerzeichnis dir;
+    const std::string datei = dir.Datei("Anna.mdb");
+    std::string fehler;
+    ASSERT_TRUE(CreateUserDatabase(datei, "Anna", "Berg", fehler)) << fehler;
+    const CSicherung s(datei);
+    fs::create_directories(s.GetOrdner());
+    const fs::path tot = fs::path(s.GetOrdner()) / ".Anna.999999999.neu";
+    const fs::path fremd = fs::path(s.GetOrdner()) / ".Ben.999999999.neu";
+    for (const fs::path& p : {tot, fremd}) std::ofstream(p) << "halb";
+    ASSERT_TRUE(s.Anlegen("2026-12-09", fehler)) << fehler;
+    EXPECT_FALSE(fs::exists(tot));
+    EXPECT_TRUE(fs::exists(fremd));
+    EXPECT_EQ(s.Liste().size(), 1u);
 }
 
 TEST(PruefungTest, ADamagedFileIsReadButNeverWritten) {
