@@ -14,7 +14,9 @@ std::uint32_t Be16(std::string_view d, std::size_t i) {
 std::uint32_t Le16(std::string_view d, std::size_t i) {
     return static_cast<std::uint8_t>(d[i]) | (static_cast<std::uint8_t>(d[i + 1]) << 8);
 }
-std::uint32_t Be32(std::string_view d, std::size_t i) { return (Be16(d, i) << 16) | Be16(d, i + 2); }
+std::uint32_t Be32(std::string_view d, std::size_t i) {
+    return (Be16(d, i) << 16) | Be16(d, i + 2);
+}
 std::int32_t Le32(std::string_view d, std::size_t i) {
     return static_cast<std::int32_t>(Le16(d, i) | (Le16(d, i + 2) << 16));
 }
@@ -74,38 +76,60 @@ bool CBildDaten::Darstellbar(Art art) { return Endung(art)[0] != '\0'; }
 
 const char* CBildDaten::Endung(Art art) {
     switch (art) {
-        case Art::Png: return ".png";
-        case Art::Jpeg: return ".jpg";
-        case Art::Svg: return ".svg";
-        case Art::Bmp: return ".bmp";
-        case Art::Ico: return ".ico";
-        default: return "";
+        case Art::Png:
+            return ".png";
+        case Art::Jpeg:
+            return ".jpg";
+        case Art::Svg:
+            return ".svg";
+        case Art::Bmp:
+            return ".bmp";
+        case Art::Ico:
+            return ".ico";
+        default:
+            return "";
     }
 }
 
 const char* CBildDaten::Inhaltstyp(Art art) {
     switch (art) {
-        case Art::Png: return "image/png";
-        case Art::Jpeg: return "image/jpeg";
-        case Art::Gif: return "image/gif";
-        case Art::Svg: return "image/svg+xml";
-        case Art::Bmp: return "image/bmp";
-        case Art::Ico: return "image/x-icon";
-        case Art::Wmf: return "image/wmf";
-        default: return "application/octet-stream";
+        case Art::Png:
+            return "image/png";
+        case Art::Jpeg:
+            return "image/jpeg";
+        case Art::Gif:
+            return "image/gif";
+        case Art::Svg:
+            return "image/svg+xml";
+        case Art::Bmp:
+            return "image/bmp";
+        case Art::Ico:
+            return "image/x-icon";
+        case Art::Wmf:
+            return "image/wmf";
+        default:
+            return "application/octet-stream";
     }
 }
 
 const char* CBildDaten::Name(Art art) {
     switch (art) {
-        case Art::Png: return "PNG";
-        case Art::Jpeg: return "JPEG";
-        case Art::Gif: return "GIF";
-        case Art::Svg: return "SVG";
-        case Art::Bmp: return "BMP";
-        case Art::Ico: return "ICO";
-        case Art::Wmf: return "WMF";
-        default: return "unbekannt";
+        case Art::Png:
+            return "PNG";
+        case Art::Jpeg:
+            return "JPEG";
+        case Art::Gif:
+            return "GIF";
+        case Art::Svg:
+            return "SVG";
+        case Art::Bmp:
+            return "BMP";
+        case Art::Ico:
+            return "ICO";
+        case Art::Wmf:
+            return "WMF";
+        default:
+            return "unbekannt";
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include <zip.h>
 
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
 #include <system_error>
 
 namespace {
@@ -58,8 +58,9 @@ bool CPaketDatei::Oeffnen(const std::string& pfad, std::string& fehler) {
     std::ifstream ein(pfad, std::ios::binary);
     char kopf[4] = {};
     if (ec || !ein || !ein.read(kopf, 4).good()) {
-        fehler = ec || !ein ? "Die Datei " + Anf(pfad) + " kann nicht gelesen werden."
-                            : "Die Datei " + Anf(pfad) + " ist keine Tafeldatei: sie ist (fast) leer.";
+        fehler = ec || !ein
+                     ? "Die Datei " + Anf(pfad) + " kann nicht gelesen werden."
+                     : "Die Datei " + Anf(pfad) + " ist keine Tafeldatei: sie ist (fast) leer.";
         return false;
     }
     if (kopf[0] == 'P' && kopf[1] == 'K' && (kopf[2] == 3 || kopf[2] == 5)) {
@@ -150,7 +151,8 @@ bool CPaketDatei::Lesen(const std::string& name, std::string& daten, std::string
     std::uint64_t gelesen = 0;
     bool ok = true;
     while (gelesen < it->second.groesse) {
-        const zip_int64_t n = zip_fread(datei, daten.data() + gelesen, it->second.groesse - gelesen);
+        const zip_int64_t n =
+            zip_fread(datei, daten.data() + gelesen, it->second.groesse - gelesen);
         if (n <= 0) {
             ok = n == 0;
             break;

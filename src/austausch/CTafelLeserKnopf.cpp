@@ -61,7 +61,8 @@ std::optional<std::string> Id(const Json& wert) {
     if (wert.is_string()) return wert.get<std::string>();
     if (wert.is_number_float()) {
         const double d = wert.get<double>();
-        if (std::floor(d) == d && std::fabs(d) < 1e15) return std::to_string(static_cast<long long>(d));
+        if (std::floor(d) == d && std::fabs(d) < 1e15)
+            return std::to_string(static_cast<long long>(d));
         return wert.dump();
     }
     if (wert.is_number()) return wert.dump();
@@ -109,11 +110,13 @@ int Arbeit::BildAusQuelle(const Json* bild, const std::string& id, const std::st
     const Json& b = bild != nullptr ? *bild : Json();
     std::string daten;
     bool gefunden = false, gezaehlt = false;
+    std::optional<std::string> ausPfad;  // the entry the bytes came from
     std::string stamm = name;
     // data > path > url > symbol: the first that gives bytes wins.
     if (Feld(b, "data").is_string()) {
         std::string fehler;
-        std::optional<std::string> d = CBildDaten::DataUriLesen(Feld(b, "data").get<std::string>(), fehler);
+        std::optional<std::string> d =
+            CBildDaten::DataUriLesen(Feld(b, "data").get<std::string>(), fehler);
         if (d) {
             daten = std::move(*d);
             gefunden = true;
@@ -135,6 +138,7 @@ int Arbeit::BildAusQuelle(const Json* bild, const std::string& id, const std::st
         if (eintrag && m_datei.IstZip() && m_datei.Hat(*eintrag) &&
             m_datei.Lesen(*eintrag, daten, fehler)) {
             gefunden = true;
+            ausPfad = eintrag;
         } else if (!gezaehlt) {
             ++m_fehlt;
             gezaehlt = true;
@@ -167,9 +171,7 @@ int Arbeit::BildAusQuelle(const Json* bild, const std::string& id, const std::st
     neu.sagwerkPfad = Text(Feld(b, "ext_sagwerk_bild"));
     m_paket.bilder.push_back(std::move(neu));
     const int nummer = static_cast<int>(m_paket.bilder.size()) - 1;
-    if (const std::optional<std::string> e = CPaketDatei::Normalisieren(pfad); e && !pfad.empty()) {
-        m_quellenCache[*e] = nummer;
-    }
+    if (ausPfad) m_quellenCache[*ausPfad] = nummer;
     return nummer;
 }
 
@@ -182,7 +184,8 @@ void Arbeit::BildHinweise() {
                     "aus dem Netz.");
     }
     if (m_keinFormat > 0) {
-        h.push_back(Zahl(m_keinFormat) + " in einem Format, das Sagwerk nicht zeigt (etwa GIF oder WMF).");
+        h.push_back(Zahl(m_keinFormat) +
+                    " in einem Format, das Sagwerk nicht zeigt (etwa GIF oder WMF).");
     }
     if (m_zuGross > 0) {
         h.push_back(Zahl(m_zuGross) + " größer als " + std::to_string(CBildDaten::kHoechsteSeite) +
@@ -191,7 +194,8 @@ void Arbeit::BildHinweise() {
     if (m_kaputt > 0) {
         h.push_back(Zahl(m_kaputt) + " mit Daten, die keine base64-kodierte data-URI sind.");
     }
-    if (m_fehlt > 0) h.push_back(Zahl(m_fehlt) + " fehlen im Paket.");
+    if (m_fehlt > 0)
+        h.push_back(Zahl(m_fehlt) + (m_fehlt == 1 ? " fehlt" : " fehlen") + " im Paket.");
     m_z.hinweise.insert(m_z.hinweise.begin(), h.begin(), h.end());
     while (m_z.hinweise.size() > CZusammenfassung::kHoechstensHinweise) {
         m_z.hinweise.pop_back();
@@ -276,7 +280,8 @@ void Arbeit::TafelLesen(int nummer) {
             k.art = art == "verb" ? CWortelement::Verb
                                   : (art == "link" ? CWortelement::Link : CWortelement::Wort);
             k.anzeige = label;
-            k.wort = Feld(b, "ext_sagwerk_wort").is_string() ? Text(Feld(b, "ext_sagwerk_wort")) : label;
+            k.wort =
+                Feld(b, "ext_sagwerk_wort").is_string() ? Text(Feld(b, "ext_sagwerk_wort")) : label;
             k.phonetisch = Text(Feld(b, "ext_sagwerk_phonetisch"));
             const Json& formen = Feld(b, "ext_sagwerk_formen");
             if (formen.is_array()) {
@@ -331,7 +336,8 @@ void Arbeit::TafelLesen(int nummer) {
         }
         k.hintergrund = CTafelLeser::FarbeLesen(Text(Feld(b, "background_color")));
         k.rand = CTafelLeser::FarbeLesen(Text(Feld(b, "border_color")));
-        if (const std::optional<std::string> bild = Id(Feld(b, "image_id"))) {
+        if (const std::optional<std::string> bild = Id(Feld(b, "image_id"));
+            bild && !bild->empty()) {
             k.bild = BildHolen(nummer, *bild);
             ++(k.bild >= 0 ? m_z.bilder : m_z.bilderFehlen);
         }
@@ -390,7 +396,9 @@ std::optional<CTafelPaket::Farbe> CTafelLeser::FarbeLesen(const std::string& tex
     std::uint8_t* ziel[] = {&f.r, &f.g, &f.b};
     for (std::size_t i = 0; i < 3; ++i) {
         const std::string& t = teile[i];
-        if (t.empty() || t.size() > 3 || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+        if (t.empty() || t.size() > 3 ||
+            !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
         const int w = std::stoi(t);
         if (w > 255) return std::nullopt;
         *ziel[i] = static_cast<std::uint8_t>(w);

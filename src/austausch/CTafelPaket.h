@@ -30,9 +30,9 @@ public:
 
     struct Knopf {
         long art = CWortelement::Wort;
-        std::string anzeige;     // what the button shows
-        std::string wort;        // what goes into the sentence
-        std::string phonetisch;  // what is spoken instead, where set
+        std::string anzeige;            // what the button shows
+        std::string wort;               // what goes into the sentence
+        std::string phonetisch;         // what is spoken instead, where set
         CWortelement::Formen formen{};  // a verb's eighteen forms
         int ziel = kKeinZiel;           // a link: board number or kStartseite
         int bild = -1;                  // number in bilder, or none
@@ -48,10 +48,10 @@ public:
     };
 
     struct Bild {
-        std::string daten;           // the file's bytes
+        std::string daten;  // the file's bytes
         CBildDaten::Art art = CBildDaten::Art::Unbekannt;
-        std::string name;            // file name without extension, to copy it under
-        std::string sagwerkPfad;     // where Sagwerk's own export said it was kept
+        std::string name;         // file name without extension, to copy it under
+        std::string sagwerkPfad;  // where Sagwerk's own export said it was kept
     };
 
     std::vector<Tafel> tafeln;

@@ -7,7 +7,8 @@ namespace {
 // 1007 as "1.007", the German way.
 std::string Zahl(long n) {
     std::string s = std::to_string(n < 0 ? -n : n);
-    for (int i = static_cast<int>(s.size()) - 3; i > 0; i -= 3) s.insert(static_cast<std::size_t>(i), ".");
+    for (int i = static_cast<int>(s.size()) - 3; i > 0; i -= 3)
+        s.insert(static_cast<std::size_t>(i), ".");
     return n < 0 ? "-" + s : s;
 }
 
@@ -32,7 +33,8 @@ std::string CZusammenfassung::Text(const std::string& datei) const {
          " ins Leere, " + Zahl(linksExtern) + " ins Internet";
     if (linksInsLeere + linksExtern > 0) t += " (diese bleiben W\u00F6rter)";
     t += ".\n";
-    t += "Bilder: " + Zahl(bilder) + " \u00FCbernommen, " + Zahl(bilderFehlen) + " fehlen.\n";
+    t += "Bilder: " + Zahl(bilder) + " \u00FCbernommen, " + Zahl(bilderFehlen) +
+         (bilderFehlen == 1 ? " fehlt" : " fehlen") + ".\n";
     if (aktionenUnbekannt > 0) {
         t += "Aktionen, die Sagwerk nicht kennt: " + Zahl(aktionenUnbekannt) +
              " (diese Kn\u00F6pfe bleiben W\u00F6rter).\n";

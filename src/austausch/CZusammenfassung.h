@@ -19,7 +19,7 @@ public:
     long bilder = 0;         // buttons that get a picture
     long bilderFehlen = 0;   // buttons whose picture cannot be taken
     long aktionenUnbekannt = 0;
-    std::string wurzel;      // the name of the board that becomes the entry point
+    std::string wurzel;  // the name of the board that becomes the entry point
     // Details for the carer (which link, which picture, why); the first
     // kHoechstensHinweise are kept, the rest only counted.
     std::vector<std::string> hinweise;
