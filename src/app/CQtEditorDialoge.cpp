@@ -37,3 +37,19 @@ int CQtEditorDialoge::SicherungWaehlen(QWidget* parent, const QStringList& siche
     ok = dlg.exec() == QDialog::Accepted;
     return ok ? static_cast<int>(sicherungen.indexOf(dlg.textValue())) : -1;
 }
+
+QString CQtEditorDialoge::TafelnWaehlen(QWidget* parent, bool speichern) {
+    const QString filter = QStringLiteral(
+        "Tafeln (*.obz *.obf *.zip *.json);;Tafelpaket (*.obz);;Alle Dateien (*)");
+    if (!speichern) {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Tafeln importieren"), QString(),
+                                            filter, nullptr, QFileDialog::DontUseNativeDialog);
+    }
+    QString ziel = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Tafeln exportieren"), QStringLiteral("Wortschatz.obz"),
+        QStringLiteral("Tafelpaket (*.obz)"), nullptr, QFileDialog::DontUseNativeDialog);
+    if (!ziel.isEmpty() && !ziel.endsWith(QStringLiteral(".obz"), Qt::CaseInsensitive)) {
+        ziel += QStringLiteral(".obz");
+    }
+    return ziel;
+}

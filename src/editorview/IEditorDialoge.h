@@ -19,4 +19,7 @@ public:
     virtual QString BildWaehlen(QWidget* parent) = 0;
     // The position of the backup chosen from the list; -1 when cancelled.
     virtual int SicherungWaehlen(QWidget* parent, const QStringList& sicherungen) = 0;
+    // The board file to import (speichern false) or the package to export
+    // into (speichern true), as a full path; empty when cancelled.
+    virtual QString TafelnWaehlen(QWidget* parent, bool speichern) = 0;
 };

@@ -23,10 +23,16 @@ public:
         sicherungen = liste;
         return sicherung;
     }
+    QString TafelnWaehlen(QWidget*, bool speichern) override {
+        (speichern ? tafelnZielGefragt : tafelnGefragt)++;
+        return speichern ? tafelnZiel : tafeln;
+    }
     std::optional<QString> passwort;
     int sicherung = 0;  // the first, the newest
     QStringList sicherungen;
     QString bild;
     int gefragt = 0;
     int bildGefragt = 0;
+    QString tafeln, tafelnZiel;  // the board file to import, the package to export into
+    int tafelnGefragt = 0, tafelnZielGefragt = 0;
 };
