@@ -20,6 +20,7 @@
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
 #include "CSicherung.h"
+#include "CTafelMenue.h"
 #include "CVerbformen.h"
 #include "IDialoge.h"
 #include "Ressourcen.h"
@@ -114,6 +115,14 @@ void CMainFrame::MenueBauen() {
         m_ordnen[i] = editor->addAction(QString::fromUtf8(befehle[i]));
         connect(m_ordnen[i], &QAction::triggered, this, [this, i] { OnOrdnen(i); });
     }
+    editor->addSeparator();
+    m_pTafeln = new CTafelMenue(
+        m_doc, this, [this]() -> IEditorDialoge& { return *m_pEditorDialoge; },
+        [this] {
+            if (m_bEditor) OnEditor();
+            return !m_bEditor;
+        });
+    m_pTafeln->Einhaengen(*editor);
     BefehleAktualisieren();
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
@@ -275,6 +284,7 @@ void CMainFrame::BefehleAktualisieren() {
     m_ordnen[1]->setEnabled(anordnen);
     m_ordnen[2]->setEnabled(reihenfolge);
     m_ordnen[3]->setEnabled(reihenfolge);
+    if (m_pTafeln != nullptr) m_pTafeln->SetAktiv(m_bEditor);
 }
 
 void CMainFrame::EditorEntfernen() {

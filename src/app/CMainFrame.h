@@ -13,6 +13,7 @@ class CEditorView;
 class CVerbformen;
 class CSagwerkDoc;
 class CSagwerkView;
+class CTafelMenue;
 class IEditorDialoge;
 class QAction;
 class QLabel;
@@ -86,6 +87,7 @@ private:
     QWidget* m_pHinweis = nullptr;
     QLabel* m_pHinweisText = nullptr;
     std::array<QAction*, 4> m_ordnen{};
+    CTafelMenue* m_pTafeln = nullptr;  // "Tafeln importieren / exportieren", a child
 
     bool m_bEditor = false;
     std::unique_ptr<CEditorDaten> m_pEditorModel;
