@@ -1,5 +1,6 @@
 #include "CSatzSchreiber.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "IDialoge.h"
@@ -95,7 +96,7 @@ void CSatzSchreiber::Lauf() {
         m_bInArbeit = true;
         const bool ende = m_bEnde;
         sperre.unlock();
-        Ergebnis ergebnis = Versuchen(saetze);
+        Ergebnis ergebnis = Versuchen(saetze, ende);
         sperre.lock();
         m_bInArbeit = false;
         gescheitert = ergebnis.gespeichert == 0;
@@ -109,16 +110,20 @@ void CSatzSchreiber::Lauf() {
     m_pDb.reset();
 }
 
-CSatzSchreiber::Ergebnis CSatzSchreiber::Versuchen(const std::vector<Satz>& saetze) {
+CSatzSchreiber::Ergebnis CSatzSchreiber::Versuchen(const std::vector<Satz>& saetze, bool kurz) {
     Ergebnis ergebnis;
+    // The last try as the program ends is brief: what it cannot store waits
+    // in the queue file for the next start, and nobody waits for an exit.
+    const int wartezeit = kurz ? std::min(m_nWartezeitMs, 250) : m_nWartezeitMs;
+    if (kurz) m_pDb.reset();
     if (!m_pDb) {
         CDatenbank::Optionen optionen;
-        optionen.wartezeitMs = m_nWartezeitMs;
+        optionen.wartezeitMs = wartezeit;
         optionen.pruefen = false;  // the document hands in only after its check passed
         optionen.mitIndex = false;
         // Nobody waits for this thread: the counts' commit or a reader of
         // the file is waited for.
-        optionen.stillWartezeitMs = m_nWartezeitMs;
+        optionen.stillWartezeitMs = wartezeit;
         m_pDb = std::make_unique<CDatenbank>(m_strPfad, Still(), m_uhr, optionen);
     }
     if (m_pDb->StoreSentencesStill(saetze, ergebnis.fehler, &ergebnis.aenderungen)) {
@@ -126,7 +131,14 @@ CSatzSchreiber::Ergebnis CSatzSchreiber::Versuchen(const std::vector<Satz>& saet
         ergebnis.fehler.clear();
         return ergebnis;
     }
-    if (ergebnis.fehler.empty()) ergebnis.fehler = "Die Benutzerdatei ist nicht geöffnet.";
+    if (ergebnis.fehler.empty()) {
+        // The writer's own connection did not open: mostly another program
+        // holding the file at that moment.
+        ergebnis.fehler = m_pDb->IsOpen()
+                              ? "Die Benutzerdatei nimmt sie gerade nicht an."
+                              : "Die Benutzerdatei lässt sich gerade nicht öffnen, vielleicht "
+                                "weil ein anderes Programm sie benutzt.";
+    }
     // They may wait long now: their file beside the user file reaches the
     // disk, and the user file is opened anew for the next try (it may have
     // become writable meanwhile).

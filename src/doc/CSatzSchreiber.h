@@ -52,7 +52,7 @@ public:
 
 private:
     void Lauf();
-    Ergebnis Versuchen(const std::vector<Satz>& saetze);
+    Ergebnis Versuchen(const std::vector<Satz>& saetze, bool kurz);
 
     std::string m_strPfad;
     const IUhr& m_uhr;

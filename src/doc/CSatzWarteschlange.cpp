@@ -43,33 +43,61 @@ std::string Demaskieren(const std::string& s) {
     return d;
 }
 
-// Where the queue goes when the user file's folder takes no file: the
-// person's state folder, under a name of the user file's whole path.
-std::string ImZustandsordner(const std::filesystem::path& benutzerdatei) {
+// Where the queue goes when the user file's folder takes no file, in this
+// order: the person's state folder, the runtime folder (it outlives the
+// program, not the machine), the temporary folder; each under a name of
+// the user file's whole path.
+std::vector<std::string> Ausweichorte(const std::filesystem::path& benutzerdatei) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path ganz = fs::absolute(benutzerdatei, ec);
-    fs::path ordner;
-    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
-        ordner = state;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        ordner = fs::path(home) / ".local" / "state";
-    } else {
-        return {};
-    }
     char hash[32];
     std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string>{}(ganz.string()));
-    return (ordner / "sagwerk" / (benutzerdatei.filename().string() + "." + hash + ".warteschlange"))
-        .string();
+    const std::string name = benutzerdatei.filename().string() + "." + hash + ".warteschlange";
+    std::vector<fs::path> ordner;
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
+        ordner.push_back(fs::path(state) / "sagwerk");
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/') {
+        ordner.push_back(fs::path(home) / ".local" / "state" / "sagwerk");
+    }
+    if (const char* lauf = std::getenv("XDG_RUNTIME_DIR"); lauf != nullptr && *lauf == '/') {
+        ordner.push_back(fs::path(lauf) / "sagwerk");
+    }
+#ifndef _WIN32
+    const fs::path temp = fs::temp_directory_path(ec);
+    if (!ec) ordner.push_back(temp / ("sagwerk-" + std::to_string(::getuid())));
+#endif
+    std::vector<std::string> orte;
+    for (const fs::path& o : ordner) orte.push_back((o / name).string());
+    return orte;
 }
 
-void Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& saetze) {
+// Room kept beside the queue for a full disk: given up to write the queue,
+// taken again once there is space.
+constexpr off_t kReserve = 256 * 1024;
+
+void ReserveAnlegen(const std::string& pfad) {
+#ifndef _WIN32
+    std::error_code ec;
+    if (std::filesystem::exists(pfad, ec)) return;
+    const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    const bool ok = ::posix_fallocate(fd, 0, kReserve) == 0;
+    ::close(fd);
+    if (!ok) ::unlink(pfad.c_str());
+#else
+    (void)pfad;
+#endif
+}
+
+bool Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& saetze) {
     std::ifstream ein(datei);
     for (std::string zeile; std::getline(ein, zeile);) {
         const auto tab = zeile.find('\t');
         if (tab == std::string::npos) continue;  // a line cut off by a crash
         saetze.emplace_back(Demaskieren(zeile.substr(0, tab)), Demaskieren(zeile.substr(tab + 1)));
     }
+    return static_cast<bool>(ein.is_open());
 }
 
 #ifndef _WIN32
@@ -117,20 +145,35 @@ bool Schreiben(const std::string& datei, const std::string& text, bool synchron)
 }  // namespace
 
 void CSatzWarteschlange::Oeffnen(const std::string& benutzerdatei) {
-    const std::filesystem::path pfad(benutzerdatei);
-    m_strDatei =
-        (pfad.parent_path() / ("." + pfad.filename().string() + ".warteschlange")).string();
-    m_strAusweich = ImZustandsordner(pfad);
+    namespace fs = std::filesystem;
+    const fs::path pfad(benutzerdatei);
+    const fs::path ordner = pfad.parent_path();
+    m_strDatei = (ordner / ("." + pfad.filename().string() + ".warteschlange")).string();
+    m_strReserve = (ordner / ("." + pfad.filename().string() + ".reserve")).string();
+    m_orte = {m_strDatei};
+    for (const std::string& o : Ausweichorte(pfad)) m_orte.push_back(o);
     m_saetze.clear();
-    // Beside the user file first: the state folder is only used after that
-    // place failed, so its sentences are the later ones.
-    Einlesen(m_strDatei, m_saetze);
-    if (!m_strAusweich.empty()) Einlesen(m_strAusweich, m_saetze);
+    // Each write puts the whole queue in one place and then removes it from
+    // the others: where a crash came in between, the newest file holds
+    // them all.
+    std::string neueste;
+    fs::file_time_type zeit{};
+    for (const std::string& o : m_orte) {
+        std::error_code ec;
+        const auto t = fs::last_write_time(o, ec);
+        if (!ec && (neueste.empty() || t > zeit)) {
+            neueste = o;
+            zeit = t;
+        }
+    }
+    if (!neueste.empty()) Einlesen(neueste, m_saetze);
+    m_bGesichert = true;
+    ReserveAnlegen(m_strReserve);
 }
 
-void CSatzWarteschlange::Anhaengen(const Satz& satz, bool synchron) {
+bool CSatzWarteschlange::Anhaengen(const Satz& satz, bool synchron) {
     m_saetze.push_back(satz);
-    Sichern(synchron);
+    return Sichern(synchron);
 }
 
 void CSatzWarteschlange::Entfernen(std::size_t anzahl) {
@@ -144,9 +187,9 @@ void CSatzWarteschlange::Entfernen(std::size_t anzahl) {
 
 void CSatzWarteschlange::AufPlatte() const {
 #ifndef _WIN32
-    for (const std::string& datei : {m_strDatei, m_strAusweich}) {
+    for (const std::string& datei : m_orte) {
         std::error_code ec;
-        if (datei.empty() || !std::filesystem::exists(datei, ec)) continue;
+        if (!std::filesystem::exists(datei, ec)) continue;
         AufDiePlatte(datei, 0);
         OrdnerAufDiePlatte(datei);
     }
@@ -155,28 +198,47 @@ void CSatzWarteschlange::AufPlatte() const {
 
 void CSatzWarteschlange::Leeren() {
     m_saetze.clear();
-    std::error_code ec;
-    std::filesystem::remove(m_strDatei, ec);
-    if (!m_strAusweich.empty()) std::filesystem::remove(m_strAusweich, ec);
+    m_bGesichert = true;
+    for (const std::string& o : m_orte) {
+        std::error_code ec;
+        // Gone for good: a power cut must not bring back sentences stored.
+        if (std::filesystem::remove(o, ec)) {
+#ifndef _WIN32
+            OrdnerAufDiePlatte(o);
+#endif
+        }
+    }
 }
 
-bool CSatzWarteschlange::Sichern(bool synchron) const {
+bool CSatzWarteschlange::Sichern(bool synchron) {
     if (m_strDatei.empty()) return false;
     std::string text;
     for (const Satz& s : m_saetze) text += Maskieren(s.first) + '\t' + Maskieren(s.second) + '\n';
-    // Once the state folder holds some, all go there: the order stays. A
-    // folder its owner has write-protected is left alone, whoever we are.
+    // A folder its owner has write-protected is left alone, whoever we are.
     std::error_code ec;
     const auto rechte =
         std::filesystem::status(std::filesystem::path(m_strDatei).parent_path(), ec).permissions();
     const bool geschuetzt = !ec && (rechte & std::filesystem::perms::owner_write) ==
                                        std::filesystem::perms::none;
-    const bool ausweichen = !m_strAusweich.empty() &&
-                            (geschuetzt || std::filesystem::exists(m_strAusweich, ec));
-    if (!ausweichen && Schreiben(m_strDatei, text, synchron)) return true;
-    if (m_strAusweich.empty()) return false;
-    std::filesystem::create_directories(std::filesystem::path(m_strAusweich).parent_path(), ec);
-    if (!Schreiben(m_strAusweich, text, synchron)) return false;
-    std::filesystem::remove(m_strDatei, ec);
+    std::size_t ort = m_orte.size();
+    if (!geschuetzt) {
+        if (Schreiben(m_strDatei, text, synchron)) {
+            ort = 0;
+        } else if (std::filesystem::remove(m_strReserve, ec) && Schreiben(m_strDatei, text, synchron)) {
+            // The disk is full: the room kept for this takes the queue.
+            ort = 0;
+        }
+    }
+    for (std::size_t i = 1; ort == m_orte.size() && i < m_orte.size(); ++i) {
+        std::filesystem::create_directories(std::filesystem::path(m_orte[i]).parent_path(), ec);
+        if (Schreiben(m_orte[i], text, synchron)) ort = i;
+    }
+    m_bGesichert = ort < m_orte.size();
+    if (!m_bGesichert) return false;
+    // The whole queue is in one place; the others hold nothing more.
+    for (std::size_t i = 0; i < m_orte.size(); ++i) {
+        if (i != ort) std::filesystem::remove(m_orte[i], ec);
+    }
+    if (ort == 0) ReserveAnlegen(m_strReserve);
     return true;
 }

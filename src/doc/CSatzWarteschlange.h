@@ -8,10 +8,12 @@
 // take them (another program holds it, it is write-protected, the disk is
 // full). They wait in a file beside the user file (".<Name>.mdb.warteschlange"),
 // or where that folder takes no file in the person's state folder
-// ($XDG_STATE_HOME/sagwerk, else ~/.local/state/sagwerk), written whole and
-// synced with every sentence, so that none is lost when the program ends or
-// the power fails meanwhile; they are written in their order as soon as the
-// user file takes them again.
+// ($XDG_STATE_HOME/sagwerk, else ~/.local/state/sagwerk), the runtime folder
+// ($XDG_RUNTIME_DIR/sagwerk) or the temporary folder, written whole with
+// every sentence, so that none is lost when the program ends or the power
+// fails meanwhile; they are written in their order as soon as the user file
+// takes them again. Beside the queue a little room is kept
+// (".<Name>.mdb.reserve") that a full disk gives up for it.
 class CSatzWarteschlange {
 public:
     using Satz = std::pair<std::string, std::string>;  // as shown, as spoken
@@ -21,20 +23,26 @@ public:
     // Written whole at once; `synchron`: also synced to the disk before it
     // returns. Without it the sentence outlives the program being killed,
     // and AufPlatte makes it outlive a power cut.
-    void Anhaengen(const Satz& satz, bool synchron = true);
+    // False when no place took the queue: the sentence is then kept in
+    // memory only, until a later write succeeds.
+    bool Anhaengen(const Satz& satz, bool synchron = true);
     // The first `anzahl` are in the user file now.
     void Entfernen(std::size_t anzahl);
     // Syncs the waiting file to the disk; safe on another thread.
     void AufPlatte() const;
     bool IsLeer() const { return m_saetze.empty(); }
     const std::vector<Satz>& GetSaetze() const { return m_saetze; }
+    // Whether every waiting sentence is in a file (the last write succeeded).
+    bool IsGesichert() const { return m_bGesichert; }
     // Every sentence is in the user file now.
     void Leeren();
 
 private:
-    bool Sichern(bool synchron) const;
+    bool Sichern(bool synchron);
 
     std::string m_strDatei;
-    std::string m_strAusweich;
+    std::string m_strReserve;
+    std::vector<std::string> m_orte;  // beside the user file first, then the others
+    bool m_bGesichert = true;
     std::vector<Satz> m_saetze;
 };

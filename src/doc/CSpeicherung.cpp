@@ -58,8 +58,18 @@ void CSpeicherung::Schliessen() {
 void CSpeicherung::Speichern(const CSatzWarteschlange::Satz& satz) {
     // Kept beside the file at once (it outlives the program being killed),
     // stored by the writer; nothing here waits for the disk.
-    m_warteschlange.Anhaengen(satz, false);
+    if (!m_warteschlange.Anhaengen(satz, false)) NirgendsHinweis();
     Nachholen();
+}
+
+void CSpeicherung::NirgendsHinweis() {
+    if (m_bNirgendsHinweis) return;
+    m_bNirgendsHinweis = true;
+    m_dialoge.Hinweis(
+        "Die gesprochenen Sätze können gerade nirgends gespeichert werden: weder die "
+        "Benutzerdatei noch ein anderer Ordner nimmt sie auf (der Datenträger ist voll oder "
+        "schreibgeschützt). Sie bleiben erhalten, solange Sagwerk läuft; wird es jetzt beendet, "
+        "gehen sie verloren.");
 }
 
 bool CSpeicherung::Nachholen() {
@@ -83,6 +93,11 @@ void CSpeicherung::WarteHinweis(const std::string& fehler) {
     // No reason: a moment of waiting (the check after opening) nobody
     // needs to hear about. A damaged file has its own notice.
     if (m_bWarteHinweis || fehler.empty() || m_bSchadenHinweis) return;
+    // "Nothing is lost" is said only while it is true.
+    if (!m_warteschlange.IsGesichert()) {
+        NirgendsHinweis();
+        return;
+    }
     m_bWarteHinweis = true;
     m_dialoge.Hinweis(
         "Die gesprochenen Sätze können gerade nicht in der Benutzerdatei "
@@ -182,6 +197,7 @@ void CSpeicherung::Abholen() {
         if (e.gespeichert > 0) {
             if (m_pDatabase != nullptr) m_pDatabase->TakeStored(e.aenderungen);
             m_warteschlange.Entfernen(e.gespeichert);
+            if (m_warteschlange.IsGesichert()) m_bNirgendsHinweis = false;
             m_nUebergeben -= std::min(m_nUebergeben, e.gespeichert);
             m_bWarteHinweis = false;
         } else {

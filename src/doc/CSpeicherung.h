@@ -101,6 +101,8 @@ private:
     void SicherungFertig(const CTaeglicheSicherung::Ergebnis& ergebnis);
     void WarteHinweis(const std::string& fehler);
     void SchadenHinweis();
+    // No place takes the waiting sentences: said once, truthfully.
+    void NirgendsHinweis();
     // The background writer: hands it what waits, takes its results over.
     void Uebergeben();
     void Abholen();
@@ -120,6 +122,7 @@ private:
     bool m_bSichern = false;
     bool m_bSchadenHinweis = false;  // the damage notice is given
     bool m_bWarteHinweis = false;    // the notice about waiting sentences is given
+    bool m_bNirgendsHinweis = false;  // the notice that nothing takes them is given
     // Stopped first thing in the destructor: its thread calls back.
     CTaeglicheSicherung m_sicherung;
     // Of the waiting queue the first m_nUebergeben are handed to it.

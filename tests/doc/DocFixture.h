@@ -49,6 +49,11 @@ protected:
         m_doc = std::make_unique<CSagwerkDoc>(m_dialoge, m_uhr,
                                               std::make_unique<CAufnahmeEngine>(m_log));
         m_doc->AddObserver(&m_beobachter);
+        // Another program holding the file is waited for briefly here, so
+        // that the tests of a held file are quick.
+        CDatenbank::Optionen optionen;
+        optionen.wartezeitMs = 500;
+        m_doc->SetDatenbankOptionen(optionen);
         ASSERT_TRUE(m_doc->OpenUser(m_pfad));
         m_beobachter.anzahl = 0;
     }

@@ -84,3 +84,88 @@ TEST_F(DocTest, AWriteProtectedFolderIsSeenAtOnceAndItsSentencesWaitInTheStateFo
         ::unsetenv("XDG_STATE_HOME");
     }
 }
+
+namespace {
+
+// Sets an environment variable (or removes it, for nullptr) for a scope.
+class CUmgebung {
+public:
+    CUmgebung(const char* name, const char* wert) : m_name(name) {
+        const char* bisher = std::getenv(name);
+        if (bisher != nullptr) m_alt = bisher;
+        m_bHatte = bisher != nullptr;
+        if (wert != nullptr) {
+            ::setenv(name, wert, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~CUmgebung() {
+        if (m_bHatte) {
+            ::setenv(m_name.c_str(), m_alt.c_str(), 1);
+        } else {
+            ::unsetenv(m_name.c_str());
+        }
+    }
+    CUmgebung(const CUmgebung&) = delete;
+    CUmgebung& operator=(const CUmgebung&) = delete;
+
+private:
+    std::string m_name;
+    std::string m_alt;
+    bool m_bHatte = false;
+};
+
+}  // namespace
+
+// Without HOME (no state folder) a write-protected folder's sentences go to
+// the runtime folder; where no place at all takes them, the notice does not
+// promise they are kept.
+TEST_F(DocTest, SentencesFindAPlaceWithoutHomeAndTheNoticeTellsTheTruthWhenNoneIs) {
+    CTempVerzeichnis lauf;
+    {
+        const CUmgebung ohneHome("HOME", nullptr);
+        const CUmgebung ohneState("XDG_STATE_HOME", nullptr);
+        const CUmgebung runtime("XDG_RUNTIME_DIR", lauf.Pfad().c_str());
+        m_doc.reset();
+        fs::permissions(m_dir.Pfad(), fs::perms::owner_read | fs::perms::owner_exec);
+        m_dialoge.Vergessen();
+        NeuesDokument();
+        m_doc->ElementClicked(kKino);
+        m_doc->Speak();
+        m_doc.reset();
+        EXPECT_FALSE(fs::is_empty(lauf.Pfad() / "sagwerk"));
+        fs::permissions(m_dir.Pfad(), fs::perms::owner_all);
+        NeuesDokument();
+        m_doc->WaitForWriter();
+        EXPECT_FALSE(m_doc->HatWartendeSaetze());
+        EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino '"), 1);
+        EXPECT_TRUE(fs::is_empty(lauf.Pfad() / "sagwerk"));
+    }
+    {
+        // No state, no runtime folder, no temporary folder.
+        const CUmgebung ohneHome("HOME", nullptr);
+        const CUmgebung ohneState("XDG_STATE_HOME", nullptr);
+        const CUmgebung ohneRuntime("XDG_RUNTIME_DIR", nullptr);
+        const CUmgebung ohneTemp("TMPDIR", "/dev/null/nirgends");
+        m_doc.reset();
+        fs::permissions(m_dir.Pfad(), fs::perms::owner_read | fs::perms::owner_exec);
+        m_dialoge.Vergessen();
+        NeuesDokument();
+        m_doc->ElementClicked(kHaus);
+        m_doc->Speak();
+        m_doc->WaitForWriter();
+        EXPECT_EQ(m_log.size(), 1u);  // heard all the same
+        EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+        const bool ehrlich = std::any_of(m_dialoge.hinweise.begin(), m_dialoge.hinweise.end(),
+                                         [](const std::string& h) {
+                                             return h.find("nirgends gespeichert") != std::string::npos;
+                                         });
+        EXPECT_TRUE(ehrlich);
+        for (const std::string& h : m_dialoge.hinweise) {
+            EXPECT_EQ(h.find("gehen nicht verloren"), std::string::npos) << h;
+        }
+        m_doc.reset();
+        fs::permissions(m_dir.Pfad(), fs::perms::owner_all);
+    }
+}
