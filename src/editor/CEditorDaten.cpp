@@ -13,7 +13,6 @@
 
 using namespace editorlisten;
 
-
 CEditorDaten::CEditorDaten(CSagwerkDoc& doc) : m_doc(doc) {
     // The counts of the last clicks are in the file before the editor reads
     // them (they order "by use").
@@ -123,9 +122,11 @@ void CEditorDaten::NewWortelement(long art) {
 void CEditorDaten::RemoveWortelement() {
     if (m_pWortelement == nullptr) return;
     CDatenbank* db = Db();
-    // An element never committed has no row.
-    if (db != nullptr && m_pWortelement->GetIndex() > 0) {
-        db->DeleteWortelement(m_pWortelement->GetIndex());
+    // An element never committed has no row. One whose row could not be
+    // deleted stays in the list, as it stays in the file.
+    if (db != nullptr && m_pWortelement->GetIndex() > 0 &&
+        !db->DeleteWortelement(m_pWortelement->GetIndex())) {
+        return;
     }
     Entfernen(m_wortelemente, m_pWortelement);
     m_pWortelement = nullptr;
@@ -205,12 +206,35 @@ bool CEditorDaten::NewKategorie(const std::string& name) {
 bool CEditorDaten::CommitKategorie() {
     CDatenbank* db = Db();
     bool ok = false;
-    if (db != nullptr) {
+    // A page without a name could not be found again nor shown.
+    if (db != nullptr && !m_kategorie.GetName().empty()) {
         CWarteCursor warten(m_doc.GetDialoge());
         ok = db->SaveKategorie(m_kategorie, m_kategorie.GetIndex());
     }
     Refresh();
     return ok;
+}
+
+std::vector<long> CEditorDaten::LinksZu(long kategorie) {
+    std::vector<long> links;
+    CDatenbank* db = Db();
+    if (db == nullptr) return links;
+    // Every category's elements: a link may lead there from any page.
+    std::vector<long> kategorien;
+    CKategorie k;
+    for (bool da = db->FirstKategorie(k); da; da = db->NextKategorie(k, false)) {
+        kategorien.push_back(k.GetIndex());
+    }
+    std::vector<CWortelement> elemente;
+    std::vector<CWortButton> buttons;
+    for (const long index : kategorien) {
+        if (!db->LoadWortelemente(index, false, elemente, buttons)) continue;
+        for (const CWortelement& e : elemente) {
+            const auto [link, ziel] = e.GetLinkTarget();
+            if (link && ziel == kategorie) links.push_back(e.GetIndex());
+        }
+    }
+    return links;
 }
 
 bool CEditorDaten::RemoveKategorie() {
@@ -226,7 +250,16 @@ bool CEditorDaten::RemoveKategorie() {
         Refresh();
         return false;
     }
-    if (!db->DeleteKategorie(m_kategorie.GetIndex())) return false;
+    // The links that lead there go with it, all in one transaction: a link
+    // without its category is never left behind.
+    const std::vector<long> links = LinksZu(m_kategorie.GetIndex());
+    CWarteCursor warten(m_doc.GetDialoge());
+    if (!db->BeginTransaction()) return false;
+    for (const long link : links) {
+        if (!db->DeleteWortelement(link)) break;
+    }
+    if (db->TransactionOk()) db->DeleteKategorie(m_kategorie.GetIndex());
+    if (!db->EndTransaction(true)) return false;
     GotoFirstKategorie(m_kategorie);
     LoadWortelemente();
     Refresh();
@@ -276,7 +309,9 @@ void CEditorDaten::NewEButton() {
 void CEditorDaten::RemoveEButton() {
     if (m_pEButton == nullptr) return;
     CDatenbank* db = Db();
-    if (db != nullptr && m_pEButton->GetIndex() > 0) db->DeleteEButton(m_pEButton->GetIndex());
+    if (db != nullptr && m_pEButton->GetIndex() > 0 && !db->DeleteEButton(m_pEButton->GetIndex())) {
+        return;
+    }
     Entfernen(m_eButtons, m_pEButton);
     m_pEButton = nullptr;
     RenumberEButtons();

@@ -68,7 +68,8 @@ public:
     void SelectWortelement(long index);
     // art: CWortelement::Verb, Link or Wort.
     void NewWortelement(long art);
-    // Deletes the current element's row at once.
+    // Deletes the current element's row at once; an element whose row could
+    // not be deleted (reported) stays current.
     void RemoveWortelement();
     void MoveWortelement(bool up);
     void RenumberWortelemente();
@@ -92,9 +93,14 @@ public:
     // category has the same name). Commits the list first, as above. False
     // when the category could not be stored.
     bool NewKategorie(const std::string& name);
+    // Writes the current category's name; false, writing nothing, for the
+    // empty name.
     bool CommitKategorie();
+    // The elements of any category that are links to that category.
+    std::vector<long> LinksZu(long kategorie);
     // Deletes the current category when it has no elements and is not the
-    // start category; the first category then becomes current. False, with
+    // start category, and with it every link that leads there, in one
+    // transaction; the first category then becomes current. False, with
     // nothing changed, otherwise or when the delete failed (reported).
     bool RemoveKategorie();
     bool IsStartKategorie() const { return m_kategorie.GetIndex() == kStartKategorie; }
@@ -162,6 +168,9 @@ public:
     // it is, a different one makes the name "name-2.ext", "name-3.ext", ...
     // Empty, with a German message, when the file cannot be copied.
     std::string BildUebernehmen(const std::string& pfad);
+    // Every picture the user's elements and buttons show, full path, with
+    // the caption it is shown under; each picture once.
+    std::vector<std::pair<std::string, std::string>> EigeneBilder();
     // Speaks the text as it is; the empty text says nothing.
     void Speak(const std::string& text);
     void SetVoice(int speed, int pitch);

@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <system_error>
 
 #include "CDatenbank.h"
 #include "CSagwerkDoc.h"
+#include "CWortButton.h"
 #include "IDialoge.h"
 
 namespace {
@@ -101,6 +103,32 @@ std::string CEditorDaten::BildUebernehmen(const std::string& pfad) {
                                        "werden. Bitte wählen Sie ein anderes Bild.",
                                    "Information", IDialoge::Symbol::Information);
     return {};
+}
+
+std::vector<std::pair<std::string, std::string>> CEditorDaten::EigeneBilder() {
+    std::vector<std::pair<std::string, std::string>> bilder;
+    CDatenbank* db = Db();
+    if (db == nullptr) return bilder;
+    std::set<std::string> gesehen;
+    const auto dazu = [&](const std::string& bild, const std::string& name) {
+        if (bild.empty() || name.empty()) return;
+        std::string pfad = ResolvePath(bild);
+        if (gesehen.insert(pfad).second) bilder.emplace_back(std::move(pfad), name);
+    };
+    std::vector<long> kategorien;
+    CKategorie k;
+    for (bool da = db->FirstKategorie(k); da; da = db->NextKategorie(k, false)) {
+        kategorien.push_back(k.GetIndex());
+    }
+    std::vector<CWortelement> elemente;
+    std::vector<CWortButton> buttons;
+    for (const long index : kategorien) {
+        if (!db->LoadWortelemente(index, false, elemente, buttons)) continue;
+        for (const CWortelement& e : elemente) dazu(e.GetBild(), e.GetAnzeigetext());
+    }
+    for (const auto& b : m_eButtons) dazu(b->GetBild(), b->GetAnzeigetext());
+    for (const auto& t : m_fTasten) dazu(t->GetBild(), t->GetAnzeigetext());
+    return bilder;
 }
 
 void CEditorDaten::Speak(const std::string& text) {

@@ -67,6 +67,7 @@ CBedienungPage::CBedienungPage(CEditorDaten& daten, IDialoge& dialoge,
     connect(m_cmbModus, &QComboBox::currentIndexChanged, this, [this] {
         m_bGeaendert = true;
         Anzeigen();
+        emit Bearbeitet();
     });
 }
 
@@ -84,6 +85,7 @@ QSlider* CBedienungPage::Regler(int von, int bis, const char* name, QLabel*& ech
     connect(regler, &QSlider::valueChanged, this, [this] {
         m_bGeaendert = true;
         Anzeigen();
+        emit Bearbeitet();
     });
     return regler;
 }
@@ -119,8 +121,10 @@ void CBedienungPage::Anzeigen() {
 
 bool CBedienungPage::Store() {
     if (!m_bGeaendert) return true;
-    m_daten.CommitBedienung({m_cmbModus->currentIndex(), m_sldSchritt->value(),
-                             m_sldVerweil->value(), m_sldEntprell->value()});
+    if (!m_daten.CommitBedienung({m_cmbModus->currentIndex(), m_sldSchritt->value(),
+                                  m_sldVerweil->value(), m_sldEntprell->value()})) {
+        return false;  // reported by the file; the page stays changed
+    }
     m_bGeaendert = false;
     return true;
 }

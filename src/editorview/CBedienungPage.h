@@ -22,7 +22,7 @@ public:
     // Writes the settings when something changed; always true.
     bool Store() override;
     bool OnKillActive() override { return Store(); }
-    void Abschliessen() override { Store(); }
+    bool Abschliessen() override { return Store(); }
 
     QComboBox* GetModus() const { return m_cmbModus; }
     QSlider* GetSchrittzeit() const { return m_sldSchritt; }

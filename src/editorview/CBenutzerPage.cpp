@@ -38,7 +38,10 @@ CBenutzerPage::CBenutzerPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDial
     raster->setColumnMinimumWidth(1, 320);
 
     for (QLineEdit* feld : {m_edtName, m_edtVorname, m_edtPasswort}) {
-        connect(feld, &QLineEdit::textEdited, this, [this] { m_bGeaendert = true; });
+        connect(feld, &QLineEdit::textEdited, this, [this] {
+            m_bGeaendert = true;
+            emit Bearbeitet();
+        });
     }
     connect(test, &QPushButton::clicked, this, &CBenutzerPage::OnTest);
 }
@@ -82,6 +85,7 @@ void CBenutzerPage::OnRegler() {
     m_edtSpeed->setText(QString::number(m_sldSpeed->value()));
     m_edtPitch->setText(QString::number(m_sldPitch->value()));
     m_bGeaendert = true;
+    emit Bearbeitet();
 }
 
 bool CBenutzerPage::Store() {
@@ -94,7 +98,9 @@ bool CBenutzerPage::Store() {
     b.SetSpeed(m_sldSpeed->value());
     b.SetPasswort(m_edtPasswort->text().toStdString());
     m_daten.SetVoice(m_sldSpeed->value(), m_sldPitch->value());
-    m_daten.CommitBenutzer();
+    // Not written (reported by the file): the page stays changed, and the
+    // next store tries again.
+    if (!m_daten.CommitBenutzer()) return false;
     m_bGeaendert = false;
     return true;
 }

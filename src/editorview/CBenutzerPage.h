@@ -17,10 +17,11 @@ public:
 
     void Refresh() override;
     // Writes the page into the user record and the file, when something
-    // changed; always true.
+    // changed; false when the file could not take it (the page then stays
+    // changed and may not be left).
     bool Store() override;
     bool OnKillActive() override { return Store(); }
-    void Abschliessen() override { Store(); }
+    bool Abschliessen() override { return Store(); }
 
     bool IsChanged() const { return m_bGeaendert; }
     QSlider* GetZeilen() const { return m_sldZeilen; }

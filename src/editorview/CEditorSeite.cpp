@@ -19,6 +19,11 @@ void CEditorSeite::Unvollstaendig() {
                           IDialoge::Symbol::Information);
 }
 
+bool CEditorSeite::LoeschenFragen(const std::string& frage) {
+    return m_dialoge.ShowMessage(frage, "Löschen", IDialoge::Symbol::Frage,
+                                 IDialoge::Knoepfe::JaNein) == IDialoge::Antwort::Ja;
+}
+
 std::optional<std::string> CEditorSeite::BildWaehlen() {
     const QString pfad = m_editorDialoge.BildWaehlen(this);
     if (pfad.isEmpty()) return std::nullopt;

@@ -31,11 +31,19 @@ public:
     // The page is to be left (another tab, or the editor closes): true
     // allows it. Pages that keep records store and commit them here.
     virtual bool OnKillActive() { return true; }
-    // The editor goes with this page in front, after leaving was allowed or
-    // regardless: store and commit what can be, without a message.
-    virtual void Abschliessen() {}
+    // Store and commit what can be, without a message of the page's own (a
+    // file that fails reports that itself): two seconds after the carer's
+    // last change, and when the editor goes with this page in front. False
+    // when the file refused the commit (an incomplete page waits for the
+    // carer and is no failure).
+    virtual bool Abschliessen() { return true; }
     // Store, and the message when it fails; true when the action may go on.
     bool Bewacht();
+
+signals:
+    // The carer changed something on the page that is not written yet: the
+    // view writes it two seconds after the last change.
+    void Bearbeitet();
 
 protected:
     void Unvollstaendig();
@@ -43,6 +51,8 @@ protected:
     // (copied into the user's folder when it lies elsewhere); nothing when
     // the carer cancelled or the file could not be taken.
     std::optional<std::string> BildWaehlen();
+    // The question before a delete, "Nein" the default; true for "Ja".
+    bool LoeschenFragen(const std::string& frage);
 
     CEditorDaten& m_daten;
     IDialoge& m_dialoge;

@@ -1,5 +1,6 @@
 #include "CEditorView.h"
 
+#include <QApplication>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -12,14 +13,19 @@
 #include "CFortschrittsAnzeige.h"
 #include "CFunktionsPage.h"
 #include "CKategoriePage.h"
+#include "CQtWecker.h"
 #include "CVerbenPage.h"
 #include "CWortelementPage.h"
 #include "IDialoge.h"
 #include "IEditorDialoge.h"
 
 CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
-                         QWidget* parent)
-    : QWidget(parent), m_daten(daten), m_dialoge(dialoge), m_editorDialoge(editorDialoge) {
+                         QWidget* parent, std::unique_ptr<IWecker> wecker)
+    : QWidget(parent),
+      m_daten(daten),
+      m_dialoge(dialoge),
+      m_editorDialoge(editorDialoge),
+      m_pWecker(wecker ? std::move(wecker) : std::make_unique<CQtWecker>()) {
     setObjectName(QStringLiteral("Editor"));
     // Read at arm's length, on a screen of 1024 x 768 upwards.
     QFont schrift = font();
@@ -34,12 +40,14 @@ CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
     m_pFunktionen = new CFunktionsPage(daten, dialoge, editorDialoge, m_pStapel);
     m_pBenutzer = new CBenutzerPage(daten, dialoge, editorDialoge, m_pStapel);
     m_pBedienung = new CBedienungPage(daten, dialoge, editorDialoge, m_pStapel);
-    m_seiten = {m_pWortelemente, m_pKategorie, m_pEmotionen, m_pFunktionen, m_pBenutzer, m_pBedienung};
-    const char* titel[] = {"Wortelemente", "Kategorie", "Emotionsbuttons", "Funktionsbuttons",
-                           "Benutzerdaten", "Bedienung"};
+    m_seiten = {m_pWortelemente, m_pKategorie, m_pEmotionen,
+                m_pFunktionen,   m_pBenutzer,  m_pBedienung};
+    const char* titel[] = {"Wortelemente",     "Kategorie",     "Emotionsbuttons",
+                           "Funktionsbuttons", "Benutzerdaten", "Bedienung"};
     for (std::size_t i = 0; i < m_seiten.size(); ++i) {
         m_pReiter->addTab(QString::fromUtf8(titel[i]));
         m_pStapel->addWidget(m_seiten[i]);
+        connect(m_seiten[i], &CEditorSeite::Bearbeitet, this, &CEditorView::Nachlauf);
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -50,8 +58,26 @@ CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
 }
 
 CEditorView::~CEditorView() {
+    m_pWecker->Abstellen();
     // Nothing the carer entered on the page in front is left behind.
     GetPage(GetActiveIndex())->Abschliessen();
+}
+
+void CEditorView::Nachlauf() {
+    m_pWecker->Stellen(m_bNachlaufFehler ? kNachFehlerMs : kNachlaufMs, [this] {
+        // Not in the middle of a question or a file choice: right after it.
+        if (QApplication::activeModalWidget() != nullptr) {
+            Nachlauf();
+            return;
+        }
+        Zwischenspeichern();
+    });
+}
+
+bool CEditorView::Zwischenspeichern() {
+    m_pWecker->Abstellen();
+    m_bNachlaufFehler = !GetPage(GetActiveIndex())->Abschliessen();
+    return !m_bNachlaufFehler;
 }
 
 void CEditorView::Starten() {
@@ -77,6 +103,7 @@ void CEditorView::OnReiter(int index) {
     const int bisher = GetActiveIndex();
     if (index == bisher || index < 0) return;
     if (!GetPage(bisher)->OnKillActive()) {
+        Nachlauf();  // what stays on the page is written when it can be
         const QSignalBlocker sperre(m_pReiter);
         m_pReiter->setCurrentIndex(bisher);
         return;
@@ -86,9 +113,21 @@ void CEditorView::OnReiter(int index) {
     emit SeiteGewechselt(index);
 }
 
-void CEditorView::RefreshPage() { GetPage(GetActiveIndex())->Refresh(); }
+void CEditorView::RefreshPage() {
+    GetPage(GetActiveIndex())->Refresh();
+    // A change of the model (new, moved, deleted, ordered) is written as
+    // the carer's typing is.
+    Nachlauf();
+}
 
-bool CEditorView::CanLeave() { return GetPage(GetActiveIndex())->OnKillActive(); }
+bool CEditorView::CanLeave() {
+    if (GetPage(GetActiveIndex())->OnKillActive()) {
+        m_pWecker->Abstellen();
+        return true;
+    }
+    Nachlauf();
+    return false;
+}
 
 bool CEditorView::AskPassword() {
     const std::optional<QString> passwort = m_editorDialoge.PasswortAbfragen(this);

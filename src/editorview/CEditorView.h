@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "IEditorAnsicht.h"
+#include "IWecker.h"
 
 class CBedienungPage;
 class CBenutzerPage;
@@ -16,6 +18,7 @@ class CKategoriePage;
 class CWortelementPage;
 class IDialoge;
 class IEditorDialoge;
+
 class QStackedWidget;
 class QTabBar;
 
@@ -23,9 +26,16 @@ class QTabBar;
 // main window in place of the communication screen.
 //
 // Changing the tab first runs the leave step of the page in front
-// (OnKillActive); when that refuses, the tab in front stays. The model
-// refreshes the page in front through RefreshPage. When the view goes, the
-// page in front is stored and committed once more, without a message.
+// (OnKillActive); when that refuses (an incomplete page, or a commit the
+// file refused), the tab in front stays. The model refreshes the page in
+// front through RefreshPage. When the view goes, the page in front is
+// stored and committed once more, without a message.
+//
+// Nothing typed waits long: two seconds after the carer's last change on a
+// page (an edit, or a change the model reports), the page in front is stored
+// and committed as when it is left (Abschliessen). After a commit the file
+// refused, the next try comes at the next change, half a minute later at the
+// most, so that a full disk does not bring a message every two seconds.
 //
 // Owns its pages (as Qt children). The model and the dialogs are not owned
 // and must outlive the view.
@@ -34,8 +44,13 @@ class CEditorView : public QWidget, public IEditorAnsicht {
 public:
     enum Seite { kWortelemente = 0, kKategorie, kEmotionen, kFunktionen, kBenutzer, kBedienung };
 
+    static constexpr int kNachlaufMs = 2000;
+    static constexpr int kNachFehlerMs = 30000;
+
+    // wecker: the timer of the two-second store; a timer of the screen when
+    // none is given.
     CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, std::unique_ptr<IWecker> wecker = nullptr);
     ~CEditorView() override;
 
     // Asks for the password: true when it is the user's. A wrong one is
@@ -76,11 +91,17 @@ public:
     void RestoreOrder();
     void SetStandard();
 
+    // Stores and commits the page in front now, as the timer does; false
+    // when the file refused the commit.
+    bool Zwischenspeichern();
+    IWecker& GetWecker() const { return *m_pWecker; }
+
 signals:
     // The page in front changed (the menu's commands follow it).
     void SeiteGewechselt(int index);
 
 private:
+    void Nachlauf();
     void OnReiter(int index);
     void Anordnen(void (CEditorDaten::*ordnen)(bool));
 
@@ -96,4 +117,6 @@ private:
     CFunktionsPage* m_pFunktionen;
     CBenutzerPage* m_pBenutzer;
     CBedienungPage* m_pBedienung;
+    std::unique_ptr<IWecker> m_pWecker;
+    bool m_bNachlaufFehler = false;  // the last store was refused by the file
 };

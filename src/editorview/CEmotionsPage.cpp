@@ -7,25 +7,30 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "CAuswahlListe.h"
 #include "CBildButton.h"
 #include "CEditorDaten.h"
 #include "CEmotionsButton.h"
+#include "CListenBilder.h"
+#include "CPiktogrammWahl.h"
 #include "Farben.h"
 #include "SeitenTeile.h"
 
 CEmotionsPage::CEmotionsPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& editorDialoge,
                              QWidget* parent)
     : CEditorSeite(daten, dialoge, editorDialoge, parent) {
-    m_lstEmotionen = new QListWidget(this);
+    m_lstEmotionen = new CAuswahlListe(this);
     m_lstEmotionen->setObjectName(QStringLiteral("emotionen"));
+    m_pListenBilder = new CListenBilder(*m_lstEmotionen);
     m_edtAnzeigetext = seitenteile::Feld(this, "anzeigetext");
     m_edtPhonetisch = seitenteile::Feld(this, "phonetisch");
     m_pVorschau = seitenteile::Vorschau(this, farben::kEmotion);
     QPushButton* neu = seitenteile::Knopf(this, "neue Emotion", "neueEmotion");
     QPushButton* loeschen = seitenteile::Knopf(this, "Emotion löschen", "emotionLoeschen");
     QPushButton* bild = seitenteile::Knopf(this, "Bild wählen", "bildWaehlen");
-    QPushButton* up = seitenteile::Knopf(this, "Up", "up");
-    QPushButton* down = seitenteile::Knopf(this, "Down", "down");
+    QPushButton* up = seitenteile::Knopf(this, "Nach oben", "up");
+    QPushButton* down = seitenteile::Knopf(this, "Nach unten", "down");
+    m_pBildSuche = new CPiktogrammWahl(daten, this);
 
     auto* raster = new QGridLayout(this);
     raster->addWidget(neu, 0, 2);
@@ -41,6 +46,7 @@ CEmotionsPage::CEmotionsPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDial
     raster->addWidget(new QLabel(QStringLiteral("Vorschau:"), this), 3, 2, Qt::AlignTop);
     raster->addWidget(m_pVorschau, 3, 3, Qt::AlignLeft);
     raster->addWidget(bild, 3, 4, Qt::AlignLeft | Qt::AlignTop);
+    raster->addWidget(m_pBildSuche, 4, 3, 2, 2);
     raster->setRowStretch(5, 1);
     raster->setColumnStretch(4, 1);
 
@@ -58,20 +64,31 @@ CEmotionsPage::CEmotionsPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDial
     connect(m_edtPhonetisch, &QLineEdit::textEdited, this, &CEmotionsPage::Geaendert);
     connect(m_pVorschau, &CBildButton::clicked, this, [this] {
         Store();
-        m_daten.Speak(m_edtPhonetisch->text().toStdString());
+        const QString text = m_edtPhonetisch->text();
+        m_daten.Speak((text.isEmpty() ? m_edtAnzeigetext->text() : text).toStdString());
+    });
+    connect(m_pBildSuche, &CPiktogrammWahl::Gewaehlt, this, [this](const QString& pfad) {
+        if (m_daten.GetCurrentEButton() == nullptr) return;
+        const std::string bild = m_daten.BildUebernehmen(pfad.toStdString());
+        if (!bild.empty()) BildSetzen(bild);
     });
     Refresh();
 }
 
 void CEmotionsPage::ListeZeigen() {
     QStringList texte;
+    std::vector<QString> bilder;
     int zeile = -1;
     const CEmotionsButton* aktuell = m_daten.GetCurrentEButton();
     for (CEmotionsButton* e = m_daten.GetFirstEButton(); e; e = m_daten.GetNextEButton()) {
         if (e == aktuell) zeile = static_cast<int>(texte.size());
         texte << QString::fromStdString(e->GetAnzeigetext());
+        bilder.push_back(e->GetBild().empty()
+                             ? QString()
+                             : QString::fromStdString(m_daten.ResolvePath(e->GetBild())));
     }
     seitenteile::ListeFuellen(*m_lstEmotionen, texte, zeile);
+    m_pListenBilder->Zeigen(bilder);
 }
 
 void CEmotionsPage::Refresh() {
@@ -83,6 +100,7 @@ void CEmotionsPage::Refresh() {
     m_strBild = aktuell ? aktuell->GetBild() : std::string();
     m_pVorschau->SetCaption(m_edtAnzeigetext->text());
     m_pVorschau->SetPicture(m_daten.ResolvePath(m_strBild));
+    m_pBildSuche->Leeren();
 }
 
 bool CEmotionsPage::Store() {
@@ -95,15 +113,16 @@ bool CEmotionsPage::Store() {
     return true;
 }
 
-bool CEmotionsPage::OnKillActive() {
-    if (!Bewacht()) return false;
-    m_daten.CommitEButtons();
-    return true;
-}
+bool CEmotionsPage::OnKillActive() { return Bewacht() && m_daten.CommitEButtons(); }
 
-void CEmotionsPage::Abschliessen() {
-    Store();
-    m_daten.CommitEButtons();
+bool CEmotionsPage::Abschliessen() {
+    // An incomplete button waits for the carer, as on the word-element page.
+    auto* aktuell = Store() ? nullptr : m_daten.GetCurrentEButton();
+    const bool wartet = aktuell != nullptr && aktuell->GetChanged();
+    if (wartet) aktuell->SetChanged(false);
+    const bool geschrieben = m_daten.CommitEButtons();
+    if (wartet) aktuell->SetChanged(true);
+    return geschrieben;
 }
 
 void CEmotionsPage::OnGewaehlt(int zeile) {
@@ -125,7 +144,14 @@ void CEmotionsPage::OnNeu() {
 }
 
 void CEmotionsPage::OnLoeschen() {
+    const CEmotionsButton* button = m_daten.GetCurrentEButton();
+    if (button == nullptr) return;
+    if (!LoeschenFragen("Soll der Emotionsbutton \u201E" + button->GetAnzeigetext() +
+                        "\u201C gelöscht werden?")) {
+        return;
+    }
     m_daten.RemoveEButton();
+    if (m_daten.GetCurrentEButton() != nullptr) return;  // the file kept it (reported)
     if (m_lstEmotionen->count() == 0) return;
     {
         const QSignalBlocker sperre(m_lstEmotionen);
@@ -137,12 +163,18 @@ void CEmotionsPage::OnLoeschen() {
 void CEmotionsPage::OnBildWaehlen() {
     if (m_daten.GetCurrentEButton() == nullptr) return;
     const auto bild = BildWaehlen();
-    if (!bild) return;
-    m_strBild = *bild;
+    if (bild) BildSetzen(*bild);
+}
+
+void CEmotionsPage::BildSetzen(const std::string& bild) {
+    m_strBild = bild;
     Geaendert();
     m_pVorschau->SetPicture(m_daten.ResolvePath(m_strBild));
 }
 
 void CEmotionsPage::Geaendert() {
-    if (CEmotionsButton* button = m_daten.GetCurrentEButton()) button->SetChanged(true);
+    CEmotionsButton* button = m_daten.GetCurrentEButton();
+    if (button == nullptr) return;
+    button->SetChanged(true);
+    emit Bearbeitet();
 }

@@ -5,13 +5,16 @@
 #include "CEditorSeite.h"
 
 class CBildButton;
+class CListenBilder;
+class CPiktogrammWahl;
 class QLineEdit;
 class QListWidget;
 
 // "Emotionsbuttons": the buttons along the top of the communication screen
 // that speak a short expression at once ("Ich muss auf die Toilette.",
 // "Aua!"). The carer creates, deletes and reorders them and edits caption,
-// spoken text and picture; the preview speaks as the button would. Complete
+// spoken text and picture (a file, or found by a word); the preview speaks as
+// the button would. Complete
 // when both texts are filled in; leaving commits.
 //
 // The list is shown when the sheet is built and after each change the
@@ -26,9 +29,10 @@ public:
     bool Store() override;
     void OnSetActive() override {}
     bool OnKillActive() override;
-    void Abschliessen() override;
+    bool Abschliessen() override;
 
     CBildButton* GetVorschau() const { return m_pVorschau; }
+    CPiktogrammWahl* GetBildSuche() const { return m_pBildSuche; }
 
 private:
     void ListeZeigen();
@@ -37,6 +41,7 @@ private:
     void OnNeu();
     void OnLoeschen();
     void OnBildWaehlen();
+    void BildSetzen(const std::string& bild);
     void Geaendert();
 
     std::string m_strBild;
@@ -44,4 +49,6 @@ private:
     QLineEdit* m_edtAnzeigetext;
     QLineEdit* m_edtPhonetisch;
     CBildButton* m_pVorschau;
+    CPiktogrammWahl* m_pBildSuche;
+    CListenBilder* m_pListenBilder;
 };

@@ -7,9 +7,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "CAuswahlListe.h"
 #include "CBildButton.h"
 #include "CEditorDaten.h"
 #include "CFunktionsTaste.h"
+#include "CListenBilder.h"
+#include "CPiktogrammWahl.h"
 #include "Farben.h"
 #include "SeitenTeile.h"
 
@@ -60,16 +63,18 @@ std::uint32_t CFunktionsPage::Farbe(long code) { return Finden(code) ? farben::F
 CFunktionsPage::CFunktionsPage(CEditorDaten& daten, IDialoge& dialoge,
                                IEditorDialoge& editorDialoge, QWidget* parent)
     : CEditorSeite(daten, dialoge, editorDialoge, parent) {
-    m_lstFunktionen = new QListWidget(this);
+    m_lstFunktionen = new CAuswahlListe(this);
     m_lstFunktionen->setObjectName(QStringLiteral("funktionen"));
+    m_pListenBilder = new CListenBilder(*m_lstFunktionen);
     m_edtAnzeigetext = seitenteile::Feld(this, "anzeigetext");
     m_edtWort = seitenteile::Feld(this, "wort");
     m_edtBeschreibung = seitenteile::Feld(this, "beschreibung");
     m_edtBeschreibung->setReadOnly(true);
     m_pVorschau = seitenteile::Vorschau(this, 0);
     QPushButton* bild = seitenteile::Knopf(this, "Bild wählen", "bildWaehlen");
-    QPushButton* up = seitenteile::Knopf(this, "Up", "up");
-    QPushButton* down = seitenteile::Knopf(this, "Down", "down");
+    QPushButton* up = seitenteile::Knopf(this, "Nach oben", "up");
+    QPushButton* down = seitenteile::Knopf(this, "Nach unten", "down");
+    m_pBildSuche = new CPiktogrammWahl(daten, this);
 
     auto* raster = new QGridLayout(this);
     raster->addWidget(new QLabel(QStringLiteral("Funktionen:"), this), 0, 0, 1, 2);
@@ -85,6 +90,7 @@ CFunktionsPage::CFunktionsPage(CEditorDaten& daten, IDialoge& dialoge,
     raster->addWidget(new QLabel(QStringLiteral("Vorschau:"), this), 4, 2, Qt::AlignTop);
     raster->addWidget(m_pVorschau, 4, 3, Qt::AlignLeft);
     raster->addWidget(bild, 4, 4, Qt::AlignLeft | Qt::AlignTop);
+    raster->addWidget(m_pBildSuche, 5, 3, 2, 2);
     raster->setRowStretch(6, 1);
     raster->setColumnStretch(4, 1);
 
@@ -98,17 +104,27 @@ CFunktionsPage::CFunktionsPage(CEditorDaten& daten, IDialoge& dialoge,
         if (QListWidgetItem* eintrag = m_lstFunktionen->currentItem()) eintrag->setText(text);
     });
     connect(m_edtWort, &QLineEdit::textEdited, this, &CFunktionsPage::Geaendert);
+    connect(m_pBildSuche, &CPiktogrammWahl::Gewaehlt, this, [this](const QString& pfad) {
+        if (m_daten.GetCurrentFTaste() == nullptr) return;
+        const std::string bild = m_daten.BildUebernehmen(pfad.toStdString());
+        if (!bild.empty()) BildSetzen(bild);
+    });
 }
 
 void CFunktionsPage::ListeZeigen() {
     QStringList texte;
+    std::vector<QString> bilder;
     int zeile = -1;
     const CFunktionsTaste* aktuell = m_daten.GetCurrentFTaste();
     for (CFunktionsTaste* t = m_daten.GetFirstFTaste(); t; t = m_daten.GetNextFTaste()) {
         if (t == aktuell) zeile = static_cast<int>(texte.size());
         texte << QString::fromStdString(t->GetAnzeigetext());
+        bilder.push_back(t->GetBild().empty()
+                             ? QString()
+                             : QString::fromStdString(m_daten.ResolvePath(t->GetBild())));
     }
     seitenteile::ListeFuellen(*m_lstFunktionen, texte, zeile);
+    m_pListenBilder->Zeigen(bilder);
 }
 
 void CFunktionsPage::Refresh() {
@@ -125,6 +141,7 @@ void CFunktionsPage::Refresh() {
     m_pVorschau->SetFillColor(Farbe(code));
     m_pVorschau->SetCaption(m_edtAnzeigetext->text());
     m_pVorschau->SetPicture(m_daten.ResolvePath(m_strBild));
+    m_pBildSuche->Leeren();
 }
 
 bool CFunktionsPage::Store() {
@@ -137,15 +154,16 @@ bool CFunktionsPage::Store() {
     return true;
 }
 
-bool CFunktionsPage::OnKillActive() {
-    if (!Bewacht()) return false;
-    m_daten.CommitFTasten();
-    return true;
-}
+bool CFunktionsPage::OnKillActive() { return Bewacht() && m_daten.CommitFTasten(); }
 
-void CFunktionsPage::Abschliessen() {
-    Store();
-    m_daten.CommitFTasten();
+bool CFunktionsPage::Abschliessen() {
+    // An incomplete button waits for the carer, as on the word-element page.
+    auto* aktuell = Store() ? nullptr : m_daten.GetCurrentFTaste();
+    const bool wartet = aktuell != nullptr && aktuell->GetChanged();
+    if (wartet) aktuell->SetChanged(false);
+    const bool geschrieben = m_daten.CommitFTasten();
+    if (wartet) aktuell->SetChanged(true);
+    return geschrieben;
 }
 
 void CFunktionsPage::OnGewaehlt(int zeile) {
@@ -168,12 +186,18 @@ void CFunktionsPage::OnBildWaehlen() {
         return;
     }
     const auto bild = BildWaehlen();
-    if (!bild) return;
-    m_strBild = *bild;
+    if (bild) BildSetzen(*bild);
+}
+
+void CFunktionsPage::BildSetzen(const std::string& bild) {
+    m_strBild = bild;
     Geaendert();
     m_pVorschau->SetPicture(m_daten.ResolvePath(m_strBild));
 }
 
 void CFunktionsPage::Geaendert() {
-    if (CFunktionsTaste* taste = m_daten.GetCurrentFTaste()) taste->SetChanged(true);
+    CFunktionsTaste* taste = m_daten.GetCurrentFTaste();
+    if (taste == nullptr) return;
+    taste->SetChanged(true);
+    emit Bearbeitet();
 }

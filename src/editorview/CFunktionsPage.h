@@ -5,6 +5,8 @@
 #include "CEditorSeite.h"
 
 class CBildButton;
+class CListenBilder;
+class CPiktogrammWahl;
 class QLineEdit;
 class QListWidget;
 
@@ -22,7 +24,7 @@ public:
     void Refresh() override;
     bool Store() override;
     bool OnKillActive() override;
-    void Abschliessen() override;
+    bool Abschliessen() override;
 
     // The description of a function code and its preview colour; empty and
     // 0 (no fill) for a code the program does not know.
@@ -36,8 +38,11 @@ private:
     void OnGewaehlt(int zeile);
     void OnVerschieben(bool hoch);
     void OnBildWaehlen();
+    void BildSetzen(const std::string& bild);
     void Geaendert();
 
+    CPiktogrammWahl* m_pBildSuche;
+    CListenBilder* m_pListenBilder;
     std::string m_strBild;
     QListWidget* m_lstFunktionen;
     QLineEdit* m_edtAnzeigetext;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "CAuswahlListe.h"
 #include "CEditorDaten.h"
 #include "IDialoge.h"
 #include "KategorieNamen.h"
@@ -18,7 +19,7 @@ const QString kHome = QStringLiteral("HOME");
 CKategoriePage::CKategoriePage(CEditorDaten& daten, IDialoge& dialoge,
                                IEditorDialoge& editorDialoge, QWidget* parent)
     : CEditorSeite(daten, dialoge, editorDialoge, parent) {
-    m_lstKategorien = new QListWidget(this);
+    m_lstKategorien = new CAuswahlListe(this);
     m_lstKategorien->setObjectName(QStringLiteral("kategorien"));
     m_edtName = new QLineEdit(this);
     m_edtName->setObjectName(QStringLiteral("name"));
@@ -56,7 +57,9 @@ void CKategoriePage::Refresh() {
     m_lstKategorien->addItems(namen);
     m_lstKategorien->setCurrentRow(aktuell == kHome ? -1
                                                     : static_cast<int>(namen.indexOf(aktuell)));
-    m_edtName->setText(aktuell == kHome ? QString() : aktuell);
+    // The start page is not listed, but its name is shown: "Name übernehmen"
+    // on it keeps or changes a name that is there.
+    m_edtName->setText(aktuell);
 }
 
 void CKategoriePage::OnGewaehlt() {
@@ -73,6 +76,20 @@ void CKategoriePage::OnLoeschen() {
                               IDialoge::Symbol::Information);
         return;
     }
+    if (m_daten.GetWortelementCount() > 0) {
+        m_dialoge.ShowMessage("Die Kategorie kann nicht gelöscht werden, da sie nicht leer ist.",
+                              "Information", IDialoge::Symbol::Information);
+        return;
+    }
+    const std::string name = m_daten.GetKategorie().GetName();
+    const std::size_t links = m_daten.LinksZu(m_daten.GetKategorie().GetIndex()).size();
+    std::string frage = "Soll die Kategorie \u201E" + name + "\u201C gelöscht werden?";
+    if (links == 1) {
+        frage += " Ein Link führt zu ihr; er wird mit ihr gelöscht.";
+    } else if (links > 1) {
+        frage += " " + std::to_string(links) + " Links führen zu ihr; sie werden mit ihr gelöscht.";
+    }
+    if (!LoeschenFragen(frage)) return;
     if (m_daten.RemoveKategorie()) return;
     // A failed delete has been reported by the file already.
     if (m_daten.GetWortelementCount() > 0) {
@@ -82,6 +99,18 @@ void CKategoriePage::OnLoeschen() {
 }
 
 void CKategoriePage::OnUmbenennen() {
-    m_daten.GetKategorie().SetName(m_edtName->text().toStdString());
-    m_daten.CommitKategorie();
+    const QString name = m_edtName->text().trimmed();
+    if (name.isEmpty()) {
+        m_dialoge.ShowMessage(m_daten.IsStartKategorie()
+                                  ? "Die Startseite braucht einen Namen. Bitte geben Sie einen "
+                                    "Namen ein; sonst behält sie \u201EHOME\u201C."
+                                  : "Eine Kategorie braucht einen Namen. Bitte geben Sie einen "
+                                    "Namen ein.",
+                              "Information", IDialoge::Symbol::Information);
+        Refresh();
+        return;
+    }
+    const std::string bisher = m_daten.GetKategorie().GetName();
+    m_daten.GetKategorie().SetName(name.toStdString());
+    if (!m_daten.CommitKategorie()) m_daten.GetKategorie().SetName(bisher);
 }

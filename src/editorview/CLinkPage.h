@@ -3,6 +3,7 @@
 #include "CElementSeite.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 // A word element of kind "Link": a button that leads to another category.
@@ -10,7 +11,10 @@ class QLineEdit;
 // and the category's Index ("012" for category 12).
 //
 // Complete when the display text is filled in and the category box names a
-// category that exists: a link is never stored without a target.
+// category that exists: a link is never stored without a target. A link in
+// the file whose category is gone is shown as such ("führt zu keiner
+// Kategorie"); left untouched it is complete as it is, so that the carer can
+// go on, change it or delete it.
 class CLinkPage : public CElementSeite {
     Q_OBJECT
 public:
@@ -23,4 +27,7 @@ public:
 private:
     QLineEdit* m_edtAnzeigetext;
     QComboBox* m_cboKategorie;
+    QLabel* m_lblOhneZiel;
+    bool m_bOhneZiel = false;
+    bool m_bBearbeitet = false;  // by the carer, since Load
 };

@@ -69,7 +69,7 @@ CVerbenPage::CVerbenPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
     raster->addWidget(m_lblHinweis, 9, 1, 1, 3);
     raster->addWidget(new QLabel(QStringLiteral("Vorschau:"), this), 10, 0, Qt::AlignTop);
     raster->addWidget(m_pVorschau, 10, 1, Qt::AlignLeft);
-    raster->addWidget(m_pBildKnopf, 10, 2, Qt::AlignLeft | Qt::AlignTop);
+    raster->addWidget(m_pBildSpalte, 10, 2, 2, 2, Qt::AlignLeft | Qt::AlignTop);
     raster->setRowStretch(11, 1);
     m_btnVorschlagen->setVisible(false);
     m_chkSein->setVisible(false);
@@ -117,6 +117,8 @@ bool CVerbenPage::Store() {
 }
 
 std::string CVerbenPage::Phonetisch() const { return m_edtPhonetisch->text().toStdString(); }
+
+std::string CVerbenPage::Anzeigetext() const { return m_edtGrundform->text().toStdString(); }
 
 void CVerbenPage::SetVerbformen(const CVerbformen* verbformen) {
     m_pVerbformen = verbformen;

@@ -42,6 +42,7 @@ public:
 
 protected:
     std::string Phonetisch() const override;
+    std::string Anzeigetext() const override;
 
 private:
     QLineEdit* m_edtGrundform;

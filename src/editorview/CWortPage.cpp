@@ -27,7 +27,7 @@ CWortPage::CWortPage(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge& edi
     raster->addWidget(m_edtPhonetisch, 2, 1, 1, 2);
     raster->addWidget(new QLabel(QStringLiteral("Vorschau:"), this), 3, 0, Qt::AlignTop);
     raster->addWidget(m_pVorschau, 3, 1, Qt::AlignLeft);
-    raster->addWidget(m_pBildKnopf, 3, 2, Qt::AlignLeft | Qt::AlignTop);
+    raster->addWidget(m_pBildSpalte, 3, 2, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     raster->setColumnStretch(2, 1);
     raster->setRowStretch(4, 1);
 
@@ -58,3 +58,5 @@ bool CWortPage::Store() {
 }
 
 std::string CWortPage::Phonetisch() const { return m_edtPhonetisch->text().toStdString(); }
+
+std::string CWortPage::Anzeigetext() const { return m_edtAnzeigetext->text().toStdString(); }

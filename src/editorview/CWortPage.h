@@ -18,6 +18,7 @@ public:
 
 protected:
     std::string Phonetisch() const override;
+    std::string Anzeigetext() const override;
 
 private:
     QLineEdit* m_edtAnzeigetext;

@@ -10,8 +10,10 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "CAuswahlListe.h"
 #include "CEditorDaten.h"
 #include "CLinkPage.h"
+#include "CListenBilder.h"
 #include "CVerbenPage.h"
 #include "CWortPage.h"
 #include "KategorieNamen.h"
@@ -51,11 +53,12 @@ CWortelementPage::CWortelementPage(CEditorDaten& daten, IDialoge& dialoge,
     : CEditorSeite(daten, dialoge, editorDialoge, parent) {
     m_cboKategorien = new QComboBox(this);
     m_cboKategorien->setObjectName(QStringLiteral("kategorien"));
-    m_lstElemente = new QListWidget(this);
+    m_lstElemente = new CAuswahlListe(this);
     m_lstElemente->setObjectName(QStringLiteral("elemente"));
-    m_btnUp = seitenteile::Knopf(this, "Up", "up");
+    m_pListenBilder = new CListenBilder(*m_lstElemente);
+    m_btnUp = seitenteile::Knopf(this, "Nach oben", "up");
     m_btnUp->setToolTip(QStringLiteral("Das Wortelement eine Stelle nach oben schieben"));
-    m_btnDown = seitenteile::Knopf(this, "Down", "down");
+    m_btnDown = seitenteile::Knopf(this, "Nach unten", "down");
     m_btnDown->setToolTip(QStringLiteral("Das Wortelement eine Stelle nach unten schieben"));
     m_cboArt = new CArtBox([this] { Store(); }, this);
     m_cboArt->setObjectName(QStringLiteral("elementart"));
@@ -98,6 +101,7 @@ CWortelementPage::CWortelementPage(CEditorDaten& daten, IDialoge& dialoge,
         connect(seite, &CElementSeite::AnzeigetextGeaendert, this, [this](const QString& text) {
             if (QListWidgetItem* eintrag = m_lstElemente->currentItem()) eintrag->setText(text);
         });
+        connect(seite, &CEditorSeite::Bearbeitet, this, &CEditorSeite::Bearbeitet);
     }
     connect(m_lstElemente, &QListWidget::currentRowChanged, this,
             &CWortelementPage::OnElementGewaehlt);
@@ -150,9 +154,13 @@ void CWortelementPage::KategorienZeigen() {
 void CWortelementPage::ListeZeigen() {
     std::vector<long> indexe;
     QStringList texte;
+    std::vector<QString> bilder;
     for (CWortelement* e = m_daten.GetFirstWortelement(); e; e = m_daten.GetNextWortelement()) {
         indexe.push_back(e->GetIndex());
         texte << QString::fromStdString(e->GetAnzeigetext());
+        bilder.push_back(e->GetBild().empty()
+                             ? QString()
+                             : QString::fromStdString(m_daten.ResolvePath(e->GetBild())));
     }
     const QSignalBlocker sperre(m_lstElemente);
     // The same elements: only changed captions are written, so that a long
@@ -166,6 +174,10 @@ void CWortelementPage::ListeZeigen() {
             if (m_lstElemente->item(i)->text() != texte[i])
                 m_lstElemente->item(i)->setText(texte[i]);
         }
+    }
+    if (bilder != m_bilder) {
+        m_pListenBilder->Zeigen(bilder);
+        m_bilder = std::move(bilder);
     }
     int zeile = -1;
     if (const CWortelement* aktuell = m_daten.GetCurrentWortelement()) {
@@ -191,14 +203,21 @@ bool CWortelementPage::Store() {
 }
 
 bool CWortelementPage::OnKillActive() {
-    if (!Bewacht()) return false;
-    m_daten.CommitWortelemente();
-    return true;
+    // A commit that failed (reported by the file) keeps the page and what
+    // the carer changed; the next try writes it.
+    return Bewacht() && m_daten.CommitWortelemente();
 }
 
-void CWortelementPage::Abschliessen() {
-    Store();
-    m_daten.CommitWortelemente();
+bool CWortelementPage::Abschliessen() {
+    // What the carer typed into an incomplete page is still only on the
+    // page: the element is not written half (a new one as "neu" without its
+    // word) but waits for it, and the others are written.
+    CWortelement* element = Store() ? nullptr : m_daten.GetCurrentWortelement();
+    const bool wartet = element != nullptr && element->GetChanged();
+    if (wartet) element->SetChanged(false);
+    const bool geschrieben = m_daten.CommitWortelemente();
+    if (wartet) element->SetChanged(true);
+    return geschrieben;
 }
 
 void CWortelementPage::OnElementGewaehlt(int zeile) {
@@ -225,7 +244,14 @@ void CWortelementPage::OnNeu() {
 }
 
 void CWortelementPage::OnLoeschen() {
+    const CWortelement* element = m_daten.GetCurrentWortelement();
+    if (element == nullptr) return;
+    if (!LoeschenFragen("Soll das Wortelement \u201E" + element->GetAnzeigetext() +
+                        "\u201C gelöscht werden?")) {
+        return;
+    }
     m_daten.RemoveWortelement();
+    if (m_daten.GetCurrentWortelement() != nullptr) return;  // the file kept it (reported)
     if (m_lstElemente->count() == 0) return;
     {
         const QSignalBlocker sperre(m_lstElemente);

@@ -5,6 +5,7 @@
 #include "CEditorSeite.h"
 
 class CElementSeite;
+class CListenBilder;
 class CLinkPage;
 class CVerbenPage;
 class CWortPage;
@@ -29,11 +30,12 @@ public:
     void Refresh() override;
     bool Store() override;
     bool OnKillActive() override;
-    void Abschliessen() override;
+    bool Abschliessen() override;
 
     CWortPage* GetWortPage() const { return m_pWortPage; }
     CVerbenPage* GetVerbenPage() const { return m_pVerbenPage; }
     CLinkPage* GetLinkPage() const { return m_pLinkPage; }
+    CListenBilder* GetListenBilder() const { return m_pListenBilder; }
     // The child page shown, or null.
     CElementSeite* GetSichtbar() const;
 
@@ -47,7 +49,9 @@ private:
     void KategorienZeigen();
     void ListeZeigen();
 
-    std::vector<long> m_indexe;  // Index of the element in each row of the list
+    std::vector<long> m_indexe;     // Index of the element in each row of the list
+    std::vector<QString> m_bilder;  // its picture, full path
+    CListenBilder* m_pListenBilder;
     QComboBox* m_cboKategorien;
     QListWidget* m_lstElemente;
     QPushButton* m_btnUp;

@@ -7,8 +7,8 @@
 class QWidget;
 
 // The dialogs of the carer's work that wait for an answer: the password
-// prompt, the choice of a picture file and the choice of a backup. The program shows real dialogs; tests
-// script the answers, so nothing blocks.
+// prompt, the choice of a picture file and the choice of a backup. The program shows real dialogs;
+// tests script the answers, so nothing blocks.
 class IEditorDialoge {
 public:
     virtual ~IEditorDialoge() = default;

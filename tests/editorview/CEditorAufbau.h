@@ -11,10 +11,12 @@
 #include "CSagwerkDoc.h"
 #include "CTestBenutzer.h"
 #include "CTestEditorDialoge.h"
+#include "CTestWecker.h"
 
 // The editor as the main window builds it, on the test user (CTestBenutzer):
 // document, model and view, shown and on its first page. Speech goes to
-// m_gesprochen; every dialog is scripted.
+// m_gesprochen; every dialog is scripted, and the two-second store's timer
+// rings when the test rings it (m_pWecker).
 class CEditorAufbau {
 protected:
     void Aufbauen() {
@@ -30,7 +32,10 @@ protected:
                                               std::make_unique<CTestEngine>(m_gesprochen));
         QVERIFY(m_doc->OpenUser(m_benutzer->Datei()));
         m_daten = std::make_unique<CEditorDaten>(*m_doc);
-        m_view = std::make_unique<CEditorView>(*m_daten, m_benutzer->m_dialoge, m_editorDialoge);
+        auto wecker = std::make_unique<CTestWecker>();
+        m_pWecker = wecker.get();
+        m_view = std::make_unique<CEditorView>(*m_daten, m_benutzer->m_dialoge, m_editorDialoge,
+                                               nullptr, std::move(wecker));
         m_daten->SetEditorView(m_view.get());
         m_view->resize(1000, 700);
         m_view->show();
@@ -64,4 +69,5 @@ protected:
     std::unique_ptr<CEditorDaten> m_daten;
     CTestEditorDialoge m_editorDialoge;
     std::unique_ptr<CEditorView> m_view;
+    CTestWecker* m_pWecker = nullptr;  // the view's
 };
