@@ -9,9 +9,11 @@ struct CScanGruppe {
 };
 
 // A button as the screen places it, for the scan order: the screen area it
-// belongs to and its place there.
+// belongs to and its place there. The words offered come first: scanning
+// starts over at the top after every choice, so that the word most likely
+// next is the first group reached once a word has been chosen.
 struct CScanKnopf {
-    enum Bereich { Emotionen, Funktionen, Raster, Tastatur, Satz };
+    enum Bereich { Wortvorschlaege, Emotionen, Funktionen, Raster, Tastatur, Satz };
     int id;
     Bereich bereich;
     int oben;   // top edge: buttons with the same top form a row

@@ -119,6 +119,24 @@ CKlick Klick(const CSeite& seite, int b) {
     return k;
 }
 
+CMitZeile MitWortzeile(const QRect& kind, int zeilen) {
+    zeilen = std::max(zeilen, 1);
+    const int h = MindestensEins((kind.height() - 5 * (zeilen + 1) + 5) / (zeilen + 1));
+    CMitZeile m;
+    m.zeile = QRect(kind.x(), kind.y(), kind.width(), h);
+    m.rest = QRect(kind.x(), kind.y() + h + 5, kind.width(), MindestensEins(kind.height() - h - 5));
+    return m;
+}
+
+std::vector<QRect> Zeilenknoepfe(const QSize& zeile, int n) {
+    return Rasterzellen(zeile, QSize(std::max(n, 0), 1));
+}
+
+QRect Umschalttaste(const std::array<QRect, 31>& tasten) {
+    const QRect& y = tasten[21];
+    return QRect(0, y.y(), y.width(), y.height());
+}
+
 std::array<QRect, kTasten> Tasten(const QSize& fenster) {
     const int kh = MindestensEins((fenster.height() - 15) / 4);
     const int kw = MindestensEins((fenster.width() - 50) / 11);

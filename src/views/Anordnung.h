@@ -72,6 +72,24 @@ struct CKlick {
 };
 CKlick Klick(const CSeite& seite, int b);
 
+// --- Rows of offered words ------------------------------------------------
+
+// The area of the grid (or the keyboard) with the row of offered words on
+// top: the row is one row high of `zeilen` + 1 equal rows 5 pixels apart,
+// and the grid (or the keys) get the rest below it. Heights are at least 1.
+struct CMitZeile {
+    QRect zeile;
+    QRect rest;
+};
+CMitZeile MitWortzeile(const QRect& kind, int zeilen);
+
+// n word buttons across a row of the given size, 5 pixels apart (the
+// cells of a grid of n columns and one row).
+std::vector<QRect> Zeilenknoepfe(const QSize& zeile, int n);
+
+// The shift key, left of the bottom row of letters ("Y"), as wide as a key.
+QRect Umschalttaste(const std::array<QRect, 31>& tasten);
+
 // --- Keyboard -----------------------------------------------------------
 
 constexpr int kTasten = 31;

@@ -13,6 +13,7 @@
 #include "CSagwerkDoc.h"
 #include "CTastaturView.h"
 #include "CVorschlagModell.h"
+#include "CWortzeile.h"
 #include "Farben.h"
 #include "SystemBilder.h"
 
@@ -33,6 +34,10 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     m_pKeyboardView->hide();
     m_pButtonsView = new CButtonsView(doc, this);
     m_pButtonsView->setGeometry(m_layout.kind);
+    m_pWortzeile = new CWortzeile(farben::kWort, this);
+    m_pWortzeile->hide();
+    connect(m_pWortzeile, &CWortzeile::Gewaehlt, this,
+            [this](int i) { m_doc.RasterVorschlagGewaehlt(static_cast<std::size_t>(i)); });
 
     m_edtSentence = new QLineEdit(this);
     m_edtSentence->setReadOnly(true);
@@ -59,8 +64,8 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     connect(m_pVorschlaege, &CVorschlagModell::VorneVerschiebtSich, this,
             [this] { m_nObenVorher = m_lstSuggest->verticalScrollBar()->value(); });
     connect(m_pVorschlaege, &CVorschlagModell::VorneVerschoben, this, [this](int zeilen) {
-        const int oben = std::clamp(m_nObenVorher + zeilen, 0,
-                                    std::max(m_pVorschlaege->rowCount() - 1, 0));
+        const int oben =
+            std::clamp(m_nObenVorher + zeilen, 0, std::max(m_pVorschlaege->rowCount() - 1, 0));
         m_lstSuggest->scrollTo(m_pVorschlaege->index(oben), QAbstractItemView::PositionAtTop);
         AuswahlAngleichen();
     });
@@ -107,6 +112,9 @@ std::vector<CBedienungsSteuerung::CKnopf> CSagwerkView::SichtbareKnoepfe() const
     const auto dazu = [&](CBildButton* k, CScanKnopf::Bereich bereich) {
         if (k != nullptr && k->isVisibleTo(this)) knoepfe.push_back({k, bereich});
     };
+    for (CBildButton* k : m_pWortzeile->GetKnoepfe()) dazu(k, CScanKnopf::Wortvorschlaege);
+    for (CBildButton* k : m_pKeyboardView->GetWortzeile()->GetKnoepfe())
+        dazu(k, CScanKnopf::Wortvorschlaege);
     for (CBildButton* k : m_emotionButtons) dazu(k, CScanKnopf::Emotionen);
     for (const CFunktionsKnopf& f : m_functionButtons)
         if (f.code >= 0) dazu(f.knopf, CScanKnopf::Funktionen);
@@ -115,7 +123,9 @@ std::vector<CBedienungsSteuerung::CKnopf> CSagwerkView::SichtbareKnoepfe() const
             dazu(m_pButtonsView->GetButton(k), CScanKnopf::Raster);
     }
     if (m_pKeyboardView->isVisibleTo(this)) {
-        for (int k = 0; k < anordnung::kTasten; ++k) dazu(m_pKeyboardView->GetKey(k), CScanKnopf::Tastatur);
+        for (int k = 0; k < anordnung::kTasten; ++k)
+            dazu(m_pKeyboardView->GetKey(k), CScanKnopf::Tastatur);
+        dazu(m_pKeyboardView->GetShiftKey(), CScanKnopf::Tastatur);
     }
     for (CBildButton* k : {m_btnUp, m_btnDown, m_btnSpeak}) dazu(k, CScanKnopf::Satz);
     return knoepfe;
@@ -141,7 +151,9 @@ void CSagwerkView::OnUpdate() {
         m_btnSpeak->SetPicture(SystemBild(m_doc, "ear"));
         BuildFunctionButtons();
         BuildEmotionButtons();
+        RasterAnordnen();
         m_pButtonsView->CreateButtons();
+        m_pKeyboardView->CreateKeys();
         m_doc.SetUserChanged(false);
         m_pBedienung->SetBedienung(m_doc.GetBedienung());
         // The grid was rebuilt empty: it must be filled whatever the flag says.
@@ -156,6 +168,8 @@ void CSagwerkView::OnUpdate() {
     const bool verlauf = m_doc.IsHistoryMode();
     m_pKeyboardView->setVisible(!verlauf && m_doc.IsKeyboard());
     m_pButtonsView->setVisible(!verlauf && !m_doc.IsKeyboard());
+    m_pWortzeile->setVisible(!verlauf && !m_doc.IsKeyboard() && m_doc.IsWortvorhersage());
+    WortzeileZeigen();
     m_edtSentence->setVisible(!verlauf);
     m_lstSuggest->setGeometry(verlauf ? m_layout.listeVerlauf : m_layout.liste);
 
@@ -176,10 +190,34 @@ void CSagwerkView::OnUpdate() {
     m_pBedienung->Neu();
 }
 
+void CSagwerkView::RasterAnordnen() {
+    if (!m_doc.IsWortvorhersage()) {
+        m_pButtonsView->setGeometry(m_layout.kind);
+        return;
+    }
+    const QSize raster = anordnung::RasterGroesse(m_doc.GetColumns(), m_doc.GetRows());
+    const anordnung::CMitZeile m = anordnung::MitWortzeile(m_layout.kind, raster.height());
+    m_pWortzeile->setGeometry(m.zeile);
+    m_pWortzeile->Anordnen();
+    m_pButtonsView->setGeometry(m.rest);
+}
+
+void CSagwerkView::WortzeileZeigen() {
+    // Worked out on every change of the sentence, in the same frame.
+    if (m_pWortzeile->isVisibleTo(this)) {
+        std::vector<CWortzeile::CWort> woerter;
+        for (const auto& v : m_doc.GetRasterVorschlaege())
+            woerter.push_back({v.anzeige, m_doc.ResolvePath(v.bild)});
+        m_pWortzeile->Zeigen(woerter);
+    }
+    if (m_pKeyboardView->isVisibleTo(this)) m_pKeyboardView->ZeileZeigen();
+}
+
 void CSagwerkView::AuswahlZeigen() {
     // Moving down may have fetched another page of the history.
     m_pVorschlaege->Nachziehen();
-    if (const QModelIndex zeile = AuswahlAngleichen(); zeile.isValid()) m_lstSuggest->scrollTo(zeile);
+    if (const QModelIndex zeile = AuswahlAngleichen(); zeile.isValid())
+        m_lstSuggest->scrollTo(zeile);
 }
 
 QModelIndex CSagwerkView::AuswahlAngleichen() {

@@ -14,13 +14,16 @@ class CBildButton;
 class CButtonsView;
 class CSagwerkDoc;
 class CTastaturView;
+class CWortzeile;
 class QLineEdit;
 class QListView;
 class CVorschlagModell;
 
 // The communication screen: sentence field, suggestion list, up, down and
 // "Sprechen", up to sixteen function buttons on the left, the emotion
-// buttons along the top, and in the middle the grid or the keyboard.
+// buttons along the top, and in the middle the grid or the keyboard. With
+// the user's word prediction on, the row "Wortvorschläge" lies above the
+// grid, which gives up one row's height for it (see anordnung::MitWortzeile).
 //
 // Observes the document and rebuilds what it shows from the document's state
 // on every update; it keeps no sentence or selection of its own. All
@@ -41,6 +44,7 @@ public:
     // For the frame and for tests.
     CButtonsView* GetButtonsView() const { return m_pButtonsView; }
     CTastaturView* GetKeyboardView() const { return m_pKeyboardView; }
+    CWortzeile* GetWortzeile() const { return m_pWortzeile; }
     QLineEdit* GetSentenceField() const { return m_edtSentence; }
     QListView* GetSuggestionList() const { return m_lstSuggest; }
     CBildButton* GetUpButton() const { return m_btnUp; }
@@ -57,6 +61,9 @@ private:
         long code = -1;  // -1: no row, hidden
     };
     void BuildFunctionButtons();
+    // The grid and its row of words as the user's setting wants them.
+    void RasterAnordnen();
+    void WortzeileZeigen();
     void BuildEmotionButtons();
     void OnFunction(std::size_t platz);
     void OnEmotion(int platz);
@@ -80,4 +87,5 @@ private:
     std::vector<CBildButton*> m_emotionButtons;
     CTastaturView* m_pKeyboardView = nullptr;
     CButtonsView* m_pButtonsView = nullptr;
+    CWortzeile* m_pWortzeile = nullptr;
 };

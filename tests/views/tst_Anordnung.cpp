@@ -17,6 +17,7 @@ private slots:
     void tastenBleibenInKleinenFensternBenutzbar();
     void bilderWerdenNurVerkleinert();
     void benutzerauswahlMitDreiUndVielenBenutzern();
+    void wortzeileNimmtDemRasterEineZeile();
 };
 
 void tst_Anordnung::hauptansichtAufDemDesktop1024x768() {
@@ -175,6 +176,30 @@ void tst_Anordnung::benutzerauswahlMitDreiUndVielenBenutzern() {
     for (const QRect& r : a.knoepfe) QVERIFY(r.right() < 1024);
     QCOMPARE(a.knoepfe[8], QRect(10, 130, 100, 100));
     QCOMPARE(a.dialog, QSize(970, 145 + 240));
+}
+
+void tst_Anordnung::wortzeileNimmtDemRasterEineZeile() {
+    // The grid of 1024 x 768 (8 x 5): the row and the five rows of the grid
+    // are six equal rows.
+    const QRect kind = Hauptansicht(QRect(0, 0, 1024, 768)).kind;
+    const CMitZeile m = MitWortzeile(kind, 5);
+    QCOMPARE(m.zeile, QRect(145, 95, 869, 77));  // (488 - 30 + 5) / 6
+    QCOMPARE(m.rest, QRect(145, 177, 869, 406));
+    QCOMPARE(m.rest.bottom(), kind.bottom());
+    const auto zellen = Rasterzellen(m.rest.size(), QSize(8, 5));
+    QCOMPARE(zellen[0].height(), m.zeile.height());
+    const auto knoepfe = Zeilenknoepfe(m.zeile.size(), 6);
+    QCOMPARE(int(knoepfe.size()), 6);
+    QCOMPARE(knoepfe[0], QRect(0, 0, 140, 77));  // (869 - 30 + 5) / 6
+    QCOMPARE(knoepfe[5].x(), 5 * 145);
+    // The shift key sits left of Y, as wide as it.
+    const auto tasten = Tasten(QSize(1000, 300));
+    QCOMPARE(Umschalttaste(tasten),
+             QRect(0, tasten[21].y(), tasten[21].width(), tasten[21].height()));
+    QVERIFY(Umschalttaste(tasten).right() < tasten[21].left());
+    // Too small a window still gives real rectangles.
+    const CMitZeile klein = MitWortzeile(QRect(0, 0, 10, 10), 5);
+    QVERIFY(klein.zeile.height() >= 1 && klein.rest.height() >= 1);
 }
 
 QTEST_MAIN(tst_Anordnung)

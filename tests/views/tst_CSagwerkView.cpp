@@ -11,10 +11,10 @@
 #include "CBedienungsSteuerung.h"
 #include "CBildButton.h"
 #include "CBildCache.h"
-#include "CScanner.h"
 #include "CButtonsView.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
+#include "CScanner.h"
 #include "CTastaturView.h"
 #include "CTestBenutzer.h"
 
@@ -89,6 +89,12 @@ void tst_CSagwerkView::cleanup() {
 }
 
 void tst_CSagwerkView::layoutAufDemDesktop() {
+    // The word prediction off: the screen as it was without it (the rows
+    // are tested in tst_Wortvorschlaege).
+    CBedienung aus;
+    aus.wortvorhersage = false;
+    CDatenbank(m_benutzer->Datei(), m_benutzer->m_dialoge, m_benutzer->m_uhr).SaveBedienung(aus);
+    Oeffnen();
     QCOMPARE(m_view->GetSentenceField()->geometry(), QRect(145, 593, 734, 20));
     QCOMPARE(m_view->GetSuggestionList()->geometry(), QRect(145, 618, 734, 100));
     QCOMPARE(m_view->GetSpeakButton()->geometry(), QRect(954, 593, 60, 125));
@@ -387,8 +393,8 @@ void tst_CSagwerkView::schalterBauenUndSprechenOhneMaus() {
             QFAIL("nicht erreicht");
         };
         waehlen(m_view->GetFunctionButton(1));  // ich
-        waehlen(Raster()->GetButton(3));         // gehe
-        waehlen(Raster()->GetButton(4));         // Kino
+        waehlen(Raster()->GetButton(3));        // gehe
+        waehlen(Raster()->GetButton(4));        // Kino
         QCOMPARE(Satz(), QStringLiteral("ich gehe Kino "));
         waehlen(m_view->GetSpeakButton());
         QCOMPARE(m_gesprochen.back(), std::string("ich gehe Ki-no "));
@@ -403,7 +409,7 @@ void tst_CSagwerkView::schalterBauenUndSprechenOhneMaus() {
 
 void tst_CSagwerkView::pfeiltastenErreichenJedenKnopf() {
     CDatenbank(m_benutzer->Datei(), m_benutzer->m_dialoge, m_benutzer->m_uhr)
-        .SaveBedienung({CBedienung::Tastatur, 1000, 1000, 300});
+        .SaveBedienung({CBedienung::Tastatur, 1000, 1000, 300, false});
     Oeffnen();
     CBedienungsSteuerung* s = m_view->GetBedienung();
     long long jetzt = 0;
@@ -422,7 +428,7 @@ void tst_CSagwerkView::pfeiltastenErreichenJedenKnopf() {
 
 void tst_CSagwerkView::scanGruppenMitTastaturUndSatzliste() {
     CDatenbank(m_benutzer->Datei(), m_benutzer->m_dialoge, m_benutzer->m_uhr)
-        .SaveBedienung({CBedienung::ZweiSchalter, 1000, 1000, 300});
+        .SaveBedienung({CBedienung::ZweiSchalter, 1000, 1000, 300, false});
     Oeffnen();
     const CScanner& scanner = m_view->GetBedienung()->GetScanner();
     const auto zeilen = [&] {
