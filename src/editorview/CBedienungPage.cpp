@@ -1,5 +1,6 @@
 #include "CBedienungPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -60,6 +61,14 @@ CBedienungPage::CBedienungPage(CEditorDaten& daten, IDialoge& dialoge,
     seitenteile::Reihe(*raster, zeile,
                        "Doppelte Drücke zählen einmal innerhalb von:", m_sldEntprell,
                        m_lblEntprell);
+    m_chkWortvorhersage = new QCheckBox(
+        QString::fromUtf8("Wörter vorschlagen (über der Tastatur und über dem Raster)"), this);
+    m_chkWortvorhersage->setObjectName(QStringLiteral("wortvorhersage"));
+    raster->addWidget(m_chkWortvorhersage, zeile++, 1, 1, 2);
+    connect(m_chkWortvorhersage, &QCheckBox::toggled, this, [this] {
+        m_bGeaendert = true;
+        emit Bearbeitet();
+    });
     raster->setRowStretch(zeile, 1);
     raster->setColumnStretch(3, 1);
     raster->setColumnMinimumWidth(1, 320);
@@ -103,6 +112,10 @@ void CBedienungPage::Refresh() {
         const QSignalBlocker sperre(m_cmbModus);
         m_cmbModus->setCurrentIndex(b.modus);
     }
+    {
+        const QSignalBlocker sperre(m_chkWortvorhersage);
+        m_chkWortvorhersage->setChecked(b.wortvorhersage);
+    }
     m_bGeaendert = false;
     Anzeigen();
 }
@@ -122,7 +135,8 @@ void CBedienungPage::Anzeigen() {
 bool CBedienungPage::Store() {
     if (!m_bGeaendert) return true;
     if (!m_daten.CommitBedienung({m_cmbModus->currentIndex(), m_sldSchritt->value(),
-                                  m_sldVerweil->value(), m_sldEntprell->value()})) {
+                                  m_sldVerweil->value(), m_sldEntprell->value(),
+                                  m_chkWortvorhersage->isChecked()})) {
         return false;  // reported by the file; the page stays changed
     }
     m_bGeaendert = false;

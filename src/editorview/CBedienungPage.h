@@ -2,6 +2,7 @@
 
 #include "CEditorSeite.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -9,7 +10,8 @@ class QSlider;
 // "Bedienung": how the person operates the communication screen — with the
 // mouse, one switch, two switches, by dwelling or with the keyboard — and
 // the times that go with it: the step of the highlight, the dwell on a
-// button and the time within which a second press counts as the first. The
+// button and the time within which a second press counts as the first, and
+// whether the screen offers words (the rows of the word prediction). The
 // page writes the settings when it is left after a change; the screen uses
 // them once the editor is left.
 class CBedienungPage : public CEditorSeite {
@@ -28,6 +30,7 @@ public:
     QSlider* GetSchrittzeit() const { return m_sldSchritt; }
     QSlider* GetVerweilzeit() const { return m_sldVerweil; }
     QSlider* GetEntprellzeit() const { return m_sldEntprell; }
+    QCheckBox* GetWortvorhersage() const { return m_chkWortvorhersage; }
 
 private:
     QSlider* Regler(int von, int bis, const char* name, QLabel*& echo);
@@ -38,6 +41,7 @@ private:
     QSlider* m_sldSchritt;
     QSlider* m_sldVerweil;
     QSlider* m_sldEntprell;
+    QCheckBox* m_chkWortvorhersage;
     QLabel* m_lblSchritt = nullptr;
     QLabel* m_lblVerweil = nullptr;
     QLabel* m_lblEntprell = nullptr;

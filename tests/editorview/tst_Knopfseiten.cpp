@@ -2,6 +2,7 @@
 // and the orderings the view carries out for the menu.
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -239,6 +240,16 @@ void tst_Knopfseiten::bedienungWirdBeimVerlassenGeschrieben() {
     QVERIFY(m_view->SetActivePage(CEditorView::kBenutzer));
     QCOMPARE(Zahl("select Modus from Bedienung"), 1LL);
     QCOMPARE(Zahl("select Schrittzeit from Bedienung"), 2000LL);
+    QCOMPARE(m_doc->GetBedienung().modus, int(CBedienung::EinSchalter));
+    QCOMPARE(Zahl("select Wortvorhersage from Bedienung"), 1LL);
+
+    // The word prediction, on for a new user, is turned off here.
+    QVERIFY(m_view->SetActivePage(CEditorView::kBedienung));
+    QVERIFY(seite->GetWortvorhersage()->isChecked());
+    seite->GetWortvorhersage()->setChecked(false);
+    QVERIFY(m_view->SetActivePage(CEditorView::kBenutzer));
+    QCOMPARE(Zahl("select Wortvorhersage from Bedienung"), 0LL);
+    QVERIFY(!m_doc->IsWortvorhersage());
     QCOMPARE(m_doc->GetBedienung().modus, int(CBedienung::EinSchalter));
 }
 
