@@ -66,6 +66,7 @@ TEST_F(DocTest, AClickWhileTheFileIsHeldTakesTheElementAsItWasRead) {
     m_doc->FunctionCode(91);
     m_doc->ElementClicked(kKino);  // its text is known now
     m_doc->FunctionCode(91);
+    m_doc->WaitForPrediction();  // its reads of the file are done
     auto sperre = Roh();
     sperre.exec("BEGIN EXCLUSIVE");
     const auto start = std::chrono::steady_clock::now();
