@@ -188,8 +188,10 @@ void CMainFrame::OnEditor() {
         m_pStapel->setCurrentWidget(m_pCommView);
         // A picture may have been replaced under its name.
         CBildCache::Instanz().NeuPruefen();
-        // The grid shows the category it showed, as the file has it now.
+        // The grid shows the category it showed, as the file has it now,
+        // and typed words sound as their buttons do now.
         m_doc.LoadElements(false);
+        m_doc.LoadAussprachen();
         m_doc.UpdateAllViews();
     }
     m_pEditor->setChecked(m_bEditor);

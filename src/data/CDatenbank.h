@@ -162,6 +162,13 @@ public:
     // whole, and as the grid shows them.
     bool LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
                           std::vector<CWortButton>& buttons);
+    // The same, and the text of the function key with this code, for a
+    // click, which never waits: Belegt (nothing read, nothing said) while
+    // the file is held this moment; Fehlt when there is no such key.
+    Gelesen LoadWortelementeSofort(long kategorie, bool nurVerben,
+                                   std::vector<CWortelement>& elemente,
+                                   std::vector<CWortButton>& buttons);
+    Gelesen LoadFunktionstextSofort(int code, std::string& text);
     // The user's own pronunciations: the word of every element that has a
     // phonetic text (not a verb, not a link), with that text, in Index order.
     // A phonetic text that is empty or reads "NULL" is none.
@@ -309,6 +316,9 @@ private:
     SQLite::Statement& Anweisung(const std::string& sql);
     template <class F>
     bool Geschuetzt(F&& aktion);
+    // Runs a read that must not wait for another program (see Gelesen).
+    template <class Lesen>
+    Gelesen Sofort(Lesen&& lesen);
 
     bool LadeListe(std::vector<long>& liste, const char* sql, long parameter, bool mitParameter);
     template <class Record, class Lesen>

@@ -266,6 +266,60 @@ bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben, std::vector<CW
     });
 }
 
+template <class Lesen>
+CDatenbank::Gelesen CDatenbank::Sofort(Lesen&& lesen) {
+    if (!m_pDb) return Gelesen::Belegt;
+    Gelesen ergebnis = Gelesen::Fehlt;
+    sqlite3_busy_timeout(m_pDb->getHandle(), 0);
+    try {
+        ergebnis = lesen() ? Gelesen::Ja : Gelesen::Fehlt;
+    } catch (const SQLite::Exception& e) {
+        const int code = e.getErrorCode() & 0xFF;
+        ergebnis = Gelesen::Belegt;
+        // Anything but a moment's hold is said as always.
+        if (code != SQLITE_BUSY && code != SQLITE_LOCKED) Melden(e);
+    }
+    sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+    return ergebnis;
+}
+
+CDatenbank::Gelesen CDatenbank::LoadWortelementeSofort(long kategorie, bool nurVerben,
+                                                       std::vector<CWortelement>& elemente,
+                                                       std::vector<CWortButton>& buttons) {
+    std::vector<CWortelement> e;
+    std::vector<CWortButton> b;
+    const Gelesen g = Sofort([&] {
+        SQLite::Statement& q =
+            Anweisung(nurVerben ? "select * from Wortelement where Funktionscode = 20 order by pos"
+                                : "select * from Wortelement where Kategorie = ? order by pos");
+        const CZuruecksetzen zurueck(q);
+        if (!nurVerben) q.bind(1, static_cast<std::int64_t>(kategorie));
+        while (q.executeStep()) {
+            e.emplace_back();
+            LeseElement(q, e.back());
+            b.emplace_back();
+            LeseButton(q, b.back());
+        }
+        return true;
+    });
+    if (g == Gelesen::Ja) {
+        elemente = std::move(e);
+        buttons = std::move(b);
+    }
+    return g;
+}
+
+CDatenbank::Gelesen CDatenbank::LoadFunktionstextSofort(int code, std::string& text) {
+    return Sofort([&] {
+        SQLite::Statement& q = Anweisung("select Text from FTasten where FCode = ? order by Pos");
+        const CZuruecksetzen zurueck(q);
+        q.bind(1, code);
+        if (!q.executeStep()) return false;
+        text = GetFieldText(q, "Text");
+        return true;
+    });
+}
+
 bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
     if (!Schreibbar()) return false;
     return Geschuetzt([&] {

@@ -98,12 +98,15 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
         // Nobody was chosen (the person quit, or cancelled the new user):
         // nothing to open, nothing to say.
         m_speicherung.Schliessen();
+        m_pSpeech->SetAussprachen({});
         m_vorhersage.Oeffnen({});
         m_bUserOpen = true;
         UpdateAllViews();
         return false;
     }
+    m_sofort.Vergessen();
     const bool gelesen = m_speicherung.Oeffnen(datei, *m_pUser, m_bedienung);
+    LoadAussprachen();
     // Built in the background beside the suggestion index; a file that did
     // not open has nothing to learn from.
     m_vorhersage.Oeffnen(gelesen ? datei : std::string());
@@ -134,7 +137,15 @@ void CSagwerkDoc::SetUserChanged(bool changed) {
     if (!changed) return;
     ReadUser();
     // The carer may have changed the vocabulary.
+    m_sofort.Vergessen();
+    LoadAussprachen();
     m_vorhersage.WortschatzNeu();
+}
+
+void CSagwerkDoc::LoadAussprachen() {
+    std::vector<std::pair<std::string, std::string>> paare;
+    if (CDatenbank* db = Offen()) db->LoadAussprachen(paare);
+    m_pSpeech->SetAussprachen(paare);
 }
 
 // --- element list and history ------------------------------------------------------
@@ -146,7 +157,7 @@ void CSagwerkDoc::LoadElements(bool verbsOnly) {
     if (CDatenbank* db = Offen()) {
         // Whole as well, for a click that must not wait for the file.
         std::vector<CWortButton> buttons;
-        db->LoadWortelemente(m_nCategory, verbsOnly, m_vollstaendig, buttons);
+        m_sofort.Kategorie(*db, m_nCategory, verbsOnly, m_vollstaendig, buttons);
         for (CWortButton& b : buttons)
             m_elements.push_back(std::make_unique<CWortButton>(std::move(b)));
     }
@@ -196,12 +207,16 @@ int CSagwerkDoc::CountEmotions() {
 
 bool CSagwerkDoc::FirstFunctionKey(CFunktionsTaste& taste) {
     CDatenbank* db = Offen();
-    return db != nullptr && db->FirstFTaste(taste);
+    const bool da = db != nullptr && db->FirstFTaste(taste);
+    if (da) m_sofort.Gelesen(taste);
+    return da;
 }
 
 bool CSagwerkDoc::NextFunctionKey(CFunktionsTaste& taste) {
     CDatenbank* db = Offen();
-    return db != nullptr && db->NextFTaste(taste);
+    const bool da = db != nullptr && db->NextFTaste(taste);
+    if (da) m_sofort.Gelesen(taste);
+    return da;
 }
 
 // --- pictures --------------------------------------------------------------------------
@@ -305,11 +320,9 @@ void CSagwerkDoc::ElementAnhaengen(const CWortelement& element) {
 }
 
 std::string CSagwerkDoc::PersonWord(int code) {
-    CFunktionsTaste taste;
-    for (bool da = FirstFunctionKey(taste); da; da = NextFunctionKey(taste)) {
-        if (taste.GetCode() == code) return taste.GetText() + " ";
-    }
-    return " ";
+    // Read without waiting: a click never freezes the screen.
+    const std::optional<std::string> text = m_sofort.Funktionstext(Offen(), code);
+    return text ? *text + " " : " ";
 }
 
 void CSagwerkDoc::DeleteLastWord() {

@@ -13,6 +13,7 @@
 #include "CFunktionsTaste.h"
 #include "CSicherung.h"
 #include "CSpeicherung.h"
+#include "CSofortLeser.h"
 #include "CSprachausgabe.h"
 #include "CVorschlaege.h"
 #include "CWortButton.h"
@@ -240,6 +241,10 @@ public:
     CDatenbank* GetDatabase() { return m_speicherung.GetDatabase(); }
     CSprachausgabe& GetSpeech() { return *m_pSpeech; }
     IDialoge& GetDialoge() { return m_dialoge; }
+    // Hands the user's own pronunciations (the phonetic texts of the word
+    // elements) to the speech object, so that a typed word sounds as its
+    // button does. Done when a user opens and after the editor.
+    void LoadAussprachen();
     const IUhr& GetUhr() const { return m_uhr; }
 
 private:
@@ -288,6 +293,7 @@ private:
     std::unique_ptr<CSprachausgabe> m_pSpeech;
     std::string m_strBaseDir;
     std::string m_strTitle;
+    CSofortLeser m_sofort;
     // Declared last: they go first, and the storage's threads end while
     // everything they call on is there.
     CSpeicherung m_speicherung{m_dialoge, m_uhr};

@@ -14,11 +14,12 @@ CSprachausgabe::~CSprachausgabe() {
     m_pEngine->Anhalten();
 }
 
-bool CSprachausgabe::Speak(const std::string& text) {
+bool CSprachausgabe::Speak(const std::string& text, bool eigeneAussprachen) {
     if (text.empty()) return false;
     // The callers do not look at the result; the contract reports only
     // whether there was anything to say.
-    m_pEngine->Sprechen(Gesprochen(text), m_nSpeed, m_nPitch);
+    m_pEngine->Sprechen(eigeneAussprachen ? Gesprochen(text) : m_ohneAussprachen.Normalisieren(text),
+                        m_nSpeed, m_nPitch);
     return true;
 }
 

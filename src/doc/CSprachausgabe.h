@@ -30,7 +30,9 @@ public:
 
     // True if the text is not empty (it is then handed to the engine, which
     // returns once it has it); false for the empty text, which is not handed on.
-    bool Speak(const std::string& text);
+    // `eigeneAussprachen` off: without the user's own pronunciations (the
+    // editor's preview of an element, which is to sound as its own texts say).
+    bool Speak(const std::string& text, bool eigeneAussprachen = true);
     // The text as Speak hands it to the engine.
     std::string Gesprochen(const std::string& text) const;
 
@@ -51,4 +53,5 @@ private:
     int m_nPitch = 0;
     std::unique_ptr<ISprachEngine> m_pEngine;
     CNormalisierer m_normalisierer;
+    const CNormalisierer m_ohneAussprachen;
 };

@@ -134,7 +134,9 @@ std::vector<std::pair<std::string, std::string>> CEditorDaten::EigeneBilder() {
 void CEditorDaten::Speak(const std::string& text) {
     // The document would take the empty text as "speak the sentence being
     // built" and store it in the user's memory.
-    if (!text.empty()) m_doc.Speak(text);
+    // The preview sounds as the element's own texts say, not as another
+    // element's pronunciation would make it.
+    if (!text.empty()) m_doc.GetSpeech().Speak(text, false);
 }
 
 void CEditorDaten::SetVoice(int speed, int pitch) { m_doc.SetVoice(speed, pitch); }

@@ -220,6 +220,9 @@ TEST_F(DocOhneSpeedTest, AUserWithoutSpeedKeepsThePreviousSpeed) {
 }
 
 TEST_F(DocTest, SetUserChangedRereadsTheUserButNotTheVoice) {
+    // The last use is stamped without waiting: not while the prediction
+    // reads the memory.
+    m_doc->WaitForPrediction();
     Roh().exec("update Benutzer set AnzButtonB = 8, AnzButtonH = 5, BVorname = 'Ben', Speed = 150");
     m_uhr.Stellen(46001.25);
     m_doc->SetUserChanged(false);

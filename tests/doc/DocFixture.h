@@ -58,7 +58,9 @@ protected:
         m_beobachter.anzahl = 0;
     }
 
-    SQLite::Database Roh() { return SQLite::Database(m_pfad, SQLite::OPEN_READWRITE); }
+    // The test's own look into the file waits a moment for the program's
+    // background readers and writers (the prediction reads the memory).
+    SQLite::Database Roh() { return SQLite::Database(m_pfad, SQLite::OPEN_READWRITE, 2000); }
     long long Zahl(const std::string& sql) { return Roh().execAndGet(sql).getInt64(); }
 
     // Every form column holds its own name, e.g. "ging:Ver2PersE".

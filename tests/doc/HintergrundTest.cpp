@@ -77,3 +77,27 @@ TEST_F(DocTest, AClickWhileTheFileIsHeldTakesTheElementAsItWasRead) {
     EXPECT_TRUE(m_dialoge.fehler.empty());
     sperre.exec("ROLLBACK");
 }
+
+// Person words and category changes never wait either: while another
+// program holds the file they are taken as read last time, without a box.
+TEST_F(DocTest, PersonWordsAndCategoriesWhileTheFileIsHeldNeitherWaitNorAsk) {
+    m_doc->WaitForPrediction();
+    m_doc->FunctionCode(1);  // the person word is known now
+    const std::string ich = m_doc->GetShownWords().back();
+    m_doc->FunctionCode(91);
+    m_doc->ElementClicked(kLinkEssen);  // the second category, read once
+    m_doc->ElementClicked(CSagwerkDoc::kStartseite);
+    auto sperre = Roh();
+    sperre.exec("BEGIN EXCLUSIVE");
+    const auto start = std::chrono::steady_clock::now();
+    m_doc->FunctionCode(1);
+    m_doc->ElementClicked(kLinkEssen);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    EXPECT_EQ(m_doc->GetShownWords(), (std::vector<std::string>{ich}));
+    EXPECT_EQ(m_doc->GetCategory(), m_nKategorie2);
+    EXPECT_EQ(m_doc->GetElementCount(), 3);
+    m_doc->Speak();
+    EXPECT_EQ(m_log.back().text, ich);
+    EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+    sperre.exec("ROLLBACK");
+}
