@@ -58,12 +58,16 @@ int CSagwerkApp::Run() {
         // carer can restore one from the menu.
         const bool sicherungen = !m_pDoc->GetUserFile().empty() &&
                                  !CSicherung(m_pDoc->GetUserFile()).Liste().empty();
-        if ((!db || !db->IsOpen() || !m_pDoc->GetUser()) && !sicherungen) QApplication::exit(0);
+        // Nor one that another program holds this moment: it opens once free.
+        if ((!db || !db->IsOpen() || !m_pDoc->GetUser()) && !sicherungen &&
+            !m_pDoc->WartetAufDatei())
+            QApplication::exit(0);
     });
     m_nachholen.setInterval(5000);
     QObject::connect(&m_nachholen, &QTimer::timeout, [this] {
         // Suggestions then offer them as well.
-        if (m_pDoc->HatWartendeSaetze() && m_pDoc->Nachholen()) m_pDoc->UpdateAllViews();
+        if ((m_pDoc->HatWartendeSaetze() || m_pDoc->WartetAufDatei()) && m_pDoc->Nachholen())
+            m_pDoc->UpdateAllViews();
         // A program that runs for days makes the backup of each day.
         m_pDoc->Sichern();
     });

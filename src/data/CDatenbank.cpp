@@ -154,6 +154,7 @@ void CDatenbank::Oeffnen() {
         m_pSperre = std::make_unique<CSperre>(m_strPfad);
         if (!m_pSperre->IsGehalten()) {
             m_pSperre.reset();
+            m_bAnderesSagwerk = true;
             melde("Die Benutzerdatei " + name +
                   " ist schon in einem anderen Sagwerk geöffnet. Mit einem Benutzer kann immer "
                   "nur ein Sagwerk zugleich arbeiten; bitte verwenden Sie das geöffnete.");
@@ -211,6 +212,12 @@ void CDatenbank::Oeffnen() {
         m_nSchema = version;
         m_pDb = std::move(db);
     } catch (const SQLite::Exception& e) {
+        const int code = e.getErrorCode() & 0xFF;
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+            // Held, not broken: the owner says so once and tries again.
+            m_bBelegt = true;
+            return;
+        }
         melde("Die Benutzerdatei " + name + " kann nicht geöffnet werden. " +
               Fehlertext(e.getErrorCode()) + " (" + e.what() + ")");
         return;

@@ -103,6 +103,11 @@ public:
     CDatenbank& operator=(const CDatenbank&) = delete;
 
     bool IsOpen() const { return m_pDb != nullptr; }
+    // The file did not open because another program held it at that moment
+    // (nothing was said): it opens once that program lets go.
+    bool IsBelegt() const { return m_bBelegt; }
+    // It did not open because another Sagwerk has it.
+    bool IsAnderesSagwerk() const { return m_bAnderesSagwerk; }
     bool IsReadOnly() const { return m_bReadOnly; }
     const std::string& GetPath() const { return m_strPfad; }
 
@@ -339,6 +344,8 @@ private:
     // Declared after the connection: the statements go first.
     std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> m_anweisungen;
     bool m_bReadOnly = false;
+    bool m_bBelegt = false;
+    bool m_bAnderesSagwerk = false;
     int m_nSchema = 0;  // the file's version as opened or brought up
     // Brings an older file up to the schema; false when it could not now.
     bool SchemaAktualisieren(bool warten);

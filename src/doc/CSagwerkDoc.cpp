@@ -121,6 +121,16 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
     return gelesen;
 }
 
+bool CSagwerkDoc::Nachholen() {
+    if (WartetAufDatei() && m_speicherung.DateiFrei()) {
+        // The views build the whole screen anew for the user now there.
+        OpenUser(GetUserFile());
+        SetUserChanged(true);
+        UpdateAllViews();
+    }
+    return m_speicherung.Nachholen();
+}
+
 void CSagwerkDoc::ReadUser() {
     if (m_pUser == nullptr) return;
     if (CDatenbank* db = Offen()) {
@@ -471,7 +481,8 @@ void CSagwerkDoc::Speak(const std::string& text) {
     m_pSpeech->Speak(satz);
     // A sentence of blanks only (a person word without its button row) is
     // nothing to remember.
-    if (NurLeerzeichen(satz) || Offen() == nullptr) return;
+    // Kept also while the file, held at the start, is not open yet.
+    if (NurLeerzeichen(satz) || (Offen() == nullptr && !WartetAufDatei())) return;
     m_speicherung.Speichern({GetSentence(), satz});
     m_vorhersage.Gesprochen(GetSentence());
 }

@@ -153,7 +153,10 @@ public:
     void Speak(const std::string& text = {});
     // Takes over what the background writer stored and hands it what waits;
     // true when no sentence waits any more. The program calls it now and then.
-    bool Nachholen() { return m_speicherung.Nachholen(); }
+    // A user file that was held by another program at the open is opened
+    // now, if it is free.
+    bool Nachholen();
+    bool WartetAufDatei() const { return m_speicherung.WartetAufDatei(); }
     bool HatWartendeSaetze() const { return m_speicherung.HatWartende(); }
     // Waits until every sentence said so far has been tried by the
     // background writer (those that failed before once more) and the use

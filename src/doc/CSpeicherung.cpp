@@ -1,5 +1,7 @@
 #include "CSpeicherung.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -35,19 +37,39 @@ bool CSpeicherung::Oeffnen(const std::string& datei, CBenutzer& benutzer, CBedie
     // A file that did not open has already been reported by CDatenbank;
     // asking it again would only repeat that message for every list.
     const bool gelesen = m_pDatabase->IsOpen() && m_pDatabase->LoadBenutzer(benutzer);
+    m_letzterVersuch = {m_pDatabase->IsBelegt(), m_pDatabase->IsAnderesSagwerk()};
     if (gelesen) m_pDatabase->LoadBedienung(bedienung);
     // A file without its user row is not used: nothing is ever written to it.
     if (!gelesen) m_pDatabase.reset();
     m_bWarteHinweis = false;
     m_warteschlange.Oeffnen(datei);
+    const bool belegt = !gelesen && m_pDatabase == nullptr && m_letzterVersuch.belegt;
+    m_bWartet = belegt;
     if (gelesen) {
         // What a backup killed half way left goes.
         CSicherung(datei).Aufraeumen();
         PruefungFertig();
-    } else if (!CSicherung(datei).Liste().empty()) {
+    } else if (belegt) {
+        const std::string name = std::filesystem::path(datei).filename().string();
+        m_dialoge.Hinweis("Die Benutzerdatei \u201E" + name +
+                          "\u201C wird gerade von einem anderen Programm benutzt. Sagwerk öffnet "
+                          "sie, sobald sie frei ist; gesprochene Sätze warten solange daneben.");
+    } else if (!m_letzterVersuch.anderesSagwerk && !CSicherung(datei).Liste().empty()) {
+        // Only a file that failed for itself may be damaged: not one that
+        // another Sagwerk has open.
         SchadenHinweis();
     }
     return gelesen;
+}
+
+bool CSpeicherung::DateiFrei() const {
+    try {
+        SQLite::Database probe(m_strDatei, SQLite::OPEN_READONLY, 0);
+        probe.execAndGet("PRAGMA user_version");
+        return true;
+    } catch (const SQLite::Exception&) {
+        return false;
+    }
 }
 
 void CSpeicherung::Schliessen() {

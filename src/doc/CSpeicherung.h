@@ -63,6 +63,12 @@ public:
     bool Oeffnen(const std::string& datei, CBenutzer& benutzer, CBedienung& bedienung);
     // Ends the writer and lets go of the file (nobody was chosen).
     void Schliessen();
+    // The file was held by another program when it was to be opened:
+    // sentences wait beside it meanwhile, and the owner opens it again
+    // once DateiFrei says it can.
+    bool WartetAufDatei() const { return m_bWartet; }
+    // Whether the file can be read this moment; never waits.
+    bool DateiFrei() const;
     // The user file last opened (also when it did not open); empty before.
     const std::string& GetDatei() const { return m_strDatei; }
     // The open file; null when none is open.
@@ -120,6 +126,11 @@ private:
     CSatzWarteschlange m_warteschlange;
     std::string m_strSicherungVersucht;  // the day of the last backup tried
     bool m_bSichern = false;
+    bool m_bWartet = false;  // the file was held at the open
+    struct Versuch {
+        bool belegt = false;
+        bool anderesSagwerk = false;
+    } m_letzterVersuch;
     bool m_bSchadenHinweis = false;  // the damage notice is given
     bool m_bWarteHinweis = false;    // the notice about waiting sentences is given
     bool m_bNirgendsHinweis = false;  // the notice that nothing takes them is given

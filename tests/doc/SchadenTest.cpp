@@ -169,3 +169,42 @@ TEST_F(DocTest, SentencesFindAPlaceWithoutHomeAndTheNoticeTellsTheTruthWhenNoneI
         fs::permissions(m_dir.Pfad(), fs::perms::owner_all);
     }
 }
+
+// A file another program holds at the start is held, not damaged: what is
+// said meanwhile waits, and the user opens once the file is free.
+TEST_F(DocTest, AFileHeldAtTheStartOpensOnceFreeAndKeepsWhatWasSaidMeanwhile) {
+    std::string fehler;
+    ASSERT_TRUE(CSicherung(m_pfad).Anlegen("2026-12-08", fehler)) << fehler;
+    m_doc.reset();
+    auto sperre = Roh();
+    sperre.exec("BEGIN EXCLUSIVE");
+    m_log.clear();
+    m_dialoge.Vergessen();
+    CSagwerkDoc doc(m_dialoge, m_uhr, std::make_unique<CAufnahmeEngine>(m_log));
+    CDatenbank::Optionen optionen;
+    optionen.wartezeitMs = 100;
+    doc.SetDatenbankOptionen(optionen);
+    EXPECT_FALSE(doc.OpenUser(m_pfad));
+    EXPECT_TRUE(doc.WartetAufDatei());
+    EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
+    ASSERT_EQ(m_dialoge.hinweise.size(), 1u);
+    EXPECT_NE(m_dialoge.hinweise[0].find("anderen Programm benutzt"), std::string::npos);
+    doc.FunctionCode(92);
+    for (char c : std::string("Hallo ")) doc.KeyTyped(static_cast<char32_t>(c));
+    doc.Speak();
+    EXPECT_EQ(m_log.size(), 1u);
+    EXPECT_FALSE(doc.Nachholen());
+    EXPECT_TRUE(doc.HatWartendeSaetze());
+
+    sperre.exec("ROLLBACK");
+    doc.Nachholen();
+    EXPECT_FALSE(doc.WartetAufDatei());
+    ASSERT_NE(doc.GetDatabase(), nullptr);
+    EXPECT_EQ(doc.GetElementCount(), 5);
+    doc.WaitForWriter();
+    EXPECT_FALSE(doc.HatWartendeSaetze());
+    EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Hallo '"), 1);
+    for (const std::string& h : m_dialoge.hinweise) {
+        EXPECT_EQ(h.find("beschädigt"), std::string::npos) << h;
+    }
+}
