@@ -18,6 +18,7 @@
 // done, its memory, and the time of every prediction (p95).
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <cstdlib>
 
 #include <atomic>
 #include <filesystem>
@@ -252,6 +253,11 @@ Auswahl Bauen(const CVorhersage& modell, const Raster& raster, const std::string
         const auto reihe = modell.Elemente(gebaut, slot);
         bool angeboten = false;
         for (const auto& r : reihe) angeboten = angeboten || r.element == treffer->index;
+        if (std::getenv("HV_DEBUG") && !angeboten) {
+            std::cerr << "MISS [" << gebaut << "] " << treffer->ganz.GetAnzeigetext() << " :";
+            for (const auto& r : reihe) std::cerr << " " << r.wort;
+            std::cerr << "\n";
+        }
         a.mit += angeboten ? 1 : Weg(katMit, seiteMit);
         a.woerter += static_cast<long>(laenge);
         if (treffer->art == CWortelement::Verb) person = -1;
@@ -428,6 +434,7 @@ int main(int argc, char** argv) {
                  "nicht im Raster |\n|---|---:|---:|---:|---:|---:|\n";
     auto RasterZeile = [&](const char* name, const CVorhersage& m) {
         Auswahl summe;
+        if (std::getenv("HV_DEBUG")) std::cerr << "----\n";
         for (const auto& s : pruefen) {
             const Auswahl a = Bauen(m, raster, s);
             summe.mit += a.mit;

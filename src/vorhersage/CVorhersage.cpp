@@ -13,6 +13,25 @@
 namespace {
 
 constexpr double kRueckfall = 0.4;  // stupid back-off's factor
+// After a person word or a modal the next word is mostly a verb: the share
+// of the back-off mass the verbs take there, and what is left to the rest.
+// Weights of triple, pair and word share for the grid's row.
+constexpr double kL3 = 0.5, kL2 = 0.4, kL1 = 0.1;
+constexpr double kVerbanteil = 0.8;
+// An element whose word the sentence already holds is seldom said twice.
+// The same when the modal stood further back and its infinitive is due.
+constexpr double kOffenAnteil = 1.5;
+constexpr double kSchonGesagt = 0.2;
+
+// Forms after which an infinitive follows (modals and "werden").
+bool IstModal(std::string_view schluessel) {
+    static const std::unordered_set<std::string_view> kModal = {
+        "möchte", "möchtest", "möchten", "möchtet", "will",   "willst", "wollen",  "wollt",
+        "kann",   "kannst",   "können",  "könnt",   "muss",   "musst",  "müssen",  "müsst",
+        "darf",   "darfst",   "dürfen",  "dürft",   "soll",   "sollst", "sollen",  "sollt",
+        "werde",  "wirst",    "wird",    "werden",  "werdet", "würde",  "würdest", "würden"};
+    return kModal.count(schluessel) > 0;
+}
 
 bool IstTrenner(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
@@ -194,10 +213,19 @@ std::uint32_t CVorhersage::Rang(std::string_view schluessel) const {
 
 double CVorhersage::Wert(const CKontext& k, std::string_view schluessel) const {
     const std::uint32_t w = m_zaehler.Finden(schluessel);
-    const double kontext = Kontextwert(k, w);
-    if (kontext > 0) return kontext;
-    if (w != CNGramme::kKein && m_zaehler.Einzeln(w) > 0 && m_zaehler.Summe() > 0)
-        return kRueckfall * kRueckfall * m_zaehler.Einzeln(w) / m_zaehler.Summe();
+    if (w != CNGramme::kKein && m_zaehler.Einzeln(w) > 0 && m_zaehler.Summe() > 0) {
+        // Interpolated rather than backed off: with few sentences learned a
+        // pair seen often says more than a triple seen once.
+        double p3 = 0, p2 = 0;
+        if (k.v != CNGramme::kKein) {
+            if (k.u != CNGramme::kKein && m_zaehler.Paar(k.u, k.v) > 0)
+                p3 = static_cast<double>(m_zaehler.Tripel(k.u, k.v, w)) / m_zaehler.Paar(k.u, k.v);
+            if (m_zaehler.Einzeln(k.v) > 0)
+                p2 = static_cast<double>(m_zaehler.Paar(k.v, w)) / m_zaehler.Einzeln(k.v);
+        }
+        const double p1 = static_cast<double>(m_zaehler.Einzeln(w)) / m_zaehler.Summe();
+        return kL3 * p3 + kL2 * p2 + kL1 * p1;
+    }
     // Never said: far below anything said, the more common word higher.
     const std::uint32_t rang = Rang(schluessel);
     return 1e-9 / (rang == CWortliste::kOhneRang ? 1e6 : rang);
@@ -339,6 +367,70 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
         });
         nomen = (gross + kEinheit / 2.0) / (alle + kEinheit);
     }
+    // After a person word or a modal: verbs take most of the back-off mass,
+    // shared by how often the user took them and by their lexicon rank, so
+    // that "ich" offers the user's verbs even before anything was learned.
+    std::unordered_set<std::string> imSatz;
+    bool verbkontext = VerbformNachPerson(satz) >= 0;
+    bool offen = false;
+    {
+        std::vector<std::string_view> ws;
+        schluessel::Woerter(satz.substr(satz.size() > 400 ? satz.size() - 400 : 0), ws);
+        for (std::string_view roh : ws) {
+            const std::string_view w = schluessel::Bereinigt(roh);
+            if (!w.empty() && utf8::Laenge(w) <= kLaengstesWort) imSatz.insert(schluessel::Wort(w));
+        }
+        // "das weiß ich": after a verb the person word ends the clause's
+        // verb part; what follows is seldom a verb.
+        if (verbkontext && ws.size() >= 2 && !schluessel::Satzende(ws[ws.size() - 2])) {
+            const std::string vor = schluessel::Wort(schluessel::Bereinigt(ws[ws.size() - 2]));
+            for (const CElement& e : m_elemente)
+                for (const std::string& f : e.formen)
+                    if (e.verb && !f.empty() && schluessel::Wort(f.substr(0, f.find(' '))) == vor)
+                        verbkontext = false;
+        }
+        if (!ws.empty() && !schluessel::Satzende(ws.back()))
+            verbkontext =
+                verbkontext || IstModal(schluessel::Wort(schluessel::Bereinigt(ws.back())));
+        // A modal earlier in the sentence whose infinitive has not come yet:
+        // it stands at the end ("ich möchte etwas trinken").
+        if (!verbkontext) {
+            std::unordered_set<std::string> infinitive;
+            for (const CElement& e : m_elemente)
+                if (e.verb) infinitive.insert(schluessel::Wort(e.anzeige));
+            for (std::string_view roh : ws) {
+                const std::string w = schluessel::Wort(schluessel::Bereinigt(roh));
+                if (IstModal(w))
+                    offen = true;
+                else if (infinitive.count(w) > 0)
+                    offen = false;
+                if (schluessel::Satzende(roh)) offen = false;
+            }
+        }
+    }
+    std::vector<double> verbgewicht(m_elemente.size(), 0);
+    double verbsumme = 0;
+    if (verbkontext || offen) {
+        for (std::size_t i = 0; i < m_elemente.size(); ++i) {
+            const CElement& e = m_elemente[i];
+            if (!e.verb) continue;
+            std::string_view erstes = e.wort;
+            if (verbform >= 0 && verbform < static_cast<int>(e.formen.size()) &&
+                !e.formen[static_cast<std::size_t>(verbform)].empty())
+                erstes = e.formen[static_cast<std::size_t>(verbform)];
+            erstes = erstes.substr(0, erstes.find(' '));
+            const std::string s = schluessel::Wort(schluessel::Bereinigt(erstes));
+            const std::uint32_t w = m_zaehler.Finden(s);
+            const double gesagt =
+                w == CNGramme::kKein ? 0 : static_cast<double>(m_zaehler.Einzeln(w)) / kEinheit;
+            const std::uint32_t rang = std::min(Rang(s), Rang(schluessel::Wort(e.anzeige)));
+            const double haeufig =
+                rang == CWortliste::kOhneRang ? 0.05 : 1.0 / (1.0 + rang / 500.0);
+            // What the user said or took outweighs the lexicon's rank.
+            verbgewicht[i] = haeufig + gesagt + static_cast<double>(std::max(0L, e.anzahl));
+            verbsumme += verbgewicht[i];
+        }
+    }
     struct CWertung {
         double wert;
         double allein;  // without the context: among equals the more common word
@@ -366,8 +458,18 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
             const std::string s = schluessel::Wort(w);
             const bool erstes = roh.data() == woerter.front().data();
             const double klasse = schluessel::GrossAmAnfang(w) ? nomen : 1 - nomen;
-            wert *=
-                Wert(kk, s) * (erstes && Kontextwert(kk, m_zaehler.Finden(s)) == 0 ? klasse : 1);
+            const bool belegt = Kontextwert(kk, m_zaehler.Finden(s)) > 0;
+            double einzeln = Wert(kk, s) * (erstes && !belegt ? klasse : 1);
+            if (erstes && !belegt && verbkontext)
+                einzeln =
+                    e.verb && verbsumme > 0
+                        ? std::max(einzeln, kRueckfall * kVerbanteil * verbgewicht[i] / verbsumme)
+                        : einzeln * (1 - kVerbanteil);
+            else if (erstes && !belegt && offen && verbform < 0 && e.verb && verbsumme > 0)
+                einzeln = std::max(
+                    einzeln, kRueckfall * kOffenAnteil * (1 - nomen) * verbgewicht[i] / verbsumme);
+            if (erstes && imSatz.count(s) > 0) einzeln *= kSchonGesagt;
+            wert *= einzeln;
             allein *= Wert({}, s);
             kk = {kk.v, m_zaehler.Finden(s)};
         }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -141,6 +142,42 @@ TEST_F(Vorhersage, RasterZeileMitVerbformUndKlick) {
     const auto danach = m.Elemente("ich möchte ", -1, 1);
     ASSERT_EQ(danach.size(), 1u);
     EXPECT_EQ(danach[0].anzeige, "Wasser");
+}
+
+// A new user: nothing learned, yet after a person word and after a modal the
+// row offers the user's verbs, in the form the click takes, before common
+// small words; the keyboard's completions stay as they were.
+TEST_F(Vorhersage, NeuerBenutzerBekommtVerbenNachPersonUndModal) {
+    auto Wort = [](long i, const char* w) {
+        CVorhersage::CElement e;
+        e.element = i;
+        e.anzeige = e.wort = w;
+        return e;
+    };
+    auto Verb = [](long i, const char* inf, const char* ich) {
+        CVorhersage::CElement e;
+        e.element = i;
+        e.verb = true;
+        e.anzeige = e.wort = inf;
+        e.formen[0] = ich;
+        return e;
+    };
+    m.SetWortschatz({Wort(1, "zu"), Wort(2, "Zug"), Wort(3, "ich"), Verb(4, "trinken", "trinke"),
+                     Verb(5, "möchten", "möchte"), Verb(6, "essen", "esse")});
+    const int ichForm = CVorhersage::VerbformNachPerson("ich ");
+    const auto nachIch = m.Elemente("ich ", ichForm, 3);
+    ASSERT_EQ(nachIch.size(), 3u);
+    std::vector<std::string> woerter;
+    for (const auto& e : nachIch) woerter.push_back(e.wort);
+    std::sort(woerter.begin(), woerter.end());
+    EXPECT_EQ(woerter, V({"esse", "möchte", "trinke"}));
+    woerter.clear();
+    for (const auto& e : m.Elemente("ich möchte ", -1, 3)) woerter.push_back(e.wort);
+    std::sort(woerter.begin(), woerter.end());
+    EXPECT_EQ(woerter, V({"essen", "möchten", "trinken"}));
+    // Not after a verb in front of the person word, nor on the keyboard.
+    EXPECT_EQ(m.Elemente("das esse ich ", -1, 1).at(0).wort, "zu");
+    EXPECT_EQ(m.Vorschlagen("zu", 2), V({"zu", "Zug"}));
 }
 
 TEST(Wortliste, FehlendOderBeschaedigtGibtMeldungUndKeineErgaenzung) {
