@@ -101,4 +101,23 @@ std::string Falten(std::string_view text) {
     return out;
 }
 
+char32_t ZuCodepoint(std::string_view zeichen) {
+    const auto b = [&](std::size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(zeichen[i]));
+    };
+    switch (zeichen.size()) {
+        case 0:
+            return 0;
+        case 1:
+            return b(0);
+        case 2:
+            return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+        case 3:
+            return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+        default:
+            return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) |
+                   (b(3) & 0x3F);
+    }
+}
+
 }  // namespace utf8

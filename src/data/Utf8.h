@@ -22,6 +22,8 @@ std::string AusCodepoint(char32_t zeichen);
 
 // True when the text is exactly one valid code point.
 bool IstEinZeichen(std::string_view text);
+// The code point of a text for which IstEinZeichen holds.
+char32_t ZuCodepoint(std::string_view zeichen);
 
 // The key under which texts are compared without regard to case: ASCII and
 // the Latin-1 letters (Ä Ö Ü and the other accented capitals) folded to lower

@@ -432,27 +432,7 @@ void CSagwerkDoc::KeyTyped(char32_t zeichen) {
 }
 
 void CSagwerkDoc::KeyTyped(std::string_view zeichen) {
-    if (!utf8::IstEinZeichen(zeichen)) return;
-    const auto b = [&](std::size_t i) {
-        return static_cast<char32_t>(static_cast<unsigned char>(zeichen[i]));
-    };
-    char32_t cp = 0;
-    switch (zeichen.size()) {
-        case 1:
-            cp = b(0);
-            break;
-        case 2:
-            cp = ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-            break;
-        case 3:
-            cp = ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-            break;
-        default:
-            cp = ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) |
-                 (b(3) & 0x3F);
-            break;
-    }
-    KeyTyped(cp);
+    if (utf8::IstEinZeichen(zeichen)) KeyTyped(utf8::ZuCodepoint(zeichen));
 }
 
 void CSagwerkDoc::EmotionClicked(int pos) {
