@@ -21,6 +21,8 @@ constexpr double kVerbanteil = 0.8;
 // An element whose word the sentence already holds is seldom said twice.
 // The same when the modal stood further back and its infinitive is due.
 constexpr double kOffenAnteil = 1.5;
+// A verb never seen there, in a clause that holds one already.
+constexpr double kZweitesVerb = 0.2;
 constexpr double kSchonGesagt = 0.2;
 
 // Forms after which an infinitive follows (modals and "werden").
@@ -372,7 +374,9 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
     // that "ich" offers the user's verbs even before anything was learned.
     std::unordered_set<std::string> imSatz;
     bool verbkontext = VerbformNachPerson(satz) >= 0;
+    bool person = verbkontext;
     bool offen = false;
+    bool verbImSatz = false;
     {
         std::vector<std::string_view> ws;
         schluessel::Woerter(satz.substr(satz.size() > 400 ? satz.size() - 400 : 0), ws);
@@ -380,15 +384,14 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
             const std::string_view w = schluessel::Bereinigt(roh);
             if (!w.empty() && utf8::Laenge(w) <= kLaengstesWort) imSatz.insert(schluessel::Wort(w));
         }
-        // "das weiß ich": after a verb the person word ends the clause's
-        // verb part; what follows is seldom a verb.
+        // "das weiß ich": a person word inside the clause mostly follows its
+        // verb (the verb stands second); only at the clause's start or after
+        // "und", "aber", "oder" the verb comes next.
         if (verbkontext && ws.size() >= 2 && !schluessel::Satzende(ws[ws.size() - 2])) {
             const std::string vor = schluessel::Wort(schluessel::Bereinigt(ws[ws.size() - 2]));
-            for (const CElement& e : m_elemente)
-                for (const std::string& f : e.formen)
-                    if (e.verb && !f.empty() && schluessel::Wort(f.substr(0, f.find(' '))) == vor)
-                        verbkontext = false;
+            verbkontext = vor == "und" || vor == "aber" || vor == "oder" || vor == "denn";
         }
+        person = verbkontext;
         if (!ws.empty() && !schluessel::Satzende(ws.back()))
             verbkontext =
                 verbkontext || IstModal(schluessel::Wort(schluessel::Bereinigt(ws.back())));
@@ -407,13 +410,34 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
                 if (schluessel::Satzende(roh)) offen = false;
             }
         }
+        // A clause that holds a finite verb seldom takes a second one.
+        if (!verbkontext && !offen) {
+            std::unordered_set<std::string> finit;
+            for (const CElement& e : m_elemente)
+                if (e.verb)
+                    for (const std::string& f : e.formen)
+                        if (!f.empty()) finit.insert(schluessel::Wort(f.substr(0, f.find(' '))));
+            std::size_t imTeilsatz = 0;
+            for (std::string_view roh : ws) {
+                ++imTeilsatz;
+                if (finit.count(schluessel::Wort(schluessel::Bereinigt(roh))) > 0)
+                    verbImSatz = true;
+                if (schluessel::Satzende(roh)) {
+                    verbImSatz = false;
+                    imTeilsatz = 0;
+                }
+            }
+            // Three words in, the verb has come (it stands second).
+            verbImSatz = verbImSatz || imTeilsatz >= 3;
+        }
     }
     std::vector<double> verbgewicht(m_elemente.size(), 0);
     double verbsumme = 0;
     if (verbkontext || offen) {
         for (std::size_t i = 0; i < m_elemente.size(); ++i) {
             const CElement& e = m_elemente[i];
-            if (!e.verb) continue;
+            // After a modal comes an infinitive, not a second modal.
+            if (!e.verb || ((offen || !person) && IstModal(schluessel::Wort(e.anzeige)))) continue;
             std::string_view erstes = e.wort;
             if (verbform >= 0 && verbform < static_cast<int>(e.formen.size()) &&
                 !e.formen[static_cast<std::size_t>(verbform)].empty())
@@ -468,6 +492,8 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
             else if (erstes && !belegt && offen && verbform < 0 && e.verb && verbsumme > 0)
                 einzeln = std::max(
                     einzeln, kRueckfall * kOffenAnteil * (1 - nomen) * verbgewicht[i] / verbsumme);
+            else if (erstes && !belegt && verbImSatz && e.verb)
+                einzeln *= kZweitesVerb;
             if (erstes && imSatz.count(s) > 0) einzeln *= kSchonGesagt;
             wert *= einzeln;
             allein *= Wert({}, s);
