@@ -59,8 +59,9 @@ int CSagwerkApp::Run() {
         const bool sicherungen = !m_pDoc->GetUserFile().empty() &&
                                  !CSicherung(m_pDoc->GetUserFile()).Liste().empty();
         // Nor one that another program holds this moment: it opens once free.
+        // Nor a damaged one: its notice stays for the carer to read.
         if ((!db || !db->IsOpen() || !m_pDoc->GetUser()) && !sicherungen &&
-            !m_pDoc->WartetAufDatei())
+            !m_pDoc->WartetAufDatei() && !m_pDoc->IstDateiBeschaedigt())
             QApplication::exit(0);
     });
     m_nachholen.setInterval(5000);

@@ -462,7 +462,10 @@ void CSagwerkDoc::Speak(const std::string& text) {
     // A sentence of blanks only (a person word without its button row) is
     // nothing to remember.
     // Kept also while the file, held at the start, is not open yet.
-    if (NurLeerzeichen(satz) || (Offen() == nullptr && !WartetAufDatei())) return;
+    if (NurLeerzeichen(satz) ||
+        (Offen() == nullptr && !WartetAufDatei() && !IstDateiBeschaedigt())) {
+        return;
+    }
     m_speicherung.Speichern({GetSentence(), satz});
     m_vorhersage.Gesprochen(GetSentence());
 }

@@ -157,6 +157,8 @@ public:
     // now, if it is free.
     bool Nachholen();
     bool WartetAufDatei() const { return m_speicherung.WartetAufDatei(); }
+    // The user file is too damaged to read its user (said in a notice).
+    bool IstDateiBeschaedigt() const { return m_speicherung.IstBeschaedigt(); }
     bool HatWartendeSaetze() const { return m_speicherung.HatWartende(); }
     // Waits until every sentence said so far has been tried by the
     // background writer (those that failed before once more) and the use

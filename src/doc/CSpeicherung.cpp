@@ -37,7 +37,8 @@ bool CSpeicherung::Oeffnen(const std::string& datei, CBenutzer& benutzer, CBedie
     // A file that did not open has already been reported by CDatenbank;
     // asking it again would only repeat that message for every list.
     const bool gelesen = m_pDatabase->IsOpen() && m_pDatabase->LoadBenutzer(benutzer);
-    m_letzterVersuch = {m_pDatabase->IsBelegt(), m_pDatabase->IsAnderesSagwerk()};
+    m_letzterVersuch = {m_pDatabase->IsBelegt(), m_pDatabase->IsAnderesSagwerk(),
+                        !gelesen && m_pDatabase->IsOpen() && m_pDatabase->IsDamaged()};
     if (gelesen) m_pDatabase->LoadBedienung(bedienung);
     // A file without its user row is not used: nothing is ever written to it.
     if (!gelesen) m_pDatabase.reset();
@@ -54,7 +55,8 @@ bool CSpeicherung::Oeffnen(const std::string& datei, CBenutzer& benutzer, CBedie
         m_dialoge.Hinweis("Die Benutzerdatei \u201E" + name +
                           "\u201C wird gerade von einem anderen Programm benutzt. Sagwerk öffnet "
                           "sie, sobald sie frei ist; gesprochene Sätze warten solange daneben.");
-    } else if (!m_letzterVersuch.anderesSagwerk && !CSicherung(datei).Liste().empty()) {
+    } else if (!m_letzterVersuch.anderesSagwerk &&
+               (m_letzterVersuch.beschaedigt || !CSicherung(datei).Liste().empty())) {
         // Only a file that failed for itself may be damaged: not one that
         // another Sagwerk has open.
         SchadenHinweis();

@@ -69,6 +69,9 @@ public:
     bool WartetAufDatei() const { return m_bWartet; }
     // Whether the file can be read this moment; never waits.
     bool DateiFrei() const;
+    // The file opened but is too damaged to read its user: it has been said
+    // (also without a backup), and what is said waits beside it.
+    bool IstBeschaedigt() const { return m_letzterVersuch.beschaedigt; }
     // The user file last opened (also when it did not open); empty before.
     const std::string& GetDatei() const { return m_strDatei; }
     // The open file; null when none is open.
@@ -130,6 +133,7 @@ private:
     struct Versuch {
         bool belegt = false;
         bool anderesSagwerk = false;
+        bool beschaedigt = false;  // opened, but its user could not be read
     } m_letzterVersuch;
     bool m_bSchadenHinweis = false;  // the damage notice is given
     bool m_bWarteHinweis = false;    // the notice about waiting sentences is given

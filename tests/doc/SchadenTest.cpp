@@ -208,3 +208,24 @@ TEST_F(DocTest, AFileHeldAtTheStartOpensOnceFreeAndKeepsWhatWasSaidMeanwhile) {
         EXPECT_EQ(h.find("beschädigt"), std::string::npos) << h;
     }
 }
+
+// A user table too damaged to read, and no backup: said in a notice, the
+// program stays (it does not end without a word), and what is said waits.
+TEST_F(DocTest, AFileWhoseUserCannotBeReadIsSaidAndWhatIsSaidWaits) {
+    m_doc.reset();
+    IndexSeiteZerstoeren(m_pfad, "Benutzer");
+    m_dialoge.Vergessen();
+    m_log.clear();
+    CSagwerkDoc doc(m_dialoge, m_uhr, std::make_unique<CAufnahmeEngine>(m_log));
+    EXPECT_FALSE(doc.OpenUser(m_pfad));
+    EXPECT_TRUE(doc.IstDateiBeschaedigt());
+    for (const auto& f : m_dialoge.fehler) ADD_FAILURE() << f;
+    EXPECT_TRUE(m_dialoge.meldungen.empty());
+    ASSERT_FALSE(m_dialoge.hinweise.empty());
+    EXPECT_NE(m_dialoge.hinweise[0].find("beschädigt"), std::string::npos);
+    doc.FunctionCode(92);
+    for (char c : std::string("Hilfe ")) doc.KeyTyped(static_cast<char32_t>(c));
+    doc.Speak();
+    EXPECT_EQ(m_log.size(), 1u);
+    EXPECT_TRUE(doc.HatWartendeSaetze());
+}
