@@ -49,7 +49,8 @@ CAufruf CAufruf::Lesen(int argc, char** argv) {
         }
         if (arg == "--datenordner") {
             a.m_bDatenordner = true;
-        } else if (arg == "-platform" || arg == "-style" || arg == "-display" || arg == "-qwindowgeometry") {
+        } else if (arg == "-platform" || arg == "-style" || arg == "-display" ||
+                   arg == "-qwindowgeometry") {
             // Qt's, with a value
             if (arg == "-platform" && i + 1 < argc) a.m_strPlattform = argv[i + 1];
             ++i;

@@ -245,7 +245,8 @@ void CDatenbank::Zaehlen(long index) {
     sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
 }
 
-bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
+bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben,
+                                  std::vector<CWortelement>& elemente,
                                   std::vector<CWortButton>& buttons) {
     elemente.clear();
     buttons.clear();
@@ -472,4 +473,3 @@ bool CDatenbank::DeleteKategorie(long index) {
     return Geschuetzt(
         [&] { return Loeschen(*m_pDb, "delete from Kategorie where [Index] = ?", index); });
 }
-

@@ -130,8 +130,8 @@ bool CSicherung::HatSicherung(const std::string& datum) const {
     return fs::is_regular_file(fs::path(m_strOrdner) / (m_strStamm + "." + datum + ".mdb"), ec);
 }
 
-bool CSicherung::Kopieren(const std::string& quelle, const std::string& ziel,
-                          std::string& fehler, const std::atomic<bool>* abbrechen) {
+bool CSicherung::Kopieren(const std::string& quelle, const std::string& ziel, std::string& fehler,
+                          const std::atomic<bool>* abbrechen) {
     std::error_code ec;
     fs::remove(ziel, ec);
     fs::remove(ziel + "-journal", ec);
@@ -150,8 +150,9 @@ bool CSicherung::Kopieren(const std::string& quelle, const std::string& ziel,
             if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) sqlite3_sleep(20);
         }
         if (rc != SQLITE_DONE) {
-            fehler = "Die Sicherung konnte nicht geschrieben werden: Die Benutzerdatei war "
-                     "zu lange von einem anderen Programm belegt.";
+            fehler =
+                "Die Sicherung konnte nicht geschrieben werden: Die Benutzerdatei war "
+                "zu lange von einem anderen Programm belegt.";
             fs::remove(ziel, ec);
             return false;
         }
@@ -164,7 +165,7 @@ bool CSicherung::Kopieren(const std::string& quelle, const std::string& ziel,
 }
 
 CSicherung::Befund CSicherung::Pruefen(const std::string& datei, std::string& fehler,
-                                      const std::atomic<bool>* abbrechen) {
+                                       const std::atomic<bool>* abbrechen) {
     try {
         SQLite::Database db(datei, SQLite::OPEN_READONLY, 2000);
         if (abbrechen != nullptr) {
@@ -282,8 +283,9 @@ bool CSicherung::Wiederherstellen(const Eintrag& sicherung, const std::string& s
     // none may have it open now.
     const CSperre sperre(m_strDatei);
     if (!sperre.IsGehalten()) {
-        fehler = "Die Benutzerdatei ist in einem anderen Sagwerk geöffnet und wird darum nicht "
-                 "ersetzt. Bitte beenden Sie dieses Sagwerk zuerst.";
+        fehler =
+            "Die Benutzerdatei ist in einem anderen Sagwerk geöffnet und wird darum nicht "
+            "ersetzt. Bitte beenden Sie dieses Sagwerk zuerst.";
         return false;
     }
     if (Pruefen(sicherung.pfad, fehler) != Befund::Gesund) {

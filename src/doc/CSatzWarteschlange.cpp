@@ -218,13 +218,14 @@ bool CSatzWarteschlange::Sichern(bool synchron) {
     std::error_code ec;
     const auto rechte =
         std::filesystem::status(std::filesystem::path(m_strDatei).parent_path(), ec).permissions();
-    const bool geschuetzt = !ec && (rechte & std::filesystem::perms::owner_write) ==
-                                       std::filesystem::perms::none;
+    const bool geschuetzt =
+        !ec && (rechte & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
     std::size_t ort = m_orte.size();
     if (!geschuetzt) {
         if (Schreiben(m_strDatei, text, synchron)) {
             ort = 0;
-        } else if (std::filesystem::remove(m_strReserve, ec) && Schreiben(m_strDatei, text, synchron)) {
+        } else if (std::filesystem::remove(m_strReserve, ec) &&
+                   Schreiben(m_strDatei, text, synchron)) {
             // The disk is full: the room kept for this takes the queue.
             ort = 0;
         }

@@ -178,8 +178,9 @@ void CSpeicherung::SchadenHinweis() {
     const std::string name = std::filesystem::path(m_strDatei).filename().string();
     std::string text = "Die Benutzerdatei \u201E" + name + "\u201C ist beschädigt.";
     if (m_pDatabase != nullptr) {
-        text += " Sagwerk schreibt nichts mehr hinein; gesprochene Sätze warten daneben und gehen "
-                "nicht verloren.";
+        text +=
+            " Sagwerk schreibt nichts mehr hinein; gesprochene Sätze warten daneben und gehen "
+            "nicht verloren.";
     }
     const std::vector<CSicherung::Eintrag> liste = CSicherung(m_strDatei).Liste();
     if (!liste.empty() && !liste.front().ersetzt) {
@@ -196,8 +197,8 @@ bool CSpeicherung::Wiederherstellen(const CSicherung::Eintrag& sicherung, std::s
     // Nothing may hold the file while it is replaced.
     m_sicherung.Stoppen();
     Schliessen();
-    return CSicherung(m_strDatei).Wiederherstellen(sicherung, CSicherung::Stempel(m_uhr.Jetzt()),
-                                                   fehler);
+    return CSicherung(m_strDatei)
+        .Wiederherstellen(sicherung, CSicherung::Stempel(m_uhr.Jetzt()), fehler);
 }
 
 void CSpeicherung::Uebergeben() {

@@ -135,8 +135,8 @@ private:
         bool anderesSagwerk = false;
         bool beschaedigt = false;  // opened, but its user could not be read
     } m_letzterVersuch;
-    bool m_bSchadenHinweis = false;  // the damage notice is given
-    bool m_bWarteHinweis = false;    // the notice about waiting sentences is given
+    bool m_bSchadenHinweis = false;   // the damage notice is given
+    bool m_bWarteHinweis = false;     // the notice about waiting sentences is given
     bool m_bNirgendsHinweis = false;  // the notice that nothing takes them is given
     // Stopped first thing in the destructor: its thread calls back.
     CTaeglicheSicherung m_sicherung;

@@ -63,7 +63,7 @@ private:
     int m_nAuswahl = -1;
     std::string m_strNach;  // key of the last sentence fetched
     bool m_bMehr = false;
-    bool m_bDavor = false;  // sentences before the window
+    bool m_bDavor = false;                  // sentences before the window
     std::vector<std::string> m_schluessel;  // key of each sentence held
     long long m_nAnfang = 0;
 };

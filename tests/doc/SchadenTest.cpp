@@ -157,10 +157,10 @@ TEST_F(DocTest, SentencesFindAPlaceWithoutHomeAndTheNoticeTellsTheTruthWhenNoneI
         m_doc->WaitForWriter();
         EXPECT_EQ(m_log.size(), 1u);  // heard all the same
         EXPECT_TRUE(m_dialoge.fehler.empty() && m_dialoge.meldungen.empty());
-        const bool ehrlich = std::any_of(m_dialoge.hinweise.begin(), m_dialoge.hinweise.end(),
-                                         [](const std::string& h) {
-                                             return h.find("nirgends gespeichert") != std::string::npos;
-                                         });
+        const bool ehrlich = std::any_of(
+            m_dialoge.hinweise.begin(), m_dialoge.hinweise.end(), [](const std::string& h) {
+                return h.find("nirgends gespeichert") != std::string::npos;
+            });
         EXPECT_TRUE(ehrlich);
         for (const std::string& h : m_dialoge.hinweise) {
             EXPECT_EQ(h.find("gehen nicht verloren"), std::string::npos) << h;
