@@ -2,8 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+
 #include <QInputDialog>
 #include <QScreen>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 #include "CBenutzerAuswahlDlg.h"
 #include "CWortschatz.h"
@@ -45,17 +52,50 @@ QString CBenutzerWahl::NamePruefen(const QString& name) {
 
 std::string CBenutzerWahl::BenutzerWaehlen() {
     const QDir dir(m_strVerzeichnis);
-    QStringList dateien =
-        dir.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Listed as the bytes of their names: a name that is not UTF-8 is
+    // shown as well as it can be and opened under its own bytes.
+    namespace fs = std::filesystem;
+    const fs::path ordner(QFile::encodeName(m_strVerzeichnis).toStdString());
+    std::error_code ec;
+    fs::directory_iterator eintraege(ordner, ec);
+    if (ec) {
+        // Not "no user here": the folder cannot be read.
+        m_dialoge.ShowMessage(
+            "Der Ordner \u201E" + m_strVerzeichnis.toStdString() +
+                "\u201C kann nicht gelesen werden (" +
+                (ec == std::errc::permission_denied ? "fehlende Berechtigung" : ec.message()) +
+                "). Sagwerk findet darin keine Benutzer.",
+            "Sagwerk", IDialoge::Symbol::Fehler);
+        return {};
+    }
+    std::vector<std::pair<QString, std::string>> gefunden;  // shown, path
+    for (const fs::directory_entry& e : eintraege) {
+        const std::string name = e.path().filename().string();
+        std::error_code egal;
+        if (name.size() < 5 || !e.is_regular_file(egal)) continue;
+        if (QString::fromStdString(name.substr(name.size() - 4))
+                .compare(".mdb", Qt::CaseInsensitive) != 0)
+            continue;
+        gefunden.emplace_back(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                              e.path().string());
+    }
+    std::sort(gefunden.begin(), gefunden.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
+    });
+    QStringList dateien;
+    for (const auto& [anzeige, pfad] : gefunden) dateien << anzeige;
     if (dateien.isEmpty()) return Anlegen();
-    if (dateien.size() == 1) return dir.filePath(dateien.front()).toStdString();
+    if (dateien.size() == 1) return gefunden.front().second;
     QStringList bilder =
         dir.entryList({QStringLiteral("*.ico")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     bilder += dir.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     bilder += dir.entryList({QStringLiteral("*.svg"), QStringLiteral("*.png")}, QDir::Files,
                             QDir::Name | QDir::IgnoreCase);
     const QString gewaehlt = m_auswaehlen(dateien, bilder);
-    return gewaehlt.isEmpty() ? std::string() : dir.filePath(gewaehlt).toStdString();
+    if (gewaehlt.isEmpty()) return {};
+    const qsizetype stelle = dateien.indexOf(gewaehlt);
+    return stelle >= 0 ? gefunden[static_cast<std::size_t>(stelle)].second
+                       : dir.filePath(gewaehlt).toStdString();
 }
 
 std::string CBenutzerWahl::Anlegen() {

@@ -6,6 +6,9 @@
 #include <QTimer>
 
 #include "CBenutzerAuswahlDlg.h"
+#include <filesystem>
+#include <fstream>
+
 #include "CBenutzerWahl.h"
 #include "CBildButton.h"
 #include "CDatenbank.h"
@@ -29,6 +32,7 @@ private slots:
     void eineDateiWirdOhneDialogGenommen();
     void ohneBenutzerWirdGefragt();
     void namenWerdenGeprueft();
+    void einNameAusFremdenBytesWirdAngebotenUndGeoeffnet();
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 };
 
@@ -147,6 +151,28 @@ void tst_Benutzerauswahl::namenWerdenGeprueft() {
     QVERIFY(!CBenutzerWahl::NamePruefen(".versteckt").isEmpty());
     QVERIFY(!CBenutzerWahl::NamePruefen("..\\x").isEmpty());
     QVERIFY(!CBenutzerWahl::NamePruefen("a:b").isEmpty());
+}
+
+// A file name that is not UTF-8 (Latin-1 "Jörg") is offered, shown as well
+// as it can be, and chosen under its own bytes.
+void tst_Benutzerauswahl::einNameAusFremdenBytesWirdAngebotenUndGeoeffnet() {
+    CTempVerzeichnis dir;
+    Anlegen(dir, "Anna.mdb");
+    const std::string fremd = dir.Datei("J\xF6rg.mdb");
+    { std::ofstream(fremd) << ""; }
+    CTestDialoge dialoge;
+    CTestUhr uhr;
+    CBenutzerWahl wahl(dialoge, uhr, Pfad(dir));
+    QStringList angeboten;
+    wahl.SetAuswaehlen([&](const QStringList& d, const QStringList&) {
+        angeboten = d;
+        return d.size() == 2 ? d[1] : QString();
+    });
+    const std::string gewaehlt = wahl.BenutzerWaehlen();
+    QCOMPARE(angeboten.size(), 2);
+    QCOMPARE(angeboten[0], QStringLiteral("Anna.mdb"));
+    QCOMPARE(gewaehlt, fremd);
+    QVERIFY(std::filesystem::exists(gewaehlt));
 }
 
 QTEST_MAIN(tst_Benutzerauswahl)
