@@ -48,6 +48,8 @@ IDialoge::Antwort CQtDialoge::ShowMessage(const std::string& text, const std::st
             break;
         case Knoepfe::JaNein:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            // A question that deletes or replaces: a stray Enter keeps all.
+            box.setDefaultButton(QMessageBox::No);
             break;
         case Knoepfe::JaNeinAbbrechen:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
