@@ -321,6 +321,9 @@ private:
     SQLite::Statement& Anweisung(const std::string& sql);
     template <class F>
     bool Geschuetzt(F&& aktion);
+    // The rows of a category (or all verbs), whole and as buttons; throws.
+    bool KategorieLesen(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
+                        std::vector<CWortButton>& buttons);
     // Runs a read that must not wait for another program (see Gelesen).
     template <class Lesen>
     Gelesen Sofort(Lesen&& lesen);

@@ -200,25 +200,33 @@ bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZa
     return gelesen;
 }
 
-CDatenbank::Gelesen CDatenbank::LoadWortelementSofort(CWortelement& element, long index) {
+template <class Lesen>
+CDatenbank::Gelesen CDatenbank::Sofort(Lesen&& lesen) {
     if (!m_pDb) return Gelesen::Belegt;
     Gelesen ergebnis = Gelesen::Fehlt;
     sqlite3_busy_timeout(m_pDb->getHandle(), 0);
     try {
-        SQLite::Statement& q = Anweisung(kEinElement);
-        const CZuruecksetzen zurueck(q);
-        q.bind(1, static_cast<std::int64_t>(index));
-        if (q.executeStep()) {
-            LeseElement(q, element);
-            ergebnis = Gelesen::Ja;
-        }
+        ergebnis = lesen() ? Gelesen::Ja : Gelesen::Fehlt;
     } catch (const SQLite::Exception& e) {
         const int code = e.getErrorCode() & 0xFF;
         ergebnis = Gelesen::Belegt;
-        // Anything but a moment's commit is said as always.
+        // Anything but a moment's hold is said as always.
         if (code != SQLITE_BUSY && code != SQLITE_LOCKED) Melden(e);
     }
     sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
+    return ergebnis;
+}
+
+CDatenbank::Gelesen CDatenbank::LoadWortelementSofort(CWortelement& element, long index) {
+    // Read fresh, or Belegt while the file is held this moment.
+    const Gelesen ergebnis = Sofort([&] {
+        SQLite::Statement& q = Anweisung(kEinElement);
+        const CZuruecksetzen zurueck(q);
+        q.bind(1, static_cast<std::int64_t>(index));
+        if (!q.executeStep()) return false;
+        LeseElement(q, element);
+        return true;
+    });
     if (ergebnis != Gelesen::Fehlt) Zaehlen(index);
     return ergebnis;
 }
@@ -251,37 +259,23 @@ bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben,
     elemente.clear();
     buttons.clear();
     if (!m_pDb) return false;
-    return Geschuetzt([&] {
-        SQLite::Statement& q =
-            Anweisung(nurVerben ? "select * from Wortelement where Funktionscode = 20 order by pos"
-                                : "select * from Wortelement where Kategorie = ? order by pos");
-        const CZuruecksetzen zurueck(q);
-        if (!nurVerben) q.bind(1, static_cast<std::int64_t>(kategorie));
-        while (q.executeStep()) {
-            elemente.emplace_back();
-            LeseElement(q, elemente.back());
-            buttons.emplace_back();
-            LeseButton(q, buttons.back());
-        }
-        return true;
-    });
+    return Geschuetzt([&] { return KategorieLesen(kategorie, nurVerben, elemente, buttons); });
 }
 
-template <class Lesen>
-CDatenbank::Gelesen CDatenbank::Sofort(Lesen&& lesen) {
-    if (!m_pDb) return Gelesen::Belegt;
-    Gelesen ergebnis = Gelesen::Fehlt;
-    sqlite3_busy_timeout(m_pDb->getHandle(), 0);
-    try {
-        ergebnis = lesen() ? Gelesen::Ja : Gelesen::Fehlt;
-    } catch (const SQLite::Exception& e) {
-        const int code = e.getErrorCode() & 0xFF;
-        ergebnis = Gelesen::Belegt;
-        // Anything but a moment's hold is said as always.
-        if (code != SQLITE_BUSY && code != SQLITE_LOCKED) Melden(e);
+bool CDatenbank::KategorieLesen(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
+                                std::vector<CWortButton>& buttons) {
+    SQLite::Statement& q =
+        Anweisung(nurVerben ? "select * from Wortelement where Funktionscode = 20 order by pos"
+                            : "select * from Wortelement where Kategorie = ? order by pos");
+    const CZuruecksetzen zurueck(q);
+    if (!nurVerben) q.bind(1, static_cast<std::int64_t>(kategorie));
+    while (q.executeStep()) {
+        elemente.emplace_back();
+        LeseElement(q, elemente.back());
+        buttons.emplace_back();
+        LeseButton(q, buttons.back());
     }
-    sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.wartezeitMs);
-    return ergebnis;
+    return true;
 }
 
 CDatenbank::Gelesen CDatenbank::LoadWortelementeSofort(long kategorie, bool nurVerben,
@@ -289,20 +283,7 @@ CDatenbank::Gelesen CDatenbank::LoadWortelementeSofort(long kategorie, bool nurV
                                                        std::vector<CWortButton>& buttons) {
     std::vector<CWortelement> e;
     std::vector<CWortButton> b;
-    const Gelesen g = Sofort([&] {
-        SQLite::Statement& q =
-            Anweisung(nurVerben ? "select * from Wortelement where Funktionscode = 20 order by pos"
-                                : "select * from Wortelement where Kategorie = ? order by pos");
-        const CZuruecksetzen zurueck(q);
-        if (!nurVerben) q.bind(1, static_cast<std::int64_t>(kategorie));
-        while (q.executeStep()) {
-            e.emplace_back();
-            LeseElement(q, e.back());
-            b.emplace_back();
-            LeseButton(q, b.back());
-        }
-        return true;
-    });
+    const Gelesen g = Sofort([&] { return KategorieLesen(kategorie, nurVerben, e, b); });
     if (g == Gelesen::Ja) {
         elemente = std::move(e);
         buttons = std::move(b);

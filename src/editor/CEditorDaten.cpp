@@ -215,11 +215,10 @@ bool CEditorDaten::CommitKategorie() {
     return ok;
 }
 
-std::vector<long> CEditorDaten::LinksZu(long kategorie) {
-    std::vector<long> links;
+std::vector<CWortelement> CEditorDaten::AlleWortelemente() {
+    std::vector<CWortelement> alle;
     CDatenbank* db = Db();
-    if (db == nullptr) return links;
-    // Every category's elements: a link may lead there from any page.
+    if (db == nullptr) return alle;
     std::vector<long> kategorien;
     CKategorie k;
     for (bool da = db->FirstKategorie(k); da; da = db->NextKategorie(k, false)) {
@@ -229,10 +228,17 @@ std::vector<long> CEditorDaten::LinksZu(long kategorie) {
     std::vector<CWortButton> buttons;
     for (const long index : kategorien) {
         if (!db->LoadWortelemente(index, false, elemente, buttons)) continue;
-        for (const CWortelement& e : elemente) {
-            const auto [link, ziel] = e.GetLinkTarget();
-            if (link && ziel == kategorie) links.push_back(e.GetIndex());
-        }
+        alle.insert(alle.end(), elemente.begin(), elemente.end());
+    }
+    return alle;
+}
+
+std::vector<long> CEditorDaten::LinksZu(long kategorie) {
+    std::vector<long> links;
+    // Every category's elements: a link may lead there from any page.
+    for (const CWortelement& e : AlleWortelemente()) {
+        const auto [link, ziel] = e.GetLinkTarget();
+        if (link && ziel == kategorie) links.push_back(e.GetIndex());
     }
     return links;
 }

@@ -176,6 +176,8 @@ public:
     void SetVoice(int speed, int pitch);
 
 private:
+    // The elements of every category, in category and Pos order.
+    std::vector<CWortelement> AlleWortelemente();
     CDatenbank* Db();
     void Refresh();
     void OrderAll(bool alle, void (*sortieren)(CEditorDaten&));

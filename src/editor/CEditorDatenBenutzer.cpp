@@ -115,17 +115,7 @@ std::vector<std::pair<std::string, std::string>> CEditorDaten::EigeneBilder() {
         std::string pfad = ResolvePath(bild);
         if (gesehen.insert(pfad).second) bilder.emplace_back(std::move(pfad), name);
     };
-    std::vector<long> kategorien;
-    CKategorie k;
-    for (bool da = db->FirstKategorie(k); da; da = db->NextKategorie(k, false)) {
-        kategorien.push_back(k.GetIndex());
-    }
-    std::vector<CWortelement> elemente;
-    std::vector<CWortButton> buttons;
-    for (const long index : kategorien) {
-        if (!db->LoadWortelemente(index, false, elemente, buttons)) continue;
-        for (const CWortelement& e : elemente) dazu(e.GetBild(), e.GetAnzeigetext());
-    }
+    for (const CWortelement& e : AlleWortelemente()) dazu(e.GetBild(), e.GetAnzeigetext());
     for (const auto& b : m_eButtons) dazu(b->GetBild(), b->GetAnzeigetext());
     for (const auto& t : m_fTasten) dazu(t->GetBild(), t->GetAnzeigetext());
     return bilder;
