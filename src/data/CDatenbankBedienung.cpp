@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <optional>
+#include <string>
 
 #include "CDatenbank.h"
 #include "DatenbankIntern.h"
@@ -41,18 +42,27 @@ bool CDatenbank::LoadBedienung(CBedienung& bedienung) {
     if (!Bereit()) return false;
     if (m_nSchema < 2) return true;
     return Geschuetzt([&] {
-        // A file of schema 2 has no column for the prediction yet: it is on.
-        SQLite::Statement q(*m_pDb, m_nSchema < 3 ? "select Modus, Schrittzeit, Verweilzeit, "
-                                                    "Entprellzeit, 1 from Bedienung limit 1"
-                                                  : "select Modus, Schrittzeit, Verweilzeit, "
-                                                    "Entprellzeit, Wortvorhersage from Bedienung "
-                                                    "limit 1");
+        // Older files lack the later columns: what a new user has stands in.
+        const char* spalten = m_nSchema < 3   ? "Modus, Schrittzeit, Verweilzeit, Entprellzeit, 1, "
+                                                "0, 0, 0, 0, 32, 16777220"
+                              : m_nSchema < 4 ? "Modus, Schrittzeit, Verweilzeit, Entprellzeit, "
+                                                "Wortvorhersage, 0, 0, 0, 0, 32, 16777220"
+                                              : "Modus, Schrittzeit, Verweilzeit, Entprellzeit, "
+                                                "Wortvorhersage, Annahmezeit, Erstzeit, Weiter, "
+                                                "Ansage, Schalter1, Schalter2";
+        SQLite::Statement q(*m_pDb, std::string("select ") + spalten + " from Bedienung limit 1");
         if (q.executeStep()) {
             bedienung.modus = q.getColumn(0).getInt();
             bedienung.schrittzeit = q.getColumn(1).getInt();
             bedienung.verweilzeit = q.getColumn(2).getInt();
             bedienung.entprellzeit = q.getColumn(3).getInt();
             bedienung.wortvorhersage = q.getColumn(4).getInt() != 0;
+            bedienung.annahmezeit = q.getColumn(5).getInt();
+            bedienung.erstzeit = q.getColumn(6).getInt();
+            bedienung.weiter = q.getColumn(7).getInt();
+            bedienung.ansage = q.getColumn(8).getInt() != 0;
+            bedienung.schalter1 = q.getColumn(9).getInt();
+            bedienung.schalter2 = q.getColumn(10).getInt();
             // Another tool may have written anything there.
             bedienung = bedienung.Begrenzt();
         }
@@ -69,16 +79,26 @@ bool CDatenbank::SaveBedienung(const CBedienung& bedienung) {
         // One row; a row removed by hand is made again.
         SQLite::Statement q(*m_pDb,
                             "update Bedienung set Modus = ?1, Schrittzeit = ?2, Verweilzeit = ?3, "
-                            "Entprellzeit = ?4, Wortvorhersage = ?5");
+                            "Entprellzeit = ?4, Wortvorhersage = ?5, Annahmezeit = ?6, "
+                            "Erstzeit = ?7, Weiter = ?8, Ansage = ?9, Schalter1 = ?10, "
+                            "Schalter2 = ?11");
         SQLite::Statement neu(*m_pDb,
                               "insert into Bedienung (Modus, Schrittzeit, Verweilzeit, "
-                              "Entprellzeit, Wortvorhersage) values (?1, ?2, ?3, ?4, ?5)");
+                              "Entprellzeit, Wortvorhersage, Annahmezeit, Erstzeit, Weiter, "
+                              "Ansage, Schalter1, Schalter2) values (?1, ?2, ?3, ?4, ?5, ?6, ?7, "
+                              "?8, ?9, ?10, ?11)");
         for (SQLite::Statement* s : {&q, &neu}) {
             s->bind(1, b.modus);
             s->bind(2, b.schrittzeit);
             s->bind(3, b.verweilzeit);
             s->bind(4, b.entprellzeit);
             s->bind(5, b.wortvorhersage ? 1 : 0);
+            s->bind(6, b.annahmezeit);
+            s->bind(7, b.erstzeit);
+            s->bind(8, b.weiter);
+            s->bind(9, b.ansage ? 1 : 0);
+            s->bind(10, b.schalter1);
+            s->bind(11, b.schalter2);
         }
         if (q.exec() == 0) neu.exec();
         if (t) t->commit();

@@ -23,12 +23,26 @@ INSERT INTO Bedienung DEFAULT VALUES;
 constexpr const char* kWortvorhersage =
     "ALTER TABLE Bedienung ADD COLUMN Wortvorhersage INTEGER NOT NULL DEFAULT 1;";
 
+// Step to version 4: how a switch counts and where scanning goes. The
+// defaults keep what a person had: no acceptance time, no extra time on the
+// first item, scanning starts at the top after a choice, no spoken cue, and
+// the switches Space (32) and Enter (16777220, the key codes of the GUI).
+constexpr const char* kSchalter = R"SQL(
+ALTER TABLE Bedienung ADD COLUMN Annahmezeit INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE Bedienung ADD COLUMN Erstzeit INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE Bedienung ADD COLUMN Weiter INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE Bedienung ADD COLUMN Ansage INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE Bedienung ADD COLUMN Schalter1 INTEGER NOT NULL DEFAULT 32;
+ALTER TABLE Bedienung ADD COLUMN Schalter2 INTEGER NOT NULL DEFAULT 16777220;
+)SQL";
+
 }  // namespace
 
 void CSchema::Schritte(SQLite::Database& db, int von) {
     if (von >= kVersion) return;
     if (von < 2) db.exec(kBedienung);
     if (von < 3) db.exec(kWortvorhersage);
+    if (von < 4) db.exec(kSchalter);
     db.exec("PRAGMA user_version = " + std::to_string(kVersion));
 }
 

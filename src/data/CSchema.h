@@ -11,10 +11,12 @@ class Database;
 // Version 2 adds the table Bedienung: how the person operates the program
 // (mouse, one or two switches, dwell, keyboard), one row. Version 3 adds
 // its column Wortvorhersage: whether the screen shows the rows of words
-// offered (on unless the carer turned it off).
+// offered (on unless the carer turned it off). Version 4 adds how a switch
+// counts and where scanning goes: Annahmezeit, Erstzeit, Weiter, Ansage,
+// Schalter1 and Schalter2 (see CBedienung).
 class CSchema {
 public:
-    static constexpr int kVersion = 3;
+    static constexpr int kVersion = 4;
 
     // Runs the steps from version `von` up to kVersion inside the caller's
     // transaction and sets user_version. Throws SQLite::Exception.

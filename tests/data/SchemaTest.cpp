@@ -122,7 +122,11 @@ TEST_F(DatenbankTest, AFileOfTheSecondSchemaGetsThePredictionSwitchedOn) {
     m_db.reset();
     {
         SQLite::Database roh(m_pfad, SQLite::OPEN_READWRITE);
-        roh.exec("ALTER TABLE Bedienung DROP COLUMN Wortvorhersage");
+        for (const char* spalte : {"Wortvorhersage", "Annahmezeit", "Erstzeit", "Weiter", "Ansage",
+                                   "Schalter1", "Schalter2"})
+            roh.exec(std::string("ALTER TABLE Bedienung DROP COLUMN ") + spalte);
+        // What later steps made goes as well: this is a file of schema 2.
+        roh.exec("DROP TABLE IF EXISTS Nomen");
         roh.exec("update Bedienung set Modus = 1, Schrittzeit = 2500");
         roh.exec("PRAGMA user_version = 2");
     }
@@ -155,5 +159,48 @@ TEST_F(DatenbankTest, AFileOfTheSecondSchemaGetsThePredictionSwitchedOn) {
     ASSERT_TRUE(m_db->LoadBedienung(gelesen));
     EXPECT_FALSE(gelesen.wortvorhersage);
     EXPECT_EQ(Zahl("select count(*) from Bedienung"), 1);
+    EXPECT_TRUE(m_dialoge.fehler.empty());
+}
+
+// A file of schema 3 gets the switch settings with what a person had
+// (Space and Enter, no extra times); all of them are kept as saved, and a
+// switch key named twice or not at all is brought to sense.
+TEST_F(DatenbankTest, AFileOfTheThirdSchemaGetsTheSwitchSettings) {
+    m_db.reset();
+    {
+        SQLite::Database roh(m_pfad, SQLite::OPEN_READWRITE);
+        for (const char* spalte : {"Annahmezeit", "Erstzeit", "Weiter", "Ansage", "Schalter1",
+                                   "Schalter2"})
+            roh.exec(std::string("ALTER TABLE Bedienung DROP COLUMN ") + spalte);
+        roh.exec("DROP TABLE IF EXISTS Nomen");
+        roh.exec("update Bedienung set Modus = 2, Wortvorhersage = 0");
+        roh.exec("PRAGMA user_version = 3");
+    }
+    Oeffnen();
+    m_db->WaitForCheck();
+    EXPECT_EQ(Zahl("PRAGMA user_version"), CSchema::kVersion);
+    CBedienung b;
+    ASSERT_TRUE(m_db->LoadBedienung(b));
+    CBedienung erwartet{CBedienung::ZweiSchalter, 1500, 1000, 300, false};
+    EXPECT_EQ(b, erwartet);
+    EXPECT_EQ(b.schalter1, CBedienung::kLeertaste);
+    EXPECT_EQ(b.schalter2, CBedienung::kEingabetaste);
+
+    b = {CBedienung::Invers, 800, 1000, 150, true, 250, 700, CBedienung::Gruppe, true, 'A', 0};
+    ASSERT_TRUE(m_db->SaveBedienung(b));
+    Oeffnen();
+    CBedienung gelesen;
+    ASSERT_TRUE(m_db->LoadBedienung(gelesen));
+    EXPECT_EQ(gelesen, b);
+
+    Roh().exec("update Bedienung set Schalter1 = 0, Schalter2 = 66, Weiter = 7, Annahmezeit = -5");
+    ASSERT_TRUE(m_db->LoadBedienung(gelesen));
+    EXPECT_EQ(gelesen.schalter1, 66);
+    EXPECT_EQ(gelesen.schalter2, 0);
+    EXPECT_EQ(gelesen.weiter, CBedienung::Anfang);
+    EXPECT_EQ(gelesen.annahmezeit, 0);
+    Roh().exec("update Bedienung set Schalter1 = 66, Schalter2 = 66");
+    ASSERT_TRUE(m_db->LoadBedienung(gelesen));
+    EXPECT_EQ(gelesen.schalter2, 0);
     EXPECT_TRUE(m_dialoge.fehler.empty());
 }
