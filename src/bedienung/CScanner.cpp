@@ -10,7 +10,10 @@ std::vector<CScanGruppe> CScanner::Gruppen(std::vector<CScanKnopf> knoepfe) {
     std::vector<CScanGruppe> gruppen;
     for (std::size_t i = 0; i < knoepfe.size(); ++i) {
         const CScanKnopf& k = knoepfe[i];
-        if (i == 0 || k.bereich != knoepfe[i - 1].bereich) gruppen.emplace_back();
+        if (i == 0 || k.bereich != knoepfe[i - 1].bereich) {
+            gruppen.emplace_back();
+            gruppen.back().bereich = k.bereich;
+        }
         auto& zeilen = gruppen.back().zeilen;
         if (zeilen.empty() || k.bereich != knoepfe[i - 1].bereich || k.oben != knoepfe[i - 1].oben)
             zeilen.emplace_back();
@@ -128,6 +131,67 @@ int CScanner::Waehlen(long long jetzt) {
     return -1;
 }
 
+void CScanner::SetAutomatisch(bool ja, long long jetzt) {
+    if (ja && !m_bAutomatisch && jetzt >= 0) m_nLetzter = jetzt;
+    m_bAutomatisch = ja;
+}
+
+bool CScanner::Fortsetzen(int gruppe, bool hinein, long long jetzt) {
+    if (gruppe < 0 || gruppe >= static_cast<int>(m_gruppen.size())) return false;
+    m_marke = CMarke{};
+    m_marke.gruppe = gruppe;
+    if (!hinein) {
+        Betreten(Ebene::Gruppen, jetzt);
+    } else if (Zeilen().size() > 1) {
+        Betreten(Ebene::Zeilen, jetzt);
+    } else {
+        Betreten(Ebene::Knoepfe, jetzt);
+    }
+    return true;
+}
+
+int CScanner::GruppeVon(int id) const {
+    for (std::size_t g = 0; g < m_gruppen.size(); ++g)
+        for (const auto& zeile : m_gruppen[g].zeilen)
+            if (std::find(zeile.begin(), zeile.end(), id) != zeile.end())
+                return static_cast<int>(g);
+    return -1;
+}
+
+bool CScanner::Auf(int id, long long jetzt) {
+    const int g = GruppeVon(id);
+    if (g < 0) return false;
+    m_marke = CMarke{};
+    m_marke.gruppe = g;
+    const auto& zeilen = Zeilen();
+    for (std::size_t z = 0; z < zeilen.size(); ++z) {
+        const auto k = std::find(zeilen[z].begin(), zeilen[z].end(), id);
+        if (k == zeilen[z].end()) continue;
+        m_marke.zeile = static_cast<int>(z);
+        m_marke.knopf = static_cast<int>(k - zeilen[z].begin());
+        if (zeilen[z].size() > 1) {
+            Betreten(Ebene::Knoepfe, jetzt);
+        } else {
+            Betreten(zeilen.size() > 1 ? Ebene::Zeilen : Ebene::Gruppen, jetzt);
+        }
+        break;
+    }
+    return true;
+}
+
+bool CScanner::AufErstem() const {
+    if (m_marke.zurueck) return false;
+    switch (m_marke.ebene) {
+        case Ebene::Gruppen:
+            return m_marke.gruppe == 0;
+        case Ebene::Zeilen:
+            return m_marke.zeile == 0;
+        case Ebene::Knoepfe:
+            return m_marke.knopf == 0;
+    }
+    return false;
+}
+
 bool CScanner::Takt(long long jetzt) {
     const long long faellig = Faellig();
     if (faellig < 0 || jetzt < faellig) return false;
@@ -137,7 +201,7 @@ bool CScanner::Takt(long long jetzt) {
 
 long long CScanner::Faellig() const {
     if (!m_bAutomatisch || IsLeer()) return -1;
-    return m_nLetzter + m_nSchrittMs;
+    return m_nLetzter + m_nSchrittMs + (AufErstem() ? m_nErstMs : 0);
 }
 
 std::vector<int> CScanner::Markiert() const {

@@ -3,17 +3,21 @@
 #include <vector>
 
 // A group the highlight visits, its buttons row by row (the caller's
-// numbers for them).
+// numbers for them), and the screen area it stands for (-1: none).
 struct CScanGruppe {
     std::vector<std::vector<int>> zeilen;
+    int bereich = -1;
 };
 
 // A button as the screen places it, for the scan order: the screen area it
-// belongs to and its place there. The words offered come first: scanning
-// starts over at the top after every choice, so that the word most likely
-// next is the first group reached once a word has been chosen.
+// belongs to and its place there. A notice waiting to be closed comes first,
+// then the words offered: scanning starts over at the top after a choice, so
+// that the word most likely next is the first group reached once a word has
+// been chosen. The sentence area comes last: the suggestions one by one,
+// with "Sprechen" in a row of its own at the top, so that it is the first
+// row reached.
 struct CScanKnopf {
-    enum Bereich { Wortvorschlaege, Emotionen, Funktionen, Raster, Tastatur, Satz };
+    enum Bereich { Hinweis, Wortvorschlaege, Emotionen, Funktionen, Raster, Tastatur, Satz };
     int id;
     Bereich bereich;
     int oben;   // top edge: buttons with the same top form a row
@@ -32,8 +36,10 @@ struct CScanKnopf {
 //
 // With one switch the highlight steps by itself (Takt, at the step time)
 // and the switch selects; with two switches one steps (Schritt), the other
-// selects (Waehlen). Times are milliseconds from the caller's monotonic
-// clock.
+// selects (Waehlen); inverse scanning steps by itself only while the switch
+// is held (SetAutomatisch on its press and release). The first item of a
+// group, of a row and of the groups waits the extra time on top of the step.
+// Times are milliseconds from the caller's monotonic clock.
 class CScanner {
 public:
     enum class Ebene { Gruppen, Zeilen, Knoepfe };
@@ -47,7 +53,11 @@ public:
 
     explicit CScanner(int schrittMs = 1500) : m_nSchrittMs(schrittMs) {}
     void SetSchrittzeit(int ms) { m_nSchrittMs = ms; }
-    void SetAutomatisch(bool ja) { m_bAutomatisch = ja; }
+    void SetErstzeit(int ms) { m_nErstMs = ms; }
+    // Steps by itself from now on, or no longer. Turned on, the first step
+    // comes a step time from `jetzt`.
+    void SetAutomatisch(bool ja, long long jetzt = -1);
+    bool IsAutomatisch() const { return m_bAutomatisch; }
 
     // The scan order of a screen: a group per area in the order of
     // CScanKnopf::Bereich, rows from the top, buttons from the left.
@@ -61,6 +71,16 @@ public:
     // Selects what the highlight is on: the number of the button pressed,
     // or -1 when the highlight went into or out of a group or row.
     int Waehlen(long long jetzt);
+    // After a choice: the highlight on group `gruppe`, or inside it on its
+    // first row (its buttons when it has one row). False when there is no
+    // such group; the highlight is then where it was.
+    bool Fortsetzen(int gruppe, bool hinein, long long jetzt);
+    // The highlight on the button `id` alone (or on its row or group where
+    // that holds nothing else), so that one selection presses it. False when
+    // it is not scanned.
+    bool Auf(int id, long long jetzt);
+    // The group of a button; -1 when it is not scanned.
+    int GruppeVon(int id) const;
     // Steps when the step time is up (one switch); true when the highlight
     // moved.
     bool Takt(long long jetzt);
@@ -82,7 +102,10 @@ private:
 
     std::vector<CScanGruppe> m_gruppen;
     CMarke m_marke;
+    bool AufErstem() const;
+
     int m_nSchrittMs;
+    int m_nErstMs = 0;
     bool m_bAutomatisch = false;
     long long m_nLetzter = 0;  // when the highlight last moved
     int m_nSchritte = 0;       // steps on this level since it was entered

@@ -121,7 +121,7 @@ bool CBedienungsSteuerung::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (!schalter && !(pfeil && modus == CBedienung::Tastatur))
             return QObject::eventFilter(objekt, ereignis);
         if (art == QEvent::KeyRelease) {
-            if (!taste->isAutoRepeat()) m_schalter.Hoch(k);
+            m_schalter.Hoch(k, Jetzt());
             return true;
         }
         if (pfeil) {
@@ -133,8 +133,10 @@ bool CBedienungsSteuerung::eventFilter(QObject* objekt, QEvent* ereignis) {
                                       : 0);
             return true;
         }
-        if (!taste->isAutoRepeat() && m_schalter.Runter(k, Jetzt()))
-            Schalten(k == Qt::Key_Space && modus == CBedienung::ZweiSchalter ? Schritt : Auswahl);
+        for (const CSchalter::CMeldung& m : m_schalter.Runter(k, Jetzt()))
+            if (m.art == CSchalter::Art::Gedrueckt)
+                Schalten(m.schalter == Qt::Key_Space && modus == CBedienung::ZweiSchalter ? Schritt
+                                                                                           : Auswahl);
         return true;
     }
     if ((art == QEvent::MouseButtonPress || art == QEvent::MouseButtonRelease ||
@@ -144,9 +146,10 @@ bool CBedienungsSteuerung::eventFilter(QObject* objekt, QEvent* ereignis) {
         // way up: only those of the widget that got them count.
         if (!objekt->isWidgetType()) return QObject::eventFilter(objekt, ereignis);
         if (art == QEvent::MouseButtonRelease) {
-            m_schalter.Hoch(Qt::RightButton);
-        } else if (m_schalter.Runter(Qt::RightButton, Jetzt())) {
-            Schalten(Auswahl);
+            m_schalter.Hoch(Qt::RightButton, Jetzt());
+        } else {
+            for (const CSchalter::CMeldung& m : m_schalter.Runter(Qt::RightButton, Jetzt()))
+                if (m.art == CSchalter::Art::Gedrueckt) Schalten(Auswahl);
         }
         return true;
     }

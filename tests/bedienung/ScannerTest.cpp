@@ -115,3 +115,60 @@ TEST(Scanner, OneSwitchStepsByItselfAndTwoIdleRoundsGoBackToTheTop) {
     EXPECT_EQ(s.Waehlen(0), -1);
     EXPECT_TRUE(s.Markiert().empty());
 }
+
+// After a choice the caller sets where scanning goes on: inside the group of
+// the button pressed, on a group, or on one button (a suggestion taken:
+// "Sprechen" next). The first item of each level waits the extra time.
+TEST(Scanner, GoesOnWhereToldAndWaitsLongerOnTheFirstItem) {
+    CScanner s(1000);
+    s.SetAutomatisch(true);
+    s.SetErstzeit(400);
+    s.SetAnordnung(CScanner::Gruppen(Bildschirm(6, 4)), 0);
+    EXPECT_EQ(s.GetGruppen()[2].bereich, CScanKnopf::Raster);
+    EXPECT_EQ(s.Faellig(), 1400);  // the first group
+    ASSERT_TRUE(s.Takt(1400));
+    EXPECT_EQ(s.Faellig(), 2400);  // the second one: the step alone
+
+    EXPECT_EQ(s.GruppeVon(110), 2);
+    EXPECT_EQ(s.GruppeVon(999), -1);
+    ASSERT_TRUE(s.Fortsetzen(2, true, 5000));
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
+    EXPECT_EQ(s.Markiert(), Ids({100, 101, 102, 103, 104, 105}));
+    EXPECT_EQ(s.Faellig(), 6400);
+    ASSERT_TRUE(s.Fortsetzen(0, true, 5000));  // one row: straight to its buttons
+    EXPECT_EQ(s.Markiert(), Ids({0}));
+    ASSERT_TRUE(s.Fortsetzen(3, false, 5000));
+    EXPECT_EQ(s.Markiert(), Ids({91, 90, 92}));
+    EXPECT_FALSE(s.Fortsetzen(4, false, 5000));
+
+    // "Sprechen" (90) stands in a row with up: the highlight holds it alone,
+    // and one selection presses it; down (92) is a row of its own.
+    ASSERT_TRUE(s.Auf(90, 6000));
+    EXPECT_EQ(s.Markiert(), Ids({90}));
+    EXPECT_EQ(s.Waehlen(6000), 90);
+    ASSERT_TRUE(s.Auf(92, 6000));
+    EXPECT_EQ(s.Markiert(), Ids({92}));
+    EXPECT_EQ(s.Waehlen(6000), 92);
+    EXPECT_FALSE(s.Auf(999, 6000));
+}
+
+// Inverse scanning: the caller turns the stepping on while the switch is
+// held and selects when it is let go; a short press selects what is
+// highlighted without a step.
+TEST(Scanner, InverseStepsOnlyWhileHeld) {
+    CScanner s(1000);
+    s.SetAnordnung(CScanner::Gruppen(Bildschirm(6, 4)), 0);
+    EXPECT_EQ(s.Faellig(), -1);
+    s.SetAutomatisch(true, 5000);  // held at 5 s
+    EXPECT_FALSE(s.Takt(5999));
+    EXPECT_TRUE(s.Takt(6000));
+    EXPECT_TRUE(s.Takt(7000));
+    s.SetAutomatisch(false);  // let go: the grid is chosen
+    EXPECT_EQ(s.Faellig(), -1);
+    EXPECT_EQ(s.Waehlen(7300), -1);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
+    s.SetAutomatisch(true, 8000);
+    s.SetAutomatisch(false);
+    EXPECT_EQ(s.Waehlen(8100), -1);  // its first row
+    EXPECT_EQ(s.Markiert(), Ids({100}));
+}
