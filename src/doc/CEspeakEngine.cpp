@@ -113,6 +113,11 @@ void CEspeakEngine::Anhalten() {
     if (g_bInitialisiert) espeak_Cancel();
 }
 
+bool CEspeakEngine::Spricht() {
+    std::lock_guard<std::mutex> lock(g_sperre);
+    return g_bInitialisiert && g_modus == ENOUTPUT_MODE_SPEAK_AUDIO && espeak_IsPlaying() != 0;
+}
+
 void CEspeakEngine::Abwarten() {
     std::lock_guard<std::mutex> lock(g_sperre);
     if (g_bInitialisiert && g_modus == ENOUTPUT_MODE_SPEAK_AUDIO) espeak_Synchronize();

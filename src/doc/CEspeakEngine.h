@@ -35,6 +35,7 @@ public:
 
     bool Sprechen(const std::string& text, int speed, int pitch) override;
     void Anhalten() override;
+    bool Spricht() override;
     // Blocks until the text handed over last has been played (for the
     // command-line tool, which must not end before).
     void Abwarten();

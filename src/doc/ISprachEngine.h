@@ -18,4 +18,8 @@ public:
 
     // Stops what is being spoken, if anything.
     virtual void Anhalten() = 0;
+
+    // True while a text handed over is still being played (a spoken cue
+    // waits for the sentence). An engine that cannot tell says false.
+    virtual bool Spricht() { return false; }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
@@ -11,6 +12,8 @@
 #include "CBildButton.h"
 #include "CButtonsView.h"
 #include "CSagwerkDoc.h"
+#include "CSprachausgabe.h"
+#include "ISprachEngine.h"
 #include "CTastaturView.h"
 #include "CVorschlagModell.h"
 #include "CWortzeile.h"
@@ -93,7 +96,10 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
         m_doc.SelectNext();
         AuswahlZeigen();
     });
-    connect(m_btnSpeak, &CBildButton::clicked, this, [this] { m_doc.Speak(); });
+    connect(m_btnSpeak, &CBildButton::clicked, this, [this] {
+        m_bAnsageZuletzt = false;
+        m_doc.Speak();
+    });
 
     for (std::size_t i = 0; i < m_functionButtons.size(); ++i) {
         auto* knopf = new CBildButton(this);
@@ -104,14 +110,24 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     }
 
     m_pBedienung = new CBedienungsSteuerung(*this, [this] { return SichtbareKnoepfe(); });
+    m_pBedienung->SetAnsage([this](const QString& text) { Ansagen(text); });
     m_doc.AddObserver(this);
 }
 
 std::vector<CBedienungsSteuerung::CKnopf> CSagwerkView::SichtbareKnoepfe() const {
     std::vector<CBedienungsSteuerung::CKnopf> knoepfe;
-    const auto dazu = [&](CBildButton* k, CScanKnopf::Bereich bereich) {
-        if (k != nullptr && k->isVisibleTo(this)) knoepfe.push_back({k, bereich});
+    const auto dazu = [&](CBildButton* k, CScanKnopf::Bereich bereich, int reihe = -1) {
+        if (k != nullptr && k->isVisibleTo(this))
+            knoepfe.push_back(CBedienungsSteuerung::CKnopf::Fuer(k, bereich, reihe));
     };
+    // The main window's notice line lies over the screen: its "Schließen".
+    if (const QWidget* hinweis =
+            window()->findChild<QWidget*>(QStringLiteral("hinweis"), Qt::FindDirectChildrenOnly);
+        hinweis != nullptr && hinweis->isVisible()) {
+        for (QAbstractButton* k : hinweis->findChildren<QAbstractButton*>())
+            if (k->isVisible())
+                knoepfe.push_back(CBedienungsSteuerung::CKnopf::Fuer(k, CScanKnopf::Hinweis));
+    }
     for (CBildButton* k : m_pWortzeile->GetKnoepfe()) dazu(k, CScanKnopf::Wortvorschlaege);
     for (CBildButton* k : m_pKeyboardView->GetWortzeile()->GetKnoepfe())
         dazu(k, CScanKnopf::Wortvorschlaege);
@@ -127,8 +143,47 @@ std::vector<CBedienungsSteuerung::CKnopf> CSagwerkView::SichtbareKnoepfe() const
             dazu(m_pKeyboardView->GetKey(k), CScanKnopf::Tastatur);
         dazu(m_pKeyboardView->GetShiftKey(), CScanKnopf::Tastatur);
     }
-    for (CBildButton* k : {m_btnUp, m_btnDown, m_btnSpeak}) dazu(k, CScanKnopf::Satz);
+    // The sentence area: "Sprechen" first, then the suggestions shown, each
+    // a row of its own that goes on to "Sprechen", and up and down last for
+    // the sentences out of view.
+    dazu(m_btnSpeak, CScanKnopf::Satz, 0);
+    if (m_lstSuggest->isVisibleTo(this)) {
+        QWidget* flaeche = m_lstSuggest->viewport();
+        const QRect sichtbar = flaeche->rect();
+        for (int zeile = 0; zeile < m_pVorschlaege->rowCount(); ++zeile) {
+            const QModelIndex index = m_pVorschlaege->index(zeile);
+            const QRect ort = m_lstSuggest->visualRect(index);
+            if (!ort.intersects(sichtbar)) continue;
+            CBedienungsSteuerung::CKnopf satz;
+            satz.bereich = CScanKnopf::Satz;
+            satz.auf = flaeche;
+            satz.rechteck = ort.intersected(sichtbar);
+            satz.druecken = [this, index] { m_lstSuggest->setCurrentIndex(index); };
+            satz.text = index.data().toString();
+            satz.reihe = 1 + zeile;
+            satz.danach = m_btnSpeak->isVisibleTo(this) ? m_btnSpeak : nullptr;
+            knoepfe.push_back(std::move(satz));
+        }
+    }
+    constexpr int kUnten = 1 << 20;
+    dazu(m_btnUp, CScanKnopf::Satz, kUnten);
+    dazu(m_btnDown, CScanKnopf::Satz, kUnten);
     return knoepfe;
+}
+
+void CSagwerkView::Ansagen(const QString& text) {
+    CSprachausgabe& sprache = m_doc.GetSpeech();
+    ISprachEngine& engine = sprache.GetEngine();
+    // What the person has said is not cut short; a cue cuts the one before.
+    if (!m_bAnsageZuletzt && engine.Spricht()) return;
+    // Higher and a little faster than the user's voice, so it is not taken
+    // for what the person says.
+    const auto prozent = [](int wert, int mal) {
+        return std::min(200, (wert == 0 ? 100 : wert) * mal / 4);
+    };
+    engine.Sprechen(sprache.Gesprochen(text.toStdString()), prozent(sprache.GetSpeed(), 5),
+                    prozent(sprache.GetPitch(), 6));
+    m_bAnsageZuletzt = true;
 }
 
 CSagwerkView::~CSagwerkView() { m_doc.RemoveObserver(this); }
@@ -298,7 +353,10 @@ void CSagwerkView::OnFunction(std::size_t platz) {
     m_doc.FunctionCode(static_cast<int>(code));
 }
 
-void CSagwerkView::OnEmotion(int platz) { m_doc.EmotionClicked(platz + 1); }
+void CSagwerkView::OnEmotion(int platz) {
+    m_bAnsageZuletzt = false;
+    m_doc.EmotionClicked(platz + 1);
+}
 
 CBildButton* CSagwerkView::GetFunctionButton(long code) const {
     for (const CFunktionsKnopf& f : m_functionButtons)

@@ -69,6 +69,8 @@ private:
     void OnEmotion(int platz);
     void AuswahlZeigen();
     std::vector<CBedienungsSteuerung::CKnopf> SichtbareKnoepfe() const;
+    // Auditory scanning: the cue voice says what the highlight arrived on.
+    void Ansagen(const QString& text);
     // The document's selection in the list, without scrolling; the row.
     QModelIndex AuswahlAngleichen();
 
@@ -78,6 +80,7 @@ private:
     QLineEdit* m_edtSentence = nullptr;
     QListView* m_lstSuggest = nullptr;
     CBedienungsSteuerung* m_pBedienung = nullptr;
+    bool m_bAnsageZuletzt = false;  // the engine's last text was a cue
     int m_nObenVorher = 0;  // the list's top row before its window moved
     CVorschlagModell* m_pVorschlaege = nullptr;
     CBildButton* m_btnUp = nullptr;
