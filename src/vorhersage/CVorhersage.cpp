@@ -62,6 +62,7 @@ std::vector<CVorhersage::CElement> CVorhersage::AusWortelementen(
         if (c.verb)
             for (int s = 0; s < CWortelement::kFormen; ++s) c.formen[s] = e.GetForm(s);
         c.anzahl = e.GetAnzahl();
+        c.kategorie = e.GetKategorie();
         aus.push_back(std::move(c));
     }
     return aus;
@@ -90,6 +91,21 @@ void CVorhersage::SetWortschatz(std::vector<CElement> elemente) {
     }
     std::sort(m_eigene.begin(), m_eigene.end(),
               [](const CEigenesWort& a, const CEigenesWort& b) { return a.locker < b.locker; });
+    m_erstesWort.clear();
+    m_nachErstemWort.clear();
+    m_woerterJeKategorie.clear();
+    for (std::size_t i = 0; i < m_elemente.size(); ++i) {
+        const CElement& e = m_elemente[i];
+        woerter.clear();
+        schluessel::Woerter(e.verb ? e.anzeige : e.wort, woerter);
+        std::string erstes =
+            woerter.empty() ? std::string() : schluessel::Wort(schluessel::Bereinigt(woerter[0]));
+        if (!e.verb && !erstes.empty()) {
+            m_nachErstemWort[erstes].push_back(i);
+            ++m_woerterJeKategorie[e.kategorie];
+        }
+        m_erstesWort.push_back(std::move(erstes));
+    }
 }
 
 // ---------------------------------------------------------------- learning
@@ -431,6 +447,24 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
             verbImSatz = verbImSatz || imTeilsatz >= 3;
         }
     }
+    // Class back-off by category: the words said after the last word that
+    // are the user's elements give their categories' share, so that "mein
+    // Kopf" makes "mein Rücken" likely, not "mein Kaffee".
+    std::unordered_map<long, double> kategorieAnteil;
+    if (k.v != CNGramme::kKein && !m_nachErstemWort.empty()) {
+        double alle = 0;
+        std::unordered_map<long, double> masse;
+        m_zaehler.NachPaar(k.v, [&](std::uint32_t w, std::uint32_t c) {
+            alle += c;
+            const auto it = m_nachErstemWort.find(m_zaehler.Schluessel(w));
+            if (it == m_nachErstemWort.end()) return;
+            std::unordered_set<long> kategorien;
+            for (std::size_t i : it->second) kategorien.insert(m_elemente[i].kategorie);
+            for (long kat : kategorien) masse[kat] += static_cast<double>(c) / kategorien.size();
+        });
+        for (const auto& [kat, m] : masse)
+            kategorieAnteil[kat] = m / alle / static_cast<double>(m_woerterJeKategorie.at(kat));
+    }
     std::vector<double> verbgewicht(m_elemente.size(), 0);
     double verbsumme = 0;
     if (verbkontext || offen) {
@@ -494,6 +528,11 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
                     einzeln, kRueckfall * kOffenAnteil * (1 - nomen) * verbgewicht[i] / verbsumme);
             else if (erstes && !belegt && verbImSatz && e.verb)
                 einzeln *= kZweitesVerb;
+            if (erstes && !belegt && !e.verb && !kategorieAnteil.empty()) {
+                const auto it = kategorieAnteil.find(e.kategorie);
+                if (it != kategorieAnteil.end())
+                    einzeln = std::max(einzeln, kL2 * kRueckfall * it->second);
+            }
             if (erstes && imSatz.count(s) > 0) einzeln *= kSchonGesagt;
             wert *= einzeln;
             allein *= Wert({}, s);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -53,7 +54,8 @@ public:
         std::string wort;
         std::array<std::string, 18> formen;
         bool verb = false;
-        long anzahl = 0;  // use count
+        long anzahl = 0;     // use count
+        long kategorie = 0;  // the category it stands in
     };
     // One button of the grid's row.
     struct CElementVorschlag {
@@ -126,4 +128,9 @@ private:
         std::string locker, schluessel, schreibung;
     };
     std::vector<CEigenesWort> m_eigene;
+    // Per element the key of its first word (a verb's caption), and the
+    // words (not verbs) of each category: for the class back-off by category.
+    std::vector<std::string> m_erstesWort;
+    std::unordered_map<std::string, std::vector<std::size_t>> m_nachErstemWort;
+    std::unordered_map<long, std::size_t> m_woerterJeKategorie;
 };

@@ -144,6 +144,27 @@ TEST_F(Vorhersage, RasterZeileMitVerbformUndKlick) {
     EXPECT_EQ(danach[0].anzeige, "Wasser");
 }
 
+// A word never said after the last word takes its category's share: after
+// "mein Kopf" another body part comes before a noun said more often elsewhere.
+TEST_F(Vorhersage, RasterZeileNachKategorie) {
+    auto Wort = [](long i, const char* w, long kategorie) {
+        CVorhersage::CElement e;
+        e.element = i;
+        e.anzeige = e.wort = w;
+        e.kategorie = kategorie;
+        return e;
+    };
+    m.SetWortschatz({Wort(1, "Kopf", 4), Wort(2, "Bauch", 4), Wort(3, "Kaffee", 5)});
+    m.Lernen("mein Kopf tut weh");
+    m.Lernen("ich möchte Kaffee", 3);
+    const auto reihe = m.Elemente("mein ", -1, 3);
+    ASSERT_EQ(reihe.size(), 3u);
+    EXPECT_EQ(reihe[0].anzeige, "Kopf");
+    EXPECT_EQ(reihe[1].anzeige, "Bauch");
+    // Without the context the more often said noun leads.
+    EXPECT_EQ(m.Elemente("ja ", -1, 1).at(0).anzeige, "Kaffee");
+}
+
 // A new user: nothing learned, yet after a person word and after a modal the
 // row offers the user's verbs, in the form the click takes, before common
 // small words; the keyboard's completions stay as they were.
