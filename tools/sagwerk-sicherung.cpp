@@ -134,6 +134,10 @@ int Liste(const std::string& datei) {
             art += ", " + e.datum.substr(11, 2) + ":" + e.datum.substr(13, 2) + ":" +
                    e.datum.substr(15, 2) + " Uhr";
         }
+        // Each file is checked: a damaged one is never taken for a backup.
+        std::string befund;
+        if (CSicherung::Pruefen(e.pfad, befund) == CSicherung::Befund::Beschaedigt)
+            art += ", BESCHÄDIGT";
         char zeile[96];
         std::snprintf(zeile, sizeof zeile, "%s  %-28s %10s  ",
                       CSicherung::DatumDeutsch(e.datum).c_str(), art.c_str(),
@@ -212,8 +216,15 @@ int Zurueck(const std::string& datei, const std::string& welche) {
     const std::vector<Eintrag> liste = sicherung.Liste();
     auto wahl = liste.end();
     if (welche.empty()) {
-        wahl =
-            std::find_if(liste.begin(), liste.end(), [](const Eintrag& e) { return !e.ersetzt; });
+        // The newest sound backup: a damaged one is passed over and named.
+        wahl = std::find_if(liste.begin(), liste.end(), [](const Eintrag& e) {
+            if (e.ersetzt) return false;
+            std::string befund;
+            if (CSicherung::Pruefen(e.pfad, befund) != CSicherung::Befund::Beschaedigt) return true;
+            std::cout << "Die Sicherung vom " << CSicherung::DatumDeutsch(e.datum)
+                      << " ist beschädigt und wird übergangen.\n";
+            return false;
+        });
         if (wahl == liste.end()) {
             std::string text =
                 "Von der Benutzerdatei " + Zitiert(datei) + " gibt es keine Sicherung.";

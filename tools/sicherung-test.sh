@@ -52,6 +52,21 @@ ablauf)
     erwarte 0 "pruefen --alle"
     [ "$(grep -c ': in Ordnung$' aus)" -eq 2 ] || scheitern "pruefen --alle prüft nicht beide"
 
+    # Another user's file under a backup name is listed but never restored.
+    "$newuser" Ben Fremd Ben.mdb >/dev/null || scheitern "sagwerk-newuser Ben"
+    cp Ben.mdb Sicherungen/Anna.1999-02-02.mdb
+    aufruf zurueck Anna.mdb 1999-02-02
+    erwarte 1 "zurueck mit der Datei eines anderen Benutzers"
+    grep -q "gehört nicht zu diesem Benutzer" aus || scheitern "keine Meldung zum fremden Benutzer"
+    rm Sicherungen/Anna.1999-02-02.mdb
+    # A damaged backup is marked in the list.
+    cp "$gesichert" Sicherungen/Anna.1999-03-03.mdb
+    dd if=/dev/zero of=Sicherungen/Anna.1999-03-03.mdb bs=4096 seek=4 count=4 conv=notrunc 2>/dev/null
+    aufruf liste Anna.mdb
+    grep "1999-03-03" aus | grep -q "BESCHÄDIGT" || scheitern "liste zeigt die beschädigte Sicherung nicht an"
+    grep "$gesichert" aus | grep -q "BESCHÄDIGT" && scheitern "liste nennt eine heile Sicherung beschädigt"
+    rm Sicherungen/Anna.1999-03-03.mdb
+
     # A few pages in the middle overwritten, the first page left whole.
     dd if=/dev/zero of=Anna.mdb bs=4096 seek=4 count=4 conv=notrunc 2>/dev/null
     aufruf pruefen Anna.mdb

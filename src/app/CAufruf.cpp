@@ -3,6 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <vector>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -98,8 +104,21 @@ std::string CAufruf::Versionstext() { return std::string("Sagwerk ") + SAGWERK_V
 std::string CAufruf::Datenordner() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/')
         return std::string(xdg) + "/sagwerk";
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.local/share/sagwerk";
+    std::string home = Umgebung("HOME");
+#ifndef _WIN32
+    // Started without HOME (by a service, a cron job): the home folder the
+    // system has for this user, never the root of the file system.
+    if (home.empty() || home.front() != '/') {
+        std::vector<char> puffer(16384);
+        passwd eintrag{};
+        passwd* gefunden = nullptr;
+        if (::getpwuid_r(::getuid(), &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 &&
+            gefunden != nullptr && gefunden->pw_dir != nullptr && gefunden->pw_dir[0] == '/')
+            home = gefunden->pw_dir;
+    }
+#endif
+    if (home.empty() || home.front() != '/') return {};
+    return home + "/.local/share/sagwerk";
 }
 
 std::string CAufruf::OhneBildschirm() const {

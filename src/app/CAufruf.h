@@ -27,7 +27,9 @@ public:
 
     static std::string Hilfetext();
     static std::string Versionstext();
-    // $XDG_DATA_HOME/sagwerk, else ~/.local/share/sagwerk.
+    // $XDG_DATA_HOME/sagwerk, else ~/.local/share/sagwerk (the home folder
+    // from HOME, else the system's user database); empty when neither is
+    // known.
     static std::string Datenordner();
 
 private:

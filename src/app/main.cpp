@@ -30,6 +30,12 @@ int main(int argc, char** argv) {
     std::error_code fehler;
     if (aufruf.IsDatenordner()) {
         ordner = CAufruf::Datenordner();
+        if (ordner.empty()) {
+            std::cerr << "Der persönliche Datenordner ist nicht bekannt: weder XDG_DATA_HOME "
+                         "noch HOME ist gesetzt, und das System kennt keinen Heimordner. "
+                         "Bitte einen Ordner angeben: sagwerk ORDNER\n";
+            return 1;
+        }
         std::filesystem::create_directories(ordner, fehler);
     }
     if (!ordner.empty()) {

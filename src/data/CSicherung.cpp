@@ -205,6 +205,20 @@ bool CSicherung::Passwort(const std::string& datei, std::string& passwort) {
     }
 }
 
+bool CSicherung::Benutzername(const std::string& datei, std::string& name) {
+    try {
+        SQLite::Database db(datei, SQLite::OPEN_READONLY, 2000);
+        SQLite::Statement q(db, "select BVorname, BName from Benutzer order by [Index] limit 1");
+        if (!q.executeStep()) return false;
+        const std::string vorname = q.getColumn(0).getText("");
+        const std::string nachname = q.getColumn(1).getText("");
+        name = vorname.empty() || nachname.empty() ? vorname + nachname : vorname + " " + nachname;
+        return true;
+    } catch (const SQLite::Exception&) {
+        return false;
+    }
+}
+
 void CSicherung::Aufraeumen() const {
     std::error_code ec;
     const std::string anfang = "." + m_strStamm + ".";
@@ -290,6 +304,17 @@ bool CSicherung::Wiederherstellen(const Eintrag& sicherung, const std::string& s
     }
     if (Pruefen(sicherung.pfad, fehler) != Befund::Gesund) {
         fehler = "Die Sicherung ist nicht in Ordnung. " + fehler;
+        return false;
+    }
+    // A file of another user put under this user's backup name: the person
+    // would speak with someone else's words. A user file too damaged to name
+    // its user takes the backup.
+    std::string wessen, bisher;
+    if (Benutzername(sicherung.pfad, wessen) && Benutzername(m_strDatei, bisher) &&
+        wessen != bisher) {
+        fehler = "Die Sicherung gehört nicht zu diesem Benutzer: Sie ist von \u201E" + wessen +
+                 "\u201C, die Benutzerdatei von \u201E" + bisher +
+                 "\u201C. Sie wird darum nicht zurückgeholt.";
         return false;
     }
     const fs::path datei(m_strDatei);

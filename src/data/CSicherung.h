@@ -52,6 +52,7 @@ public:
     // file is kept in the backup folder under `stempel` (JJJJ-MM-TT-hhmmss),
     // linked there before the backup is put over the user file in one
     // rename, so a kill at any moment leaves a whole user file in place.
+    // A backup of another user (by the name in the file) is refused.
     bool Wiederherstellen(const Eintrag& sicherung, const std::string& stempel,
                           std::string& fehler) const;
 
@@ -59,6 +60,8 @@ public:
     enum class Befund { Gesund, Beschaedigt, NichtPruefbar };
     static Befund Pruefen(const std::string& datei, std::string& fehler,
                           const std::atomic<bool>* abbrechen = nullptr);
+    // The user a file belongs to ("Vorname Name"); false when unreadable.
+    static bool Benutzername(const std::string& datei, std::string& name);
     // The password kept in a user file (a backup); false when unreadable.
     static bool Passwort(const std::string& datei, std::string& passwort);
     // A date of the stored form (days since 30 December 1899) as JJJJ-MM-TT,
