@@ -9,5 +9,6 @@ namespace sonde {
 
 int Toeten(const CArgumente& argumente);
 int Schaden(const CArgumente& argumente);
+int Gehalten(const CArgumente& argumente);
 
 }  // namespace sonde

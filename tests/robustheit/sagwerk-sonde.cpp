@@ -4,6 +4,7 @@
 //
 //   sagwerk-sonde toeten --runden N [--gesperrt]
 //   sagwerk-sonde schaden --dateien N
+//   sagwerk-sonde gehalten --runden N
 //   sagwerk-sonde bilder --anzahl N [--bilder ORDNER]
 // Each takes --saat S (replays a run) and --funde ORDNER (where findings are
 // kept); each prints one summary line and ends with 0 exactly when every
@@ -44,9 +45,13 @@ int main(int argc, char** argv) {
     if (befehl == "schaden") {
         return sonde::Schaden(sonde::CArgumente(argc, argv, 2, {"--dateien", "--saat", "--funde"}));
     }
+    if (befehl == "gehalten") {
+        return sonde::Gehalten(sonde::CArgumente(argc, argv, 2, {"--runden", "--saat"}));
+    }
     if (befehl == "bilder") return Bilder(argc, argv);
     std::cerr << "Aufruf: sagwerk-sonde toeten --runden N [--gesperrt]\n"
                  "       sagwerk-sonde schaden --dateien N\n"
+                 "       sagwerk-sonde gehalten --runden N\n"
                  "       sagwerk-sonde bilder --anzahl N [--bilder ORDNER]\n"
                  "jeweils mit --saat S und --funde ORDNER\n";
     return 2;
