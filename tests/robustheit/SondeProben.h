@@ -10,5 +10,7 @@ namespace sonde {
 int Toeten(const CArgumente& argumente);
 int Schaden(const CArgumente& argumente);
 int Gehalten(const CArgumente& argumente);
+int Voll(const CArgumente& argumente);
+int OhneHeim(const CArgumente& argumente);
 
 }  // namespace sonde

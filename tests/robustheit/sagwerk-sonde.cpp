@@ -5,6 +5,8 @@
 //   sagwerk-sonde toeten --runden N [--gesperrt]
 //   sagwerk-sonde schaden --dateien N
 //   sagwerk-sonde gehalten --runden N
+//   sagwerk-sonde voll --runden N
+//   sagwerk-sonde ohneheim --runden N
 //   sagwerk-sonde bilder --anzahl N [--bilder ORDNER]
 // Each takes --saat S (replays a run) and --funde ORDNER (where findings are
 // kept); each prints one summary line and ends with 0 exactly when every
@@ -48,10 +50,16 @@ int main(int argc, char** argv) {
     if (befehl == "gehalten") {
         return sonde::Gehalten(sonde::CArgumente(argc, argv, 2, {"--runden", "--saat"}));
     }
+    if (befehl == "voll") return sonde::Voll(sonde::CArgumente(argc, argv, 2, {"--runden", "--saat"}));
+    if (befehl == "ohneheim") {
+        return sonde::OhneHeim(sonde::CArgumente(argc, argv, 2, {"--runden", "--saat"}));
+    }
     if (befehl == "bilder") return Bilder(argc, argv);
     std::cerr << "Aufruf: sagwerk-sonde toeten --runden N [--gesperrt]\n"
                  "       sagwerk-sonde schaden --dateien N\n"
                  "       sagwerk-sonde gehalten --runden N\n"
+                 "       sagwerk-sonde voll --runden N\n"
+                 "       sagwerk-sonde ohneheim --runden N\n"
                  "       sagwerk-sonde bilder --anzahl N [--bilder ORDNER]\n"
                  "jeweils mit --saat S und --funde ORDNER\n";
     return 2;
