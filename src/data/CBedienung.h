@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 
 // How the person operates the communication screen, as the carer set it (one
 // row of the table Bedienung). Times are milliseconds.
@@ -74,3 +75,10 @@ struct CBedienung {
     }
     bool operator==(const CBedienung&) const = default;
 };
+
+// Reads how the person of the user file `datei` operates the program and
+// when that user last used it (the Benutzer row's LetzteNutzung), without
+// waiting for another program and without writing: for the user selection,
+// which has no user open yet. False, and nothing changed, when the file
+// cannot be read so (no user file, held, damaged).
+bool BedienungLesen(const std::string& datei, CBedienung& bedienung, double& letzteNutzung);

@@ -10,6 +10,57 @@
 #include "CDatenbank.h"
 #include "DatenbankIntern.h"
 
+namespace {
+
+// Older files lack the later columns: what a new user has stands in.
+std::string BedienungAbfrage(int schema) {
+    const char* spalten = schema < 3   ? "Modus, Schrittzeit, Verweilzeit, Entprellzeit, 1, "
+                                         "0, 0, 0, 0, 32, 16777220"
+                          : schema < 4 ? "Modus, Schrittzeit, Verweilzeit, Entprellzeit, "
+                                         "Wortvorhersage, 0, 0, 0, 0, 32, 16777220"
+                                       : "Modus, Schrittzeit, Verweilzeit, Entprellzeit, "
+                                         "Wortvorhersage, Annahmezeit, Erstzeit, Weiter, "
+                                         "Ansage, Schalter1, Schalter2";
+    return std::string("select ") + spalten + " from Bedienung limit 1";
+}
+
+void BedienungAuslesen(SQLite::Statement& q, CBedienung& bedienung) {
+    bedienung.modus = q.getColumn(0).getInt();
+    bedienung.schrittzeit = q.getColumn(1).getInt();
+    bedienung.verweilzeit = q.getColumn(2).getInt();
+    bedienung.entprellzeit = q.getColumn(3).getInt();
+    bedienung.wortvorhersage = q.getColumn(4).getInt() != 0;
+    bedienung.annahmezeit = q.getColumn(5).getInt();
+    bedienung.erstzeit = q.getColumn(6).getInt();
+    bedienung.weiter = q.getColumn(7).getInt();
+    bedienung.ansage = q.getColumn(8).getInt() != 0;
+    bedienung.schalter1 = q.getColumn(9).getInt();
+    bedienung.schalter2 = q.getColumn(10).getInt();
+    // Another tool may have written anything there.
+    bedienung = bedienung.Begrenzt();
+}
+
+}  // namespace
+
+bool BedienungLesen(const std::string& datei, CBedienung& bedienung, double& letzteNutzung) {
+    try {
+        SQLite::Database db(datei, SQLite::OPEN_READONLY);
+        const int schema = db.execAndGet("PRAGMA user_version").getInt();
+        CBedienung b;
+        if (schema >= 2) {
+            SQLite::Statement q(db, BedienungAbfrage(schema));
+            if (q.executeStep()) BedienungAuslesen(q, b);
+        }
+        SQLite::Statement n(db, "select LetzteNutzung from Benutzer limit 1");
+        const double zuletzt = n.executeStep() ? n.getColumn(0).getDouble() : 0.0;
+        bedienung = b;
+        letzteNutzung = zuletzt;
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 bool CDatenbank::SchemaAktualisieren(bool warten) {
     if (m_nSchema >= CSchema::kVersion) return true;
     if (!m_pDb || m_bReadOnly || !SchreibenErlaubt()) return false;
@@ -42,29 +93,9 @@ bool CDatenbank::LoadBedienung(CBedienung& bedienung) {
     if (!Bereit()) return false;
     if (m_nSchema < 2) return true;
     return Geschuetzt([&] {
-        // Older files lack the later columns: what a new user has stands in.
-        const char* spalten = m_nSchema < 3   ? "Modus, Schrittzeit, Verweilzeit, Entprellzeit, 1, "
-                                                "0, 0, 0, 0, 32, 16777220"
-                              : m_nSchema < 4 ? "Modus, Schrittzeit, Verweilzeit, Entprellzeit, "
-                                                "Wortvorhersage, 0, 0, 0, 0, 32, 16777220"
-                                              : "Modus, Schrittzeit, Verweilzeit, Entprellzeit, "
-                                                "Wortvorhersage, Annahmezeit, Erstzeit, Weiter, "
-                                                "Ansage, Schalter1, Schalter2";
-        SQLite::Statement q(*m_pDb, std::string("select ") + spalten + " from Bedienung limit 1");
+        SQLite::Statement q(*m_pDb, BedienungAbfrage(m_nSchema));
         if (q.executeStep()) {
-            bedienung.modus = q.getColumn(0).getInt();
-            bedienung.schrittzeit = q.getColumn(1).getInt();
-            bedienung.verweilzeit = q.getColumn(2).getInt();
-            bedienung.entprellzeit = q.getColumn(3).getInt();
-            bedienung.wortvorhersage = q.getColumn(4).getInt() != 0;
-            bedienung.annahmezeit = q.getColumn(5).getInt();
-            bedienung.erstzeit = q.getColumn(6).getInt();
-            bedienung.weiter = q.getColumn(7).getInt();
-            bedienung.ansage = q.getColumn(8).getInt() != 0;
-            bedienung.schalter1 = q.getColumn(9).getInt();
-            bedienung.schalter2 = q.getColumn(10).getInt();
-            // Another tool may have written anything there.
-            bedienung = bedienung.Begrenzt();
+            BedienungAuslesen(q, bedienung);
         }
         return true;
     });

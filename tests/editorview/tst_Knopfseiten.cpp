@@ -19,6 +19,7 @@
 #include "CEditorAufbau.h"
 #include "CEmotionsPage.h"
 #include "CFunktionsPage.h"
+#include "CTastenWahl.h"
 #include "CWortelementPage.h"
 
 class tst_Knopfseiten : public QObject, protected CEditorAufbau {
@@ -33,6 +34,7 @@ private slots:
     void benutzerReglerUndTest();
     void benutzerSpeichertNurGeaendertes();
     void bedienungWirdBeimVerlassenGeschrieben();
+    void schalterWerdenDurchDrueckenGewaehlt();
     void anordnenFragtUndZeigtFortschritt();
     void befehleJeSeite();
 
@@ -251,6 +253,45 @@ void tst_Knopfseiten::bedienungWirdBeimVerlassenGeschrieben() {
     QCOMPARE(Zahl("select Wortvorhersage from Bedienung"), 0LL);
     QVERIFY(!m_doc->IsWortvorhersage());
     QCOMPARE(m_doc->GetBedienung().modus, int(CBedienung::EinSchalter));
+}
+
+// The switch keys are chosen by pressing them; Escape keeps the old one,
+// Delete leaves the second switch without a key. The other settings of
+// switch scanning are written with them.
+void tst_Knopfseiten::schalterWerdenDurchDrueckenGewaehlt() {
+    QVERIFY(m_view->SetActivePage(CEditorView::kBedienung));
+    CBedienungPage* seite = m_view->GetBedienungPage();
+    seite->GetModus()->setCurrentIndex(CBedienung::Invers);
+    CTastenWahl* eins = seite->GetSchalter(1);
+    CTastenWahl* zwei = seite->GetSchalter(2);
+    QVERIFY(eins->isEnabled());
+    QCOMPARE(eins->text(), QStringLiteral("Leertaste \u2013 ändern"));
+    QTest::mouseClick(eins, Qt::LeftButton);
+    QVERIFY(eins->IsWartend());
+    QTest::keyClick(eins, Qt::Key_Escape);
+    QCOMPARE(eins->GetTaste(), int(Qt::Key_Space));
+    QTest::mouseClick(eins, Qt::LeftButton);
+    QTest::keyClick(eins, Qt::Key_F5);
+    QCOMPARE(eins->GetTaste(), int(Qt::Key_F5));
+    QTest::mouseClick(zwei, Qt::LeftButton);
+    QTest::keyClick(zwei, Qt::Key_Delete);
+    QCOMPARE(zwei->GetTaste(), 0);
+    QCOMPARE(zwei->text(), QStringLiteral("keine \u2013 ändern"));
+    seite->GetAnnahmezeit()->setValue(200);
+    seite->GetErstzeit()->setValue(800);
+    seite->GetWeiter()->setCurrentIndex(CBedienung::Gruppe);
+    seite->GetAnsage()->setChecked(true);
+
+    QVERIFY(m_view->SetActivePage(CEditorView::kBenutzer));
+    const CBedienung b = m_doc->GetBedienung();
+    QCOMPARE(b.modus, int(CBedienung::Invers));
+    QCOMPARE(b.schalter1, int(Qt::Key_F5));
+    QCOMPARE(b.schalter2, 0);
+    QCOMPARE(b.annahmezeit, 200);
+    QCOMPARE(b.erstzeit, 800);
+    QCOMPARE(b.weiter, int(CBedienung::Gruppe));
+    QVERIFY(b.ansage);
+    QCOMPARE(Zahl("select Schalter1 from Bedienung"), static_cast<long long>(Qt::Key_F5));
 }
 
 void tst_Knopfseiten::anordnenFragtUndZeigtFortschritt() {
