@@ -12,5 +12,6 @@ int Schaden(const CArgumente& argumente);
 int Gehalten(const CArgumente& argumente);
 int Voll(const CArgumente& argumente);
 int OhneHeim(const CArgumente& argumente);
+int Zurueck(const CArgumente& argumente);
 
 }  // namespace sonde
