@@ -192,6 +192,7 @@ void CMainFrame::OnEditor() {
         // and typed words sound as their buttons do now.
         m_doc.LoadElements(false);
         m_doc.LoadAussprachen();
+        m_doc.SaetzeVergessen();
         m_doc.UpdateAllViews();
     }
     m_pEditor->setChecked(m_bEditor);

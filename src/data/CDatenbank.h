@@ -221,13 +221,33 @@ public:
     // The same without a word to the user and without waiting long for
     // another program: false with a German reason in `fehler`, and nothing
     // of the batch is written. For the sentences the person has just said.
-    // `gespeichert` gets what changed.
+    // `gespeichert` gets what changed. `kennungen`: the sentences' numbers
+    // in the waiting queue; a number the file took before is skipped (that
+    // sentence is stored already), the others are recorded with the batch.
     bool StoreSentencesStill(const std::vector<std::pair<std::string, std::string>>& saetze,
-                             std::string& fehler,
-                             std::vector<Gespeichert>* gespeichert = nullptr);
+                             std::string& fehler, std::vector<Gespeichert>* gespeichert = nullptr,
+                             const std::vector<std::int64_t>* kennungen = nullptr);
     // Sentences another object (the background writer) stored in this file:
     // the suggestions know them from now on.
     void TakeStored(const std::vector<Gespeichert>& gespeichert);
+    // A sentence of the memory as the carer sees it.
+    struct CGesagterSatz {
+        std::int64_t satznummer = 0;
+        std::string satz;
+        std::uint32_t anzahl = 0;
+    };
+    // Appends the stored sentences holding `text` (folded; the empty text:
+    // all), in German alphabetical order, at most `hoechstens`.
+    bool SaetzeFinden(const std::string& text, std::size_t hoechstens,
+                      std::vector<CGesagterSatz>& saetze);
+    // Removes the sentences with their links, and the words no other
+    // sentence holds, in one transaction; they are never suggested again.
+    // `entfernt` gets what was removed (for the word prediction to forget).
+    // Errors through the dialogs, as for the editor's commits.
+    bool SaetzeEntfernen(const std::vector<std::int64_t>& nummern,
+                         std::vector<CGesagterSatz>& entfernt);
+    // What SaetzeEntfernen removed since the last call.
+    std::vector<CGesagterSatz> EntfernteAbholen();
     // Several sentences in one transaction, for imports and benchmarks.
     bool StoreSentences(const std::vector<std::pair<std::string, std::string>>& saetze);
 
@@ -324,13 +344,6 @@ private:
     // The rows of a category (or all verbs), whole and as buttons; throws.
     bool KategorieLesen(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
                         std::vector<CWortButton>& buttons);
-    // The noun forms (table Nomen, from version 5 on) ride with every read of
-    // an element: the statement for the rows `wo` selects, joined with them
-    // where the file has the table (CDatenbankNomen.cpp).
-    std::string ElementAbfrage(const char* wo) const;
-    void NomenLesen(SQLite::Statement& abfrage, CWortelement& element) const;
-    void NomenSpeichern(const CWortelement& element, long index);
-    void NomenLoeschen(long index);
     // Runs a read that must not wait for another program (see Gelesen).
     template <class Lesen>
     Gelesen Sofort(Lesen&& lesen);
@@ -371,6 +384,7 @@ private:
     std::unique_ptr<CSatzIndex> m_pGeladen;
     bool m_bLaedt = false;
     std::vector<Offen> m_offen;
+    std::vector<CGesagterSatz> m_entfernt;  // for EntfernteAbholen
     // Texts of sentences suggested so far, by Satznummer.
     std::unordered_map<std::int64_t, std::pair<std::string, std::string>> m_satzTexte;
     std::atomic<bool> m_bAbbrechen{false};

@@ -13,6 +13,7 @@
 #include "CDatenbank.h"
 #include "CSatzIndex.h"
 #include "DatenbankIntern.h"
+#include "IUhr.h"
 #include "Utf8.h"
 
 using spalten::GetFieldText;
@@ -121,7 +122,8 @@ bool CDatenbank::StoreSentence(const std::string& satz, const std::string& psatz
 }
 
 bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, std::string>>& saetze,
-                                     std::string& fehler, std::vector<Gespeichert>* gespeichert) {
+                                     std::string& fehler, std::vector<Gespeichert>* gespeichert,
+                                     const std::vector<std::int64_t>* kennungen) {
     if (!m_pDb) {
         fehler = "Die Benutzerdatei ist nicht geöffnet.";
         return false;
@@ -141,14 +143,43 @@ bool CDatenbank::StoreSentencesStill(const std::vector<std::pair<std::string, st
         return false;
     }
     IndexUebernehmen();
-    std::vector<Offen> aenderungen(saetze.size());
+    std::vector<Offen> aenderungen;
+    aenderungen.reserve(saetze.size());
     // The person is waiting to be heard: another program holding the file
     // is not waited for long.
     sqlite3_busy_timeout(m_pDb->getHandle(), m_optionen.stillWartezeitMs);
     try {
         SQLite::Transaction t(*m_pDb);
+        const bool mitKennung = kennungen != nullptr && kennungen->size() == saetze.size() &&
+                                m_pDb->tableExists("Nachgeholt");
+        const double jetzt = m_uhr.Jetzt();
         for (std::size_t i = 0; i < saetze.size(); ++i) {
-            Speichern(saetze[i].first, saetze[i].second, aenderungen[i]);
+            if (mitKennung && (*kennungen)[i] != 0) {
+                // A number the file has taken before: that sentence is in
+                // the file already (the program was killed before its queue
+                // was trimmed). Its mark is kept for the next day.
+                SQLite::Statement neu(*m_pDb,
+                                      "INSERT OR IGNORE INTO Nachgeholt (Kennung, Zeit) "
+                                      "VALUES (?, ?)");
+                neu.bind(1, static_cast<std::int64_t>((*kennungen)[i]));
+                neu.bind(2, jetzt);
+                if (neu.exec() == 0) {
+                    SQLite::Statement auffrischen(
+                        *m_pDb, "UPDATE Nachgeholt SET Zeit = ? WHERE Kennung = ?");
+                    auffrischen.bind(1, jetzt);
+                    auffrischen.bind(2, static_cast<std::int64_t>((*kennungen)[i]));
+                    auffrischen.exec();
+                    continue;
+                }
+            }
+            Speichern(saetze[i].first, saetze[i].second, aenderungen.emplace_back());
+        }
+        // A queue is trimmed a moment after its sentences are stored, or at
+        // the next start: marks a day old are of no more use.
+        if (mitKennung) {
+            SQLite::Statement alt(*m_pDb, "DELETE FROM Nachgeholt WHERE Zeit < ?");
+            alt.bind(1, jetzt - 1.0);
+            alt.exec();
         }
         t.commit();
     } catch (const SQLite::Exception& e) {
@@ -316,8 +347,11 @@ void CDatenbank::IndexUebernehmen() {
 void CDatenbank::IndexNachtragen(const Offen& a) {
     // A new sentence's text is known: suggesting it needs no read.
     if (!a.satz.empty()) m_satzTexte.emplace(a.satznummer, std::make_pair(a.satz, a.psatz));
+    if (a.anzahl == 0) m_satzTexte.erase(a.satznummer);
     if (m_pIndex) {
-        if (a.anzahl == 1) {
+        if (a.anzahl == 0) {
+            m_pIndex->Entfernen(a.satznummer);
+        } else if (a.anzahl == 1) {
             m_pIndex->Hinzufuegen(a.satznummer, a.anzahl, a.woerter);
         } else {
             m_pIndex->AnzahlSetzen(a.satznummer, a.anzahl, a.woerter);

@@ -136,8 +136,21 @@ std::vector<std::int64_t> CSatzIndex::Suchen(const std::vector<std::string>& woe
         verfahren = listen.size() >= 4 && m_satznummer.size() >= 50000 ? Verfahren::Zaehler
                                                                        : Verfahren::Listen;
     }
-    if (verfahren == Verfahren::Zaehler) return MitZaehlern(listen, k);
-    return MitListen(listen, k);
+    if (m_entfernt.empty()) {
+        if (verfahren == Verfahren::Zaehler) return MitZaehlern(listen, k);
+        return MitListen(listen, k);
+    }
+    std::vector<std::int64_t> aus = verfahren == Verfahren::Zaehler
+                                        ? MitZaehlern(listen, k + m_entfernt.size())
+                                        : MitListen(listen, k + m_entfernt.size());
+    std::erase_if(aus, [this](std::int64_t n) { return m_entfernt.count(n) > 0; });
+    if (aus.size() > k) aus.resize(k);
+    return aus;
+}
+
+void CSatzIndex::Entfernen(std::int64_t satznummer) {
+    if (std::binary_search(m_satznummer.begin(), m_satznummer.end(), satznummer))
+        m_entfernt.insert(satznummer);
 }
 
 std::vector<std::int64_t> CSatzIndex::MitListen(std::vector<const Liste*>& listen,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // In-memory index of the sentence memory, so that suggestions stay instant
@@ -35,6 +36,9 @@ public:
     // given; unknown sentences are ignored.
     void AnzahlSetzen(std::int64_t satznummer, std::uint32_t anzahl,
                       const std::vector<std::string>& woerter);
+
+    // A sentence removed from the memory is never answered again.
+    void Entfernen(std::int64_t satznummer);
 
     // How a query is answered. Both give the same result; Automatisch picks
     // the one that is faster for the query at hand.
@@ -68,6 +72,9 @@ private:
                                           std::size_t k) const;
 
     std::unordered_map<std::string, std::uint32_t> m_wortIds;
+    // Removed sentences stay in the lists (they are few) and are left out of
+    // every answer.
+    std::unordered_set<std::int64_t> m_entfernt;
     std::vector<Liste> m_listen;
     std::vector<std::int64_t> m_satznummer;  // dense number -> Satznummer, ascending
     std::vector<std::uint32_t> m_anzahl;     // dense number -> Anzahl

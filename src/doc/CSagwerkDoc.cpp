@@ -158,6 +158,15 @@ void CSagwerkDoc::LoadAussprachen() {
     m_pSpeech->SetAussprachen(paare);
 }
 
+void CSagwerkDoc::SaetzeVergessen() {
+    CDatenbank* db = Offen();
+    if (db == nullptr) return;
+    const std::vector<CDatenbank::CGesagterSatz> entfernt = db->EntfernteAbholen();
+    if (entfernt.empty()) return;
+    for (const auto& s : entfernt) m_vorhersage.Vergessen(s.satz, s.anzahl);
+    RefreshSuggestions();
+}
+
 // --- element list and history ------------------------------------------------------
 
 void CSagwerkDoc::LoadElements(bool verbsOnly) {
@@ -310,27 +319,23 @@ int CSagwerkDoc::Verbform() const {
 }
 
 void CSagwerkDoc::ElementAnhaengen(const CWortelement& element) {
-    // A noun with a latch set goes in with its article, in its case.
-    if (m_glieder.NomenAnhaengen(element, m_shownWords, m_spokenWords)) return;
     std::string gezeigt;
     std::string gesprochen;
-    const bool verb = element.GetArt() == CWortelement::Verb;
-    const bool finit = verb && m_nPerson != kKeinePerson;
-    if (finit) {
+    if (element.GetArt() == CWortelement::Verb && m_nPerson != kKeinePerson) {
         gezeigt = element.GetForm(Verbform());
         m_nPerson = kKeinePerson;
-    } else if (verb) {
+    } else if (element.GetArt() == CWortelement::Verb) {
         gezeigt = element.GetAnzeigetext();
     } else {
         gezeigt = element.GetForm(0);
         gesprochen = element.GetPhonetisch();
     }
     m_shownWords.push_back(gezeigt + " ");
-    const bool eigen = !gesprochen.empty() && gesprochen != "NULL";
-    m_spokenWords.push_back((eigen ? gesprochen : gezeigt) + " ");
-    using W = CNomenphrase::CWort;
-    m_glieder.Merken(m_shownWords, finit ? W::VerbFinit : verb ? W::VerbInfinit : W::Sonst,
-                     element.GetAnzeigetext());
+    if (!gesprochen.empty() && gesprochen != "NULL") {
+        m_spokenWords.push_back(gesprochen + " ");
+    } else {
+        m_spokenWords.push_back(gezeigt + " ");
+    }
 }
 
 std::string CSagwerkDoc::PersonWord(int code) {
@@ -369,10 +374,7 @@ void CSagwerkDoc::FunctionCode(int code) {
             PushCategory();
             LoadElements(true);
         }
-    } else if (m_glieder.Taste(code)) {
-        // An article, plural or case latch: the next noun takes it.
     } else if (code == 90) {
-        m_glieder.VorDemLoeschen(m_shownWords, m_spokenWords);
         DeleteLastWord();
         RefreshSuggestions();
     } else if (code == 91) {

@@ -11,7 +11,6 @@
 #include "CDatenbank.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
-#include "CSatzglieder.h"
 #include "CSicherung.h"
 #include "CSofortLeser.h"
 #include "CSpeicherung.h"
@@ -231,8 +230,6 @@ public:
     int GetRows() const { return m_nRows; }
     int GetPerson() const { return m_nPerson; }
     int GetTense() const { return m_nTense; }
-    // The article, plural and case latches (function codes 30-33).
-    const CSatzglieder& GetSatzglieder() const { return m_glieder; }
     int GetSelection() const { return m_vorschlaege.GetAuswahl(); }
     const std::vector<std::string>& GetSuggestions() const { return m_vorschlaege.GetGezeigt(); }
     const std::vector<std::string>& GetSuggestionsSpoken() const {
@@ -253,6 +250,10 @@ public:
     // elements) to the speech object, so that a typed word sounds as its
     // button does. Done when a user opens and after the editor.
     void LoadAussprachen();
+    // The sentences the carer removed from the memory since the last call:
+    // the word prediction forgets them, the suggestions are made anew.
+    // Done after the editor.
+    void SaetzeVergessen();
     const IUhr& GetUhr() const { return m_uhr; }
 
 private:
@@ -290,7 +291,6 @@ private:
     std::vector<std::string> m_spokenWords;
     int m_nPerson = kKeinePerson;
     int m_nTense = 0;
-    CSatzglieder m_glieder;
     bool m_bElementsChanged = false;
     bool m_bKeyboard = false;
     bool m_bHistoryMode = false;

@@ -48,10 +48,11 @@ void CSatzSchreiber::Beenden() {
     m_thread.join();
 }
 
-void CSatzSchreiber::Anhaengen(const Satz& satz) {
+void CSatzSchreiber::Anhaengen(const Satz& satz, std::int64_t kennung) {
     {
         std::lock_guard<std::mutex> sperre(m_mutex);
         m_offen.push_back(satz);
+        m_offenKennungen.push_back(kennung);
         ++m_nUnversucht;
     }
     m_arbeit.notify_one();
@@ -91,17 +92,21 @@ void CSatzSchreiber::Lauf() {
             continue;
         }
         const std::vector<Satz> saetze = m_offen;
+        const std::vector<std::int64_t> kennungen = m_offenKennungen;
         m_nUnversucht = 0;
         m_bJetzt = false;
         m_bInArbeit = true;
         const bool ende = m_bEnde;
         sperre.unlock();
-        Ergebnis ergebnis = Versuchen(saetze, ende);
+        Ergebnis ergebnis = Versuchen(saetze, kennungen, ende);
         sperre.lock();
         m_bInArbeit = false;
         gescheitert = ergebnis.gespeichert == 0;
         m_offen.erase(m_offen.begin(),
                       m_offen.begin() + static_cast<std::ptrdiff_t>(ergebnis.gespeichert));
+        m_offenKennungen.erase(
+            m_offenKennungen.begin(),
+            m_offenKennungen.begin() + static_cast<std::ptrdiff_t>(ergebnis.gespeichert));
         m_ergebnisse.push_back(std::move(ergebnis));
         m_versucht.notify_all();
         if (m_melden) m_melden();
@@ -110,7 +115,9 @@ void CSatzSchreiber::Lauf() {
     m_pDb.reset();
 }
 
-CSatzSchreiber::Ergebnis CSatzSchreiber::Versuchen(const std::vector<Satz>& saetze, bool kurz) {
+CSatzSchreiber::Ergebnis CSatzSchreiber::Versuchen(const std::vector<Satz>& saetze,
+                                                   const std::vector<std::int64_t>& kennungen,
+                                                   bool kurz) {
     Ergebnis ergebnis;
     // The last try as the program ends is brief: what it cannot store waits
     // in the queue file for the next start, and nobody waits for an exit.
@@ -126,7 +133,7 @@ CSatzSchreiber::Ergebnis CSatzSchreiber::Versuchen(const std::vector<Satz>& saet
         optionen.stillWartezeitMs = wartezeit;
         m_pDb = std::make_unique<CDatenbank>(m_strPfad, Still(), m_uhr, optionen);
     }
-    if (m_pDb->StoreSentencesStill(saetze, ergebnis.fehler, &ergebnis.aenderungen)) {
+    if (m_pDb->StoreSentencesStill(saetze, ergebnis.fehler, &ergebnis.aenderungen, &kennungen)) {
         ergebnis.gespeichert = saetze.size();
         ergebnis.fehler.clear();
         return ergebnis;

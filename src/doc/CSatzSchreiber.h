@@ -1,6 +1,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -43,7 +44,9 @@ public:
     CSatzSchreiber(const CSatzSchreiber&) = delete;
     CSatzSchreiber& operator=(const CSatzSchreiber&) = delete;
 
-    void Anhaengen(const Satz& satz);
+    // `kennung`: the sentence's number in the waiting queue (0: none); the
+    // file stores a number once only.
+    void Anhaengen(const Satz& satz, std::int64_t kennung = 0);
     // The results since the last call, in their order.
     std::vector<Ergebnis> Abholen();
     // Has every sentence handed in and not stored yet tried once more now,
@@ -52,7 +55,8 @@ public:
 
 private:
     void Lauf();
-    Ergebnis Versuchen(const std::vector<Satz>& saetze, bool kurz);
+    Ergebnis Versuchen(const std::vector<Satz>& saetze, const std::vector<std::int64_t>& kennungen,
+                       bool kurz);
 
     std::string m_strPfad;
     const IUhr& m_uhr;
@@ -65,6 +69,7 @@ private:
     std::condition_variable m_arbeit;
     std::condition_variable m_versucht;
     std::vector<Satz> m_offen;       // handed in, not stored yet
+    std::vector<std::int64_t> m_offenKennungen;
     std::size_t m_nUnversucht = 0;   // of those, never tried
     bool m_bInArbeit = false;
     bool m_bEnde = false;

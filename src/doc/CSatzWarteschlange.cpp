@@ -1,10 +1,13 @@
 #include "CSatzWarteschlange.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <mutex>
+#include <random>
 #include <system_error>
 
 #ifndef _WIN32
@@ -90,12 +93,38 @@ void ReserveAnlegen(const std::string& pfad) {
 #endif
 }
 
-bool Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& saetze) {
+// A number no other sentence has: random, positive, never 0.
+std::int64_t NeueKennung() {
+    static std::mt19937_64 zufall{std::random_device{}()};
+    static std::mutex mutex;
+    const std::lock_guard<std::mutex> sperre(mutex);
+    std::int64_t k = 0;
+    while (k == 0) k = static_cast<std::int64_t>(zufall() >> 1);
+    return k;
+}
+
+// One line per sentence: shown TAB spoken TAB number. A line of an older
+// program has no number and gets one.
+bool Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& saetze,
+              std::vector<std::int64_t>& kennungen) {
     std::ifstream ein(datei);
     for (std::string zeile; std::getline(ein, zeile);) {
         const auto tab = zeile.find('\t');
         if (tab == std::string::npos) continue;  // a line cut off by a crash
-        saetze.emplace_back(Demaskieren(zeile.substr(0, tab)), Demaskieren(zeile.substr(tab + 1)));
+        const auto tab2 = zeile.find('\t', tab + 1);
+        std::int64_t kennung = 0;
+        if (tab2 != std::string::npos) {
+            const std::string zahl = zeile.substr(tab2 + 1);
+            const auto [ende, fehler] =
+                std::from_chars(zahl.data(), zahl.data() + zahl.size(), kennung);
+            if (fehler != std::errc() || ende != zahl.data() + zahl.size() || kennung <= 0)
+                continue;  // cut off inside its number
+        }
+        saetze.emplace_back(Demaskieren(zeile.substr(0, tab)),
+                            Demaskieren(zeile.substr(tab + 1, tab2 == std::string::npos
+                                                                   ? std::string::npos
+                                                                   : tab2 - tab - 1)));
+        kennungen.push_back(kennung != 0 ? kennung : NeueKennung());
     }
     return static_cast<bool>(ein.is_open());
 }
@@ -153,6 +182,7 @@ void CSatzWarteschlange::Oeffnen(const std::string& benutzerdatei) {
     m_orte = {m_strDatei};
     for (const std::string& o : Ausweichorte(pfad)) m_orte.push_back(o);
     m_saetze.clear();
+    m_kennungen.clear();
     // Each write puts the whole queue in one place and then removes it from
     // the others: where a crash came in between, the newest file holds
     // them all.
@@ -166,13 +196,14 @@ void CSatzWarteschlange::Oeffnen(const std::string& benutzerdatei) {
             zeit = t;
         }
     }
-    if (!neueste.empty()) Einlesen(neueste, m_saetze);
+    if (!neueste.empty()) Einlesen(neueste, m_saetze, m_kennungen);
     m_bGesichert = true;
     ReserveAnlegen(m_strReserve);
 }
 
 bool CSatzWarteschlange::Anhaengen(const Satz& satz, bool synchron) {
     m_saetze.push_back(satz);
+    m_kennungen.push_back(NeueKennung());
     return Sichern(synchron);
 }
 
@@ -182,6 +213,8 @@ void CSatzWarteschlange::Entfernen(std::size_t anzahl) {
         return;
     }
     m_saetze.erase(m_saetze.begin(), m_saetze.begin() + static_cast<std::ptrdiff_t>(anzahl));
+    m_kennungen.erase(m_kennungen.begin(),
+                      m_kennungen.begin() + static_cast<std::ptrdiff_t>(anzahl));
     Sichern(false);
 }
 
@@ -198,6 +231,7 @@ void CSatzWarteschlange::AufPlatte() const {
 
 void CSatzWarteschlange::Leeren() {
     m_saetze.clear();
+    m_kennungen.clear();
     m_bGesichert = true;
     for (const std::string& o : m_orte) {
         std::error_code ec;
@@ -213,7 +247,10 @@ void CSatzWarteschlange::Leeren() {
 bool CSatzWarteschlange::Sichern(bool synchron) {
     if (m_strDatei.empty()) return false;
     std::string text;
-    for (const Satz& s : m_saetze) text += Maskieren(s.first) + '\t' + Maskieren(s.second) + '\n';
+    for (std::size_t i = 0; i < m_saetze.size(); ++i) {
+        text += Maskieren(m_saetze[i].first) + '\t' + Maskieren(m_saetze[i].second) + '\t' +
+                std::to_string(m_kennungen[i]) + '\n';
+    }
     // A folder its owner has write-protected is left alone, whoever we are.
     std::error_code ec;
     const auto rechte =

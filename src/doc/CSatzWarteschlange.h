@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,11 @@
 // fails meanwhile; they are written in their order as soon as the user file
 // takes them again. Beside the queue a little room is kept
 // (".<Name>.mdb.reserve") that a full disk gives up for it.
+//
+// Every sentence carries a number of its own (Kennung, random, never 0),
+// kept with it in the file: the user file records the numbers it took in the
+// same transaction as the sentences, so a sentence written back just before
+// the program was killed, and still in the queue, is not stored twice.
 class CSatzWarteschlange {
 public:
     using Satz = std::pair<std::string, std::string>;  // as shown, as spoken
@@ -32,6 +38,8 @@ public:
     void AufPlatte() const;
     bool IsLeer() const { return m_saetze.empty(); }
     const std::vector<Satz>& GetSaetze() const { return m_saetze; }
+    // The sentences' numbers, in the same order.
+    const std::vector<std::int64_t>& GetKennungen() const { return m_kennungen; }
     // Whether every waiting sentence is in a file (the last write succeeded).
     bool IsGesichert() const { return m_bGesichert; }
     // Every sentence is in the user file now.
@@ -45,4 +53,5 @@ private:
     std::vector<std::string> m_orte;  // beside the user file first, then the others
     bool m_bGesichert = true;
     std::vector<Satz> m_saetze;
+    std::vector<std::int64_t> m_kennungen;
 };

@@ -212,7 +212,8 @@ void CSpeicherung::Uebergeben() {
     }
     const auto& saetze = m_warteschlange.GetSaetze();
     for (; m_nUebergeben < saetze.size(); ++m_nUebergeben) {
-        m_pSchreiber->Anhaengen(saetze[m_nUebergeben]);
+        m_pSchreiber->Anhaengen(saetze[m_nUebergeben],
+                                m_warteschlange.GetKennungen()[m_nUebergeben]);
     }
 }
 

@@ -54,6 +54,7 @@ void CWortvorhersage::Oeffnen(const std::string& datei) {
     m_pModell->SetWortliste(GrundlexikonSchonDa());
     m_elemente.clear();
     m_seitdem.clear();
+    m_vergessen.clear();
     m_pWortschatz.reset();
     m_bVollstaendig = false;
     ++m_nStand;
@@ -121,8 +122,10 @@ void CWortvorhersage::Uebernehmen(CVorhersageLader::CErgebnis ergebnis) {
         ElementeMerken(std::move(ergebnis.elemente));
     }
     for (const std::string& satz : m_seitdem) m_pModell->Lernen(satz);
+    for (const auto& [satz, anzahl] : m_vergessen) m_pModell->Vergessen(satz, anzahl);
     if (m_bVollstaendig) {
         m_seitdem.clear();
+        m_vergessen.clear();
         m_pWortschatz.reset();
     }
     ++m_nStand;
@@ -139,6 +142,12 @@ void CWortvorhersage::ElementeMerken(std::vector<CWortelement> elemente) {
 void CWortvorhersage::Gesprochen(const std::string& satz) {
     m_pModell->Lernen(satz);
     if (!m_bVollstaendig) m_seitdem.push_back(satz);
+    ++m_nStand;
+}
+
+void CWortvorhersage::Vergessen(const std::string& satz, std::uint32_t anzahl) {
+    m_pModell->Vergessen(satz, anzahl);
+    if (!m_bVollstaendig) m_vergessen.emplace_back(satz, anzahl);
     ++m_nStand;
 }
 

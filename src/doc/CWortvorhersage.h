@@ -66,6 +66,9 @@ public:
     // A sentence said (as shown): learned now, and into a model that
     // arrives later.
     void Gesprochen(const std::string& satz);
+    // A sentence (as shown) said `anzahl` times was removed from the memory:
+    // what only it taught is forgotten, also by a model still to come.
+    void Vergessen(const std::string& satz, std::uint32_t anzahl);
     // The carer changed the vocabulary: read again from the file.
     void WortschatzNeu();
 
@@ -96,6 +99,8 @@ private:
     std::unordered_map<long, CWortelement> m_elemente;
     // Said since the loading began, for the model still to come.
     std::vector<std::string> m_seitdem;
+    // Removed since the loading began: forgotten by the model to come too.
+    std::vector<std::pair<std::string, std::uint32_t>> m_vergessen;
     // The vocabulary read again while the loader ran: it replaces the one
     // the loader read.
     std::unique_ptr<std::vector<CWortelement>> m_pWortschatz;

@@ -6,15 +6,13 @@
 #include <vector>
 
 #include "CBedienung.h"
+#include "CDatenbank.h"
 #include "CBenutzer.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
 #include "CKategorie.h"
 #include "CWortelement.h"
 
-class CNomenformen;
-
-class CDatenbank;
 class CSagwerkDoc;
 class IEditorAnsicht;
 class IFortschritt;
@@ -45,11 +43,6 @@ class IFortschritt;
 // every operation finds nothing and writes nothing.
 class CEditorDaten {
 public:
-    // The noun dictionary behind the word page's "Formen vorschlagen"
-    // (nomen.txt among the program's data), read on first use and kept for
-    // the program's run; null with the German reason when it cannot be read.
-    static const CNomenformen* GetNomenformen(std::string& fehler);
-
     // Loads the start category (Index 1), its elements, the emotion buttons
     // and the function buttons. Nothing is current, nothing is refreshed.
     explicit CEditorDaten(CSagwerkDoc& doc);
@@ -175,6 +168,12 @@ public:
     // it is, a different one makes the name "name-2.ext", "name-3.ext", ...
     // Empty, with a German message, when the file cannot be copied.
     std::string BildUebernehmen(const std::string& pfad);
+
+    // The sentence memory (CDatenbank::SaetzeFinden, SaetzeEntfernen): a
+    // removal is its own transaction, written at once.
+    bool SaetzeFinden(const std::string& text, std::size_t hoechstens,
+                      std::vector<CDatenbank::CGesagterSatz>& saetze);
+    bool SaetzeEntfernen(const std::vector<std::int64_t>& nummern);
     // Every picture the user's elements and buttons show, full path, with
     // the caption it is shown under; each picture once.
     std::vector<std::pair<std::string, std::string>> EigeneBilder();

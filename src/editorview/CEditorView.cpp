@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "CBedienungPage.h"
+#include "CSaetzePage.h"
 #include "CBenutzerPage.h"
 #include "CEditorDaten.h"
 #include "CEmotionsPage.h"
@@ -40,10 +41,11 @@ CEditorView::CEditorView(CEditorDaten& daten, IDialoge& dialoge, IEditorDialoge&
     m_pFunktionen = new CFunktionsPage(daten, dialoge, editorDialoge, m_pStapel);
     m_pBenutzer = new CBenutzerPage(daten, dialoge, editorDialoge, m_pStapel);
     m_pBedienung = new CBedienungPage(daten, dialoge, editorDialoge, m_pStapel);
-    m_seiten = {m_pWortelemente, m_pKategorie, m_pEmotionen,
-                m_pFunktionen,   m_pBenutzer,  m_pBedienung};
-    const char* titel[] = {"Wortelemente",     "Kategorie",     "Emotionsbuttons",
-                           "Funktionsbuttons", "Benutzerdaten", "Bedienung"};
+    m_pSaetze = new CSaetzePage(daten, dialoge, editorDialoge, m_pStapel);
+    m_seiten = {m_pWortelemente, m_pKategorie, m_pEmotionen, m_pFunktionen,
+                m_pBenutzer,     m_pBedienung, m_pSaetze};
+    const char* titel[] = {"Wortelemente", "Kategorie",     "Emotionsbuttons", "Funktionsbuttons",
+                           "Benutzerdaten", "Bedienung", "Gesagte Sätze"};
     for (std::size_t i = 0; i < m_seiten.size(); ++i) {
         m_pReiter->addTab(QString::fromUtf8(titel[i]));
         m_pStapel->addWidget(m_seiten[i]);

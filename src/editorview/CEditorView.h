@@ -8,6 +8,7 @@
 #include "IWecker.h"
 
 class CBedienungPage;
+class CSaetzePage;
 class CBenutzerPage;
 class CEditorDaten;
 class CEditorSeite;
@@ -76,6 +77,7 @@ public:
     CFunktionsPage* GetFunktionsPage() const { return m_pFunktionen; }
     CBenutzerPage* GetBenutzerPage() const { return m_pBenutzer; }
     CBedienungPage* GetBedienungPage() const { return m_pBedienung; }
+    CSaetzePage* GetSaetzePage() const { return m_pSaetze; }
 
     // The commands of the menu "Editor", by the page in front: the two
     // orderings on the word-element page, restoring and saving the order on
@@ -117,6 +119,7 @@ private:
     CFunktionsPage* m_pFunktionen;
     CBenutzerPage* m_pBenutzer;
     CBedienungPage* m_pBedienung;
+    CSaetzePage* m_pSaetze;
     std::unique_ptr<IWecker> m_pWecker;
     bool m_bNachlaufFehler = false;  // the last store was refused by the file
 };

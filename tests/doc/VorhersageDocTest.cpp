@@ -1,6 +1,7 @@
 // The word prediction as the document offers it: the keyboard's row and the
 // grid's row, learned from the file and from what is said.
 
+#include <algorithm>
 #include <chrono>
 
 #include "DocFixture.h"
@@ -189,4 +190,30 @@ TEST_F(VorhersageDocTest, ClosingCancelsTheLoading) {
     const auto start = std::chrono::steady_clock::now();
     m_doc.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+}
+
+// A sentence the carer removes is gone from the file, from the suggestions
+// and from the prediction; a word another sentence still holds stays.
+TEST_F(VorhersageDocTest, ARemovedSentenceIsForgottenEverywhere) {
+    m_doc->WaitForPrediction();
+    Sagen("wir essen Zwieback");
+    Sagen("wir essen Suppe");
+    m_doc->WaitForWriter();
+    CDatenbank& db = *m_doc->GetDatabase();
+    std::vector<CDatenbank::CGesagterSatz> gefunden, entfernt;
+    ASSERT_TRUE(db.SaetzeFinden("ZWIEBACK", 10, gefunden));
+    ASSERT_EQ(gefunden.size(), 1u);
+    ASSERT_TRUE(db.SaetzeEntfernen({gefunden[0].satznummer}, entfernt));
+    m_doc->SaetzeVergessen();
+
+    EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz like '%Zwieback%'"), 0);
+    EXPECT_EQ(Zahl("select count(*) from Wortspeicher where WortSuche = 'zwieback'"), 0);
+    EXPECT_EQ(Zahl("select count(*) from Wortspeicher where WortSuche = 'essen'"), 1);
+    m_doc->FunctionCode(92);
+    Tippen("wir essen ");
+    EXPECT_EQ(m_doc->GetSuggestions(), (Woerter{"wir essen Suppe "}));
+    const Woerter angebot = m_doc->GetWortvorschlaege();
+    EXPECT_EQ(std::find(angebot.begin(), angebot.end(), "Zwieback"), angebot.end());
+    ASSERT_FALSE(angebot.empty());
+    EXPECT_EQ(angebot[0], "Suppe");
 }
