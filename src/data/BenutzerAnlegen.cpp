@@ -41,6 +41,11 @@ constexpr Funktion kFunktionen[] = {
     {91, "", "Satz weg", "icons\\funktionen\\satz-loeschen.svg"},
     {92, "", "Tastatur", "icons\\funktionen\\tastatur.svg"},
     {93, "", "Satzliste", "icons\\funktionen\\alle-saetze.svg"},
+    // The article and case latches; an older file gets them from its schema step.
+    {30, "", "der/die/das", "icons\\funktionen\\bestimmt.svg"},
+    {31, "", "ein/eine", "icons\\funktionen\\unbestimmt.svg"},
+    {32, "", "mehrere", "icons\\funktionen\\mehrere.svg"},
+    {33, "", "Wem/Wen", "icons\\funktionen\\fall.svg"},
 };
 
 struct Emotion {

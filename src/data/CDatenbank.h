@@ -344,6 +344,13 @@ private:
     // The rows of a category (or all verbs), whole and as buttons; throws.
     bool KategorieLesen(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
                         std::vector<CWortButton>& buttons);
+    // The noun forms (table Nomen, from version 5 on) ride with every read of
+    // an element: the statement for the rows `wo` selects, joined with them
+    // where the file has the table (CDatenbankNomen.cpp).
+    std::string ElementAbfrage(const char* wo) const;
+    void NomenLesen(SQLite::Statement& abfrage, CWortelement& element) const;
+    void NomenSpeichern(const CWortelement& element, long index);
+    void NomenLoeschen(long index);
     // Runs a read that must not wait for another program (see Gelesen).
     template <class Lesen>
     Gelesen Sofort(Lesen&& lesen);

@@ -117,6 +117,7 @@ bool CDatenbank::Schritt(const std::vector<long>& liste, long& cursor, bool spri
 
 namespace {
 constexpr const char* kEinElement = "select * from Wortelement where [Index] = ?";
+constexpr const char* kEinesElements = "[Index] = ?";
 constexpr const char* kEineTaste = "select * from FTasten where [Index] = ?";
 constexpr const char* kEinEButton = "select * from EButtons where [Index] = ?";
 constexpr const char* kEineKategorie = "select * from Kategorie where [Index] = ?";
@@ -189,11 +190,12 @@ bool CDatenbank::NextKategorie(CKategorie& kategorie, bool springen, long positi
 bool CDatenbank::LoadWortelement(CWortelement& element, long index, bool keineZaehlung) {
     if (!Bereit()) return false;
     const bool gelesen = Geschuetzt([&] {
-        SQLite::Statement& q = Anweisung(kEinElement);
+        SQLite::Statement& q = Anweisung(ElementAbfrage(kEinesElements));
         const CZuruecksetzen zurueck(q);
         q.bind(1, static_cast<std::int64_t>(index));
         if (!q.executeStep()) return false;
         LeseElement(q, element);
+        NomenLesen(q, element);
         return true;
     });
     if (gelesen && !keineZaehlung) Zaehlen(index);
@@ -220,11 +222,12 @@ CDatenbank::Gelesen CDatenbank::Sofort(Lesen&& lesen) {
 CDatenbank::Gelesen CDatenbank::LoadWortelementSofort(CWortelement& element, long index) {
     // Read fresh, or Belegt while the file is held this moment.
     const Gelesen ergebnis = Sofort([&] {
-        SQLite::Statement& q = Anweisung(kEinElement);
+        SQLite::Statement& q = Anweisung(ElementAbfrage(kEinesElements));
         const CZuruecksetzen zurueck(q);
         q.bind(1, static_cast<std::int64_t>(index));
         if (!q.executeStep()) return false;
         LeseElement(q, element);
+        NomenLesen(q, element);
         return true;
     });
     if (ergebnis != Gelesen::Fehlt) Zaehlen(index);
@@ -265,13 +268,14 @@ bool CDatenbank::LoadWortelemente(long kategorie, bool nurVerben,
 bool CDatenbank::KategorieLesen(long kategorie, bool nurVerben, std::vector<CWortelement>& elemente,
                                 std::vector<CWortButton>& buttons) {
     SQLite::Statement& q =
-        Anweisung(nurVerben ? "select * from Wortelement where Funktionscode = 20 order by pos"
-                            : "select * from Wortelement where Kategorie = ? order by pos");
+        Anweisung(ElementAbfrage(nurVerben ? "Funktionscode = 20 order by pos"
+                                           : "Kategorie = ? order by pos"));
     const CZuruecksetzen zurueck(q);
     if (!nurVerben) q.bind(1, static_cast<std::int64_t>(kategorie));
     while (q.executeStep()) {
         elemente.emplace_back();
         LeseElement(q, elemente.back());
+        NomenLesen(q, elemente.back());
         buttons.emplace_back();
         LeseButton(q, buttons.back());
     }
@@ -361,6 +365,7 @@ bool CDatenbank::SaveWortelement(CWortelement& w, long index) {
         }
         u.bind(n++, static_cast<std::int64_t>(index));
         u.exec();
+        NomenSpeichern(w, index);
         if (eigene) eigene->commit();
         w.SetIndex(index);
         w.SetAlteKategorie(alteKategorie);
@@ -380,8 +385,15 @@ bool Loeschen(SQLite::Database& db, const char* sql, long index) {
 
 bool CDatenbank::DeleteWortelement(long index) {
     if (!Schreibbar()) return false;
-    return Geschuetzt(
-        [&] { return Loeschen(*m_pDb, "delete from Wortelement where [Index] = ?", index); });
+    return Geschuetzt([&] {
+        // Inside the caller's transaction an error undoes all of it anyway.
+        std::optional<SQLite::Transaction> eigene;
+        if (!m_bTransaktion) eigene.emplace(*m_pDb);
+        if (!Loeschen(*m_pDb, "delete from Wortelement where [Index] = ?", index)) return false;
+        NomenLoeschen(index);
+        if (eigene) eigene->commit();
+        return true;
+    });
 }
 
 // ---------------------------------------------------------------- buttons, categories

@@ -36,6 +36,41 @@ ALTER TABLE Bedienung ADD COLUMN Schalter1 INTEGER NOT NULL DEFAULT 32;
 ALTER TABLE Bedienung ADD COLUMN Schalter2 INTEGER NOT NULL DEFAULT 16777220;
 )SQL";
 
+// Step to version 5: the noun forms of a word element, in a table of its own
+// keyed by the element (older programs and sqlite3 read the file as
+// before), and the four buttons that choose an article and a case, placed
+// after the buttons the file has (a new user gets them with the others).
+constexpr const char* kNomen = R"SQL(
+CREATE TABLE Nomen (
+    Element    INTEGER PRIMARY KEY,
+    Geschlecht TEXT NOT NULL DEFAULT '',
+    NomE TEXT NOT NULL DEFAULT '', AkkE TEXT NOT NULL DEFAULT '',
+    DatE TEXT NOT NULL DEFAULT '', GenE TEXT NOT NULL DEFAULT '',
+    NomM TEXT NOT NULL DEFAULT '', AkkM TEXT NOT NULL DEFAULT '',
+    DatM TEXT NOT NULL DEFAULT '', GenM TEXT NOT NULL DEFAULT ''
+);
+INSERT INTO FTasten (Text, FCode, Bild, Anzeigetext, Pos, altePos)
+    SELECT '', 30, 'icons\funktionen\bestimmt.svg', 'der/die/das',
+           (SELECT IFNULL(MAX(Pos), 0) + 1 FROM FTasten), 0
+    WHERE EXISTS (SELECT 1 FROM FTasten)
+      AND NOT EXISTS (SELECT 1 FROM FTasten WHERE FCode = 30);
+INSERT INTO FTasten (Text, FCode, Bild, Anzeigetext, Pos, altePos)
+    SELECT '', 31, 'icons\funktionen\unbestimmt.svg', 'ein/eine',
+           (SELECT IFNULL(MAX(Pos), 0) + 1 FROM FTasten), 0
+    WHERE EXISTS (SELECT 1 FROM FTasten)
+      AND NOT EXISTS (SELECT 1 FROM FTasten WHERE FCode = 31);
+INSERT INTO FTasten (Text, FCode, Bild, Anzeigetext, Pos, altePos)
+    SELECT '', 32, 'icons\funktionen\mehrere.svg', 'mehrere',
+           (SELECT IFNULL(MAX(Pos), 0) + 1 FROM FTasten), 0
+    WHERE EXISTS (SELECT 1 FROM FTasten)
+      AND NOT EXISTS (SELECT 1 FROM FTasten WHERE FCode = 32);
+INSERT INTO FTasten (Text, FCode, Bild, Anzeigetext, Pos, altePos)
+    SELECT '', 33, 'icons\funktionen\fall.svg', 'Wem/Wen',
+           (SELECT IFNULL(MAX(Pos), 0) + 1 FROM FTasten), 0
+    WHERE EXISTS (SELECT 1 FROM FTasten)
+      AND NOT EXISTS (SELECT 1 FROM FTasten WHERE FCode = 33);
+)SQL";
+
 }  // namespace
 
 void CSchema::Schritte(SQLite::Database& db, int von) {
@@ -43,6 +78,7 @@ void CSchema::Schritte(SQLite::Database& db, int von) {
     if (von < 2) db.exec(kBedienung);
     if (von < 3) db.exec(kWortvorhersage);
     if (von < 4) db.exec(kSchalter);
+    if (von < 5) db.exec(kNomen);
     db.exec("PRAGMA user_version = " + std::to_string(kVersion));
 }
 

@@ -13,10 +13,12 @@ class Database;
 // its column Wortvorhersage: whether the screen shows the rows of words
 // offered (on unless the carer turned it off). Version 4 adds how a switch
 // counts and where scanning goes: Annahmezeit, Erstzeit, Weiter, Ansage,
-// Schalter1 and Schalter2 (see CBedienung).
+// Schalter1 and Schalter2 (see CBedienung). Version 5 adds the table Nomen
+// (gender and the eight forms of a word element that is a noun) and the
+// function buttons 30-33 (der/die/das, ein/eine, mehrere, Wem/Wen).
 class CSchema {
 public:
-    static constexpr int kVersion = 4;
+    static constexpr int kVersion = 5;
 
     // Runs the steps from version `von` up to kVersion inside the caller's
     // transaction and sets user_version. Throws SQLite::Exception.

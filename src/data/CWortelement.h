@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "CNomen.h"
+
 // A date as the user database stores it (days since 30 December 1899) with
 // the validity the old date type carried: a Null column reads as invalid.
 struct CDatum {
@@ -69,6 +71,10 @@ public:
     // first present-singular form. Any other kind: false and 0.
     std::pair<bool, long> GetLinkTarget() const;
 
+    // A plain word may be a noun: its gender and forms (table Nomen).
+    const CNomen& GetNomen() const { return m_nomen; }
+    void SetNomen(const CNomen& nomen) { m_nomen = nomen; }
+
 private:
     long m_nIndex = 0;
     Formen m_formen;
@@ -83,4 +89,5 @@ private:
     long m_nArt = 0;
     std::string m_strPhonetisch;
     bool m_bChanged = false;
+    CNomen m_nomen;
 };

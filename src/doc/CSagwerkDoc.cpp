@@ -319,23 +319,27 @@ int CSagwerkDoc::Verbform() const {
 }
 
 void CSagwerkDoc::ElementAnhaengen(const CWortelement& element) {
+    // A noun with a latch set goes in with its article, in its case.
+    if (m_glieder.NomenAnhaengen(element, m_shownWords, m_spokenWords)) return;
     std::string gezeigt;
     std::string gesprochen;
-    if (element.GetArt() == CWortelement::Verb && m_nPerson != kKeinePerson) {
+    const bool verb = element.GetArt() == CWortelement::Verb;
+    const bool finit = verb && m_nPerson != kKeinePerson;
+    if (finit) {
         gezeigt = element.GetForm(Verbform());
         m_nPerson = kKeinePerson;
-    } else if (element.GetArt() == CWortelement::Verb) {
+    } else if (verb) {
         gezeigt = element.GetAnzeigetext();
     } else {
         gezeigt = element.GetForm(0);
         gesprochen = element.GetPhonetisch();
     }
     m_shownWords.push_back(gezeigt + " ");
-    if (!gesprochen.empty() && gesprochen != "NULL") {
-        m_spokenWords.push_back(gesprochen + " ");
-    } else {
-        m_spokenWords.push_back(gezeigt + " ");
-    }
+    const bool eigen = !gesprochen.empty() && gesprochen != "NULL";
+    m_spokenWords.push_back((eigen ? gesprochen : gezeigt) + " ");
+    using W = CNomenphrase::CWort;
+    m_glieder.Merken(m_shownWords, finit ? W::VerbFinit : verb ? W::VerbInfinit : W::Sonst,
+                     element.GetAnzeigetext());
 }
 
 std::string CSagwerkDoc::PersonWord(int code) {
@@ -374,7 +378,10 @@ void CSagwerkDoc::FunctionCode(int code) {
             PushCategory();
             LoadElements(true);
         }
+    } else if (m_glieder.Taste(code)) {
+        // An article, plural or case latch: the next noun takes it.
     } else if (code == 90) {
+        m_glieder.VorDemLoeschen(m_shownWords, m_spokenWords);
         DeleteLastWord();
         RefreshSuggestions();
     } else if (code == 91) {

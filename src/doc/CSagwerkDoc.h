@@ -11,6 +11,7 @@
 #include "CDatenbank.h"
 #include "CEmotionsButton.h"
 #include "CFunktionsTaste.h"
+#include "CSatzglieder.h"
 #include "CSicherung.h"
 #include "CSofortLeser.h"
 #include "CSpeicherung.h"
@@ -230,6 +231,8 @@ public:
     int GetRows() const { return m_nRows; }
     int GetPerson() const { return m_nPerson; }
     int GetTense() const { return m_nTense; }
+    // The article, plural and case latches (function codes 30-33).
+    const CSatzglieder& GetSatzglieder() const { return m_glieder; }
     int GetSelection() const { return m_vorschlaege.GetAuswahl(); }
     const std::vector<std::string>& GetSuggestions() const { return m_vorschlaege.GetGezeigt(); }
     const std::vector<std::string>& GetSuggestionsSpoken() const {
@@ -291,6 +294,7 @@ private:
     std::vector<std::string> m_spokenWords;
     int m_nPerson = kKeinePerson;
     int m_nTense = 0;
+    CSatzglieder m_glieder;
     bool m_bElementsChanged = false;
     bool m_bKeyboard = false;
     bool m_bHistoryMode = false;

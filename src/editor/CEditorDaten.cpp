@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "CDatenbank.h"
+#include "CNomenformen.h"
+#include "Ressourcen.h"
 #include "CSagwerkDoc.h"
 #include "CWortButton.h"
 #include "EditorListen.h"
@@ -384,4 +386,18 @@ bool CEditorDaten::CommitFTasten() {
     });
     if (ok && geaendert) m_doc.SetUserChanged(true);
     return ok;
+}
+
+const CNomenformen* CEditorDaten::GetNomenformen(std::string& fehler) {
+    // Read once: the dictionary is large and the same for every user.
+    static std::unique_ptr<CNomenformen> formen;
+    static std::string grund;
+    static bool gelesen = false;
+    if (!gelesen) {
+        gelesen = true;
+        auto neu = std::make_unique<CNomenformen>();
+        if (neu->Laden(RessourcenVerzeichnis() + "/nomen.txt", grund)) formen = std::move(neu);
+    }
+    fehler = grund;
+    return formen.get();
 }

@@ -13,6 +13,8 @@
 #include "CKategorie.h"
 #include "CWortelement.h"
 
+class CNomenformen;
+
 class CSagwerkDoc;
 class IEditorAnsicht;
 class IFortschritt;
@@ -43,6 +45,11 @@ class IFortschritt;
 // every operation finds nothing and writes nothing.
 class CEditorDaten {
 public:
+    // The noun dictionary behind the word page's "Formen vorschlagen"
+    // (nomen.txt among the program's data), read on first use and kept for
+    // the program's run; null with the German reason when it cannot be read.
+    static const CNomenformen* GetNomenformen(std::string& fehler);
+
     // Loads the start category (Index 1), its elements, the emotion buttons
     // and the function buttons. Nothing is current, nothing is refreshed.
     explicit CEditorDaten(CSagwerkDoc& doc);

@@ -10,7 +10,7 @@ namespace {
 int MindestensEins(int wert) { return std::max(1, wert); }
 }  // namespace
 
-CHauptansicht Hauptansicht(const QRect& desktop) {
+CHauptansicht Hauptansicht(const QRect& desktop, int funktionsZeilen) {
     const int w = desktop.x() + desktop.width();
     const int t = desktop.y();
     const int b = desktop.y() + desktop.height() - 40;
@@ -25,8 +25,9 @@ CHauptansicht Hauptansicht(const QRect& desktop) {
     a.runter = QRect(w - 140, b - 70, 60, 60);
     a.sprechen = QRect(w - 70, b - 135, 60, 125);
 
-    const int h = MindestensEins((b - t - 140) / 8);
-    for (int r = 0; r < 8; ++r) {
+    const int zeilen = funktionsZeilen > 8 ? 10 : 8;
+    const int h = MindestensEins((b - t - 140 - (zeilen - 8) * 5) / zeilen);
+    for (int r = 0; r < zeilen; ++r) {
         const int y = 95 + r * (h + 5);
         a.funktionen[2 * r] = QRect(10, y, 60, h);
         a.funktionen[2 * r + 1] = QRect(75, y, 60, h);

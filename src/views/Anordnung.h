@@ -24,12 +24,15 @@ struct CHauptansicht {
     QRect hoch;
     QRect runter;
     QRect sprechen;
-    std::array<QRect, 16> funktionen;  // row by row, left before right
+    // Row by row, left before right: 8 rows of two, or 10 rows for a user
+    // with more than 16 function buttons (the last four empty otherwise).
+    std::array<QRect, 20> funktionen;
 };
 
 // The desktop rectangle decides everything: W its right edge, T its top,
-// B its bottom minus 40 pixels for the task bar.
-CHauptansicht Hauptansicht(const QRect& desktop);
+// B its bottom minus 40 pixels for the task bar. funktionsZeilen: 8, or 10
+// (anything above 8 counts as 10).
+CHauptansicht Hauptansicht(const QRect& desktop, int funktionsZeilen = 8);
 
 // n emotion buttons along the top; empty for n <= 0. A width that would fall
 // below 1 pixel is clamped to 1.

@@ -232,6 +232,8 @@ void CSagwerkView::OnUpdate() {
         if (f.code == kTastatur) f.knopf->SetHeld(m_doc.IsKeyboard());
         if (f.code == kVerlauf) f.knopf->SetHeld(verlauf);
         if (f.code == kVerbliste) f.knopf->SetHeld(m_doc.IsVerbList());
+        if (f.code >= CSatzglieder::kBestimmt && f.code <= CSatzglieder::kFall)
+            LatchZeigen(f);
     }
 
     {
@@ -297,21 +299,43 @@ void CSagwerkView::BuildFunctionButtons() {
         f.knopf->SetCaption(QString());
         f.knopf->SetPicture("");
     }
+    // More than 16 buttons (the article and case latches): ten rows.
+    std::vector<CFunktionsTaste> tasten;
     CFunktionsTaste taste;
-    for (bool ok = m_doc.FirstFunctionKey(taste); ok; ok = m_doc.NextFunctionKey(taste)) {
+    for (bool ok = m_doc.FirstFunctionKey(taste); ok; ok = m_doc.NextFunctionKey(taste))
+        tasten.push_back(taste);
+    long letzte = 0;
+    for (const CFunktionsTaste& t : tasten) letzte = std::max(letzte, t.GetPosition());
+    m_layout.funktionen = anordnung::Hauptansicht(m_desktop, letzte > 16 ? 10 : 8).funktionen;
+    for (std::size_t i = 0; i < m_functionButtons.size(); ++i)
+        m_functionButtons[i].knopf->setGeometry(m_layout.funktionen[i]);
+    for (const CFunktionsTaste& taste : tasten) {
         const long platz = taste.GetPosition() - 1;
         if (platz < 0 || platz >= static_cast<long>(m_functionButtons.size())) continue;
         CFunktionsKnopf& f = m_functionButtons[static_cast<std::size_t>(platz)];
         if (f.code != -1) continue;  // a second row for the same place: the first one wins
         f.code = taste.GetCode();
+        f.anzeige = QString::fromStdString(taste.GetAnzeigetext());
         f.knopf->SetCaption(taste.GetAnzeigetext());
         // "Vergangen", "sie (Frau)": whole on a 60-pixel button.
         f.knopf->SetMindestSchrift(10);
         f.knopf->SetPicture(m_doc.ResolvePath(taste.GetBild()));
         f.knopf->SetFillColor(farben::Funktion(f.code));
         f.knopf->SetHeld(f.code == kGegenwart + m_doc.GetTense());
+        if (f.code >= CSatzglieder::kBestimmt && f.code <= CSatzglieder::kFall) LatchZeigen(f);
         f.knopf->show();
     }
+}
+
+void CSagwerkView::LatchZeigen(const CFunktionsKnopf& f) {
+    const CSatzglieder& glieder = m_doc.GetSatzglieder();
+    f.knopf->SetHeld(glieder.IsGedrueckt(static_cast<int>(f.code)));
+    // The case button says which case it names now.
+    QString caption = f.anzeige;
+    if (f.code == CSatzglieder::kFall && glieder.GetFall())
+        caption = *glieder.GetFall() == CNomen::Fall::Dativ ? QStringLiteral("Wem")
+                                                            : QStringLiteral("Wen");
+    if (f.knopf->GetCaption() != caption) f.knopf->SetCaption(caption);
 }
 
 void CSagwerkView::BuildEmotionButtons() {

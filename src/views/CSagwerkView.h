@@ -59,8 +59,11 @@ private:
     struct CFunktionsKnopf {
         CBildButton* knopf = nullptr;
         long code = -1;  // -1: no row, hidden
+        QString anzeige;  // the caption as stored
     };
     void BuildFunctionButtons();
+    // An article, plural or case latch shown as the document has it.
+    void LatchZeigen(const CFunktionsKnopf& f);
     // The grid and its row of words as the user's setting wants them.
     void RasterAnordnen();
     void WortzeileZeigen();
@@ -86,7 +89,7 @@ private:
     CBildButton* m_btnUp = nullptr;
     CBildButton* m_btnDown = nullptr;
     CBildButton* m_btnSpeak = nullptr;
-    std::array<CFunktionsKnopf, 16> m_functionButtons{};
+    std::array<CFunktionsKnopf, 20> m_functionButtons{};
     std::vector<CBildButton*> m_emotionButtons;
     CTastaturView* m_pKeyboardView = nullptr;
     CButtonsView* m_pButtonsView = nullptr;

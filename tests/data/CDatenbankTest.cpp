@@ -22,7 +22,8 @@ TEST_F(DatenbankTest, NewUserFileHasStartCategoryButtonsAndUser) {
     std::vector<long> codes;
     CFunktionsTaste t;
     for (bool ok = m_db->FirstFTaste(t); ok; ok = m_db->NextFTaste(t)) codes.push_back(t.GetCode());
-    EXPECT_EQ(codes, (std::vector<long>{1, 2, 3, 4, 5, 6, 7, 8, 20, 21, 22, 80, 90, 91, 92, 93}));
+    EXPECT_EQ(codes, (std::vector<long>{1, 2, 3, 4, 5, 6, 7, 8, 20, 21, 22, 80, 90, 91, 92, 93, 30,
+                                        31, 32, 33}));
     ASSERT_TRUE(m_db->FirstFTaste(t));
     EXPECT_EQ(t.GetText(), "ich");
     ASSERT_TRUE(m_db->NextFTaste(t, true, 7));

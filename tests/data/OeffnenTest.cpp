@@ -226,7 +226,7 @@ TEST(BenutzerAnlegen, RefusesToOverwriteAndLeavesNothingBehind) {
     SQLite::Database db(pfad, SQLite::OPEN_READONLY);
     EXPECT_EQ(db.execAndGet("PRAGMA application_id").getInt(), CDatenbank::kApplicationId);
     EXPECT_EQ(db.execAndGet("PRAGMA user_version").getInt(), CDatenbank::kSchemaVersion);
-    EXPECT_EQ(db.execAndGet("select count(*) from FTasten").getInt(), 16);
+    EXPECT_EQ(db.execAndGet("select count(*) from FTasten").getInt(), 20);
 }
 
 TEST_F(OeffnenTest, OneProgramPerUserFile) {
