@@ -13,5 +13,6 @@ int Gehalten(const CArgumente& argumente);
 int Voll(const CArgumente& argumente);
 int OhneHeim(const CArgumente& argumente);
 int Zurueck(const CArgumente& argumente);
+int Nachholen(const CArgumente& argumente);
 
 }  // namespace sonde

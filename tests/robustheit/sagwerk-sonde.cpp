@@ -8,6 +8,7 @@
 //   sagwerk-sonde voll --runden N
 //   sagwerk-sonde ohneheim --runden N
 //   sagwerk-sonde zurueck --runden N
+//   sagwerk-sonde nachholen --runden N
 //   sagwerk-sonde bilder --anzahl N [--bilder ORDNER]
 // Each takes --saat S (replays a run) and --funde ORDNER (where findings are
 // kept); each prints one summary line and ends with 0 exactly when every
@@ -58,6 +59,9 @@ int main(int argc, char** argv) {
     if (befehl == "zurueck") {
         return sonde::Zurueck(sonde::CArgumente(argc, argv, 2, {"--runden", "--saat", "--funde"}));
     }
+    if (befehl == "nachholen") {
+        return sonde::Nachholen(sonde::CArgumente(argc, argv, 2, {"--runden", "--saat"}));
+    }
     if (befehl == "bilder") return Bilder(argc, argv);
     std::cerr << "Aufruf: sagwerk-sonde toeten --runden N [--gesperrt]\n"
                  "       sagwerk-sonde schaden --dateien N\n"
@@ -65,6 +69,7 @@ int main(int argc, char** argv) {
                  "       sagwerk-sonde voll --runden N\n"
                  "       sagwerk-sonde ohneheim --runden N\n"
                  "       sagwerk-sonde zurueck --runden N\n"
+                 "       sagwerk-sonde nachholen --runden N\n"
                  "       sagwerk-sonde bilder --anzahl N [--bilder ORDNER]\n"
                  "jeweils mit --saat S und --funde ORDNER\n";
     return 2;
