@@ -14,5 +14,6 @@ int Voll(const CArgumente& argumente);
 int OhneHeim(const CArgumente& argumente);
 int Zurueck(const CArgumente& argumente);
 int Nachholen(const CArgumente& argumente);
+int EditorVoll(const CArgumente& argumente);
 
 }  // namespace sonde

@@ -9,6 +9,7 @@
 //   sagwerk-sonde ohneheim --runden N
 //   sagwerk-sonde zurueck --runden N
 //   sagwerk-sonde nachholen --runden N
+//   sagwerk-sonde editorvoll --runden N
 //   sagwerk-sonde bilder --anzahl N [--bilder ORDNER]
 // Each takes --saat S (replays a run) and --funde ORDNER (where findings are
 // kept); each prints one summary line and ends with 0 exactly when every
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
     if (befehl == "nachholen") {
         return sonde::Nachholen(sonde::CArgumente(argc, argv, 2, {"--runden", "--saat"}));
     }
+    if (befehl == "editorvoll") {
+        return sonde::EditorVoll(sonde::CArgumente(argc, argv, 2, {"--runden"}));
+    }
     if (befehl == "bilder") return Bilder(argc, argv);
     std::cerr << "Aufruf: sagwerk-sonde toeten --runden N [--gesperrt]\n"
                  "       sagwerk-sonde schaden --dateien N\n"
@@ -70,6 +74,7 @@ int main(int argc, char** argv) {
                  "       sagwerk-sonde ohneheim --runden N\n"
                  "       sagwerk-sonde zurueck --runden N\n"
                  "       sagwerk-sonde nachholen --runden N\n"
+                 "       sagwerk-sonde editorvoll --runden N\n"
                  "       sagwerk-sonde bilder --anzahl N [--bilder ORDNER]\n"
                  "jeweils mit --saat S und --funde ORDNER\n";
     return 2;
