@@ -5,7 +5,8 @@
 // Every round a child opens the user file through the document. In the
 // rounds "beim Klicken" the file is free at the open and held from then on;
 // in the rounds "beim Start" it is held before the open. With the file held
-// the child clicks a person word, words of the grid (links turn the page),
+// the child clicks a person word, words of the grid (the first sentence
+// turns the page to a category not shown before, and other links do),
 // types and says "Sprechen", a few sentences; each is sent to the parent
 // once Speak() has returned. Then the file is let go, and the child calls
 // Nachholen as the program's timer does until the user is open and nothing
@@ -93,6 +94,15 @@ int Kind(CKind& kind, const std::string& datei, std::uint64_t saat, long runde, 
     for (long n = 0; n < kSaetze; ++n) {
         const int person = static_cast<int>(zufall.Zahl(1, 8));
         messen("Personenwort", [&] { doc.FunctionCode(person); });
+        // The first sentence turns the page to a category not shown before.
+        if (n == 0) {
+            int wo = 0;
+            for (const CWortButton* b = doc.GetFirstElement(); b != nullptr;
+                 b = doc.GetNextElement(), ++wo) {
+                if (b->GetText() == "Essen") break;
+            }
+            if (wo < doc.GetElementCount()) messen("Kategorie", [&] { doc.ElementClicked(wo); });
+        }
         for (long k = zufall.Zahl(1, 3); k > 0; --k) {
             if (doc.GetElementCount() == 0) break;
             const int wo = static_cast<int>(zufall.Zahl(0, doc.GetElementCount() - 1));
