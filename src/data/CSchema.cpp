@@ -71,6 +71,11 @@ INSERT INTO FTasten (Text, FCode, Bild, Anzeigetext, Pos, altePos)
       AND NOT EXISTS (SELECT 1 FROM FTasten WHERE FCode = 33);
 )SQL";
 
+// Step to version 6: a number per sentence taken from the waiting queue, with
+// the time it was taken (kept a day).
+constexpr const char* kNachgeholt =
+    "CREATE TABLE Nachgeholt (Kennung INTEGER PRIMARY KEY, Zeit REAL NOT NULL);";
+
 }  // namespace
 
 void CSchema::Schritte(SQLite::Database& db, int von) {
@@ -79,6 +84,7 @@ void CSchema::Schritte(SQLite::Database& db, int von) {
     if (von < 3) db.exec(kWortvorhersage);
     if (von < 4) db.exec(kSchalter);
     if (von < 5) db.exec(kNomen);
+    if (von < 6) db.exec(kNachgeholt);
     db.exec("PRAGMA user_version = " + std::to_string(kVersion));
 }
 

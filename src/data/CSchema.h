@@ -16,9 +16,12 @@ class Database;
 // Schalter1 and Schalter2 (see CBedienung). Version 5 adds the table Nomen
 // (gender and the eight forms of a word element that is a noun) and the
 // function buttons 30-33 (der/die/das, ein/eine, mehrere, Wem/Wen).
+// Version 6 adds the table Nachgeholt: the numbers of the waiting sentences
+// the file has taken, so that a sentence is never stored twice from the
+// waiting queue (see CSatzWarteschlange).
 class CSchema {
 public:
-    static constexpr int kVersion = 5;
+    static constexpr int kVersion = 6;
 
     // Runs the steps from version `von` up to kVersion inside the caller's
     // transaction and sets user_version. Throws SQLite::Exception.

@@ -146,7 +146,7 @@ TEST_F(DatenbankTest, AFileOfTheSecondSchemaGetsThePredictionSwitchedOn) {
                                    "Schalter1", "Schalter2"})
             roh.exec(std::string("ALTER TABLE Bedienung DROP COLUMN ") + spalte);
         // What later steps made goes as well: this is a file of schema 2.
-        roh.exec("DROP TABLE IF EXISTS Nomen");
+        roh.exec("DROP TABLE IF EXISTS Nomen; DROP TABLE IF EXISTS Nachgeholt");
         roh.exec("update Bedienung set Modus = 1, Schrittzeit = 2500");
         roh.exec("PRAGMA user_version = 2");
     }
@@ -192,7 +192,7 @@ TEST_F(DatenbankTest, AFileOfTheThirdSchemaGetsTheSwitchSettings) {
         for (const char* spalte : {"Annahmezeit", "Erstzeit", "Weiter", "Ansage", "Schalter1",
                                    "Schalter2"})
             roh.exec(std::string("ALTER TABLE Bedienung DROP COLUMN ") + spalte);
-        roh.exec("DROP TABLE IF EXISTS Nomen");
+        roh.exec("DROP TABLE IF EXISTS Nomen; DROP TABLE IF EXISTS Nachgeholt");
         roh.exec("update Bedienung set Modus = 2, Wortvorhersage = 0");
         roh.exec("PRAGMA user_version = 3");
     }

@@ -195,6 +195,32 @@ TEST_F(DocTest, WaitingSentencesOutliveTheProgram) {
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Kino '"), 1);
 }
 
+// Killed after the write-back's commit and before the queue was trimmed:
+// the next start finds the sentence in the queue and in the file.
+TEST_F(DocTest, AQueueLeftBehindAfterItsWriteBackIsNotStoredTwice) {
+    const std::string warteschlange = m_dir.Datei(".Anna.mdb.warteschlange");
+    {
+        auto sperre = Roh();
+        sperre.exec("BEGIN IMMEDIATE");
+        m_doc->ElementClicked(kKino);
+        m_doc->Speak();
+        m_doc.reset();
+        sperre.exec("ROLLBACK");
+    }
+    const std::string kopie = m_dir.Datei("warteschlange.kopie");
+    std::filesystem::copy_file(warteschlange, kopie);
+    for (int start = 0; start < 2; ++start) {
+        NeuesDokument();
+        m_doc->WaitForWriter();
+        EXPECT_FALSE(m_doc->HatWartendeSaetze());
+        m_doc.reset();
+        if (start == 0)
+            std::filesystem::copy_file(kopie, warteschlange,
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+    EXPECT_EQ(Zahl("select Anzahl from Satzspeicher where Satz = 'Kino '"), 1);
+}
+
 TEST_F(DocTest, AWriteProtectedUserSpeaksWithoutABox) {
     m_doc.reset();
     std::filesystem::permissions(m_pfad, std::filesystem::perms::owner_read);

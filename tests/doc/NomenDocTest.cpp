@@ -190,7 +190,7 @@ TEST_F(NomenDocTest, AFileNotBroughtUpReadsItsElementsAsPlainWords) {
     m_doc.reset();
     {
         SQLite::Database roh(m_pfad, SQLite::OPEN_READWRITE);
-        roh.exec("DROP TABLE Nomen; DELETE FROM FTasten WHERE FCode BETWEEN 30 AND 33; "
+        roh.exec("DROP TABLE Nomen; DROP TABLE Nachgeholt; DELETE FROM FTasten WHERE FCode BETWEEN 30 AND 33; "
                  "PRAGMA user_version = 4");
     }
     std::filesystem::permissions(m_pfad, std::filesystem::perms::owner_read);
