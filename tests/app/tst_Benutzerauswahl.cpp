@@ -140,7 +140,7 @@ void tst_Benutzerauswahl::ohneBenutzerWirdGefragt() {
     QCOMPARE(b.GetVorname(), std::string("Mia"));
     CWortButton w;
     QVERIFY(db.FirstVerb(w));
-    QCOMPARE(db.GetVerbCount(), std::size_t(28));
+    QVERIFY(db.GetVerbCount() >= std::size_t(28 + 40));
     QVERIFY(dialoge.fehler.empty());
 }
 
