@@ -39,6 +39,7 @@ struct CZaehler {
     long bestaetigt = 0;
     long verloren = 0;
     long nichtVoll = 0;
+    long ohneReserve = 0;
     long integritaet = 0;
     long abstuerze = 0;
 };
@@ -61,6 +62,9 @@ int Kind(CKind& kind, const std::string& datei, std::uint64_t saat, long runde, 
         kind.Melden("satz " + satz);
         doc.FunctionCode(91);
     }
+    // What the person was told (a lost sentence must have been said to be lost).
+    for (const std::string& h : still.dialoge.hinweise)
+        std::cerr << "  Runde " << runde << ", Hinweis: " << h << '\n';
     return 0;  // closed: the document goes as the program's does
 }
 
@@ -78,6 +82,13 @@ void Runde(const std::string& datei, CKleinePlatte& platte, std::uint64_t saat, 
         const CKind::Lesen l = kind.NaechsteZeile(zeile, frist);
         if (l != CKind::Lesen::Zeile) break;
         if (zeile == "offen") {
+            // The room the queue keeps for a full disk, there before it fills.
+            std::error_code ec;
+            const fs::path d = fs::path(datei).parent_path();
+            if (!fs::exists(d / ("." + fs::path(datei).filename().string() + ".reserve"), ec)) {
+                ++z.ohneReserve;
+                std::cerr << "Runde " << runde << ": keine Reserve beim Füllen\n";
+            }
             platte.Fuellen();
             voll = platte.IstVoll();
             kind.Starten();
@@ -153,7 +164,7 @@ int Voll(const CArgumente& argumente) {
     }
     std::cout << "voll runden=" << z.runden << " bestaetigt=" << z.bestaetigt
               << " verloren=" << z.verloren << " integritaet_fehler=" << z.integritaet
-              << " nicht_voll=" << z.nichtVoll << " abstuerze=" << z.abstuerze << std::endl;
+              << " nicht_voll=" << z.nichtVoll << " ohne_reserve=" << z.ohneReserve << " abstuerze=" << z.abstuerze << std::endl;
     return z.verloren + z.integritaet + z.nichtVoll + z.abstuerze == 0 ? 0 : 1;
 }
 

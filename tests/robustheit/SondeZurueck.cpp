@@ -157,7 +157,7 @@ int Zurueck(const CArgumente& argumente) {
         std::string zeile, rest;
         std::vector<std::string> zeilen;
         if (kind.NaechsteZeile(zeile, In(10s)) == CKind::Lesen::Zeile && zeile == "los") {
-            std::this_thread::sleep_for(std::chrono::microseconds(zufall.Zahl(0, dauer * 5 / 4)));
+            std::this_thread::sleep_for(std::chrono::microseconds(zufall.Zahl(0, dauer * 9 / 10)));
         }
         kind.Toeten();
         const CEnde ende = kind.Beenden(In(10s), &zeilen);
