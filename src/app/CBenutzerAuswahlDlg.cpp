@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 
 #include "Anordnung.h"
+#include "CBedienung.h"
+#include "CBedienungsSteuerung.h"
 #include "CBildButton.h"
 #include "Farben.h"
 
@@ -40,6 +43,26 @@ CBenutzerAuswahlDlg::CBenutzerAuswahlDlg(const QStringList& dateien, const QStri
         m_buttons.push_back(knopf);
     }
     setFixedSize(a.dialog);
+
+    // The person at the screen is most likely the one who used it last; a
+    // user of the mouse needs nothing, so the others count.
+    CBedienung bedienung;
+    double zuletzt = -1.0;
+    for (const QString& datei : dateien) {
+        CBedienung b;
+        double wann = 0.0;
+        if (!BedienungLesen(QFile::encodeName(QDir(verzeichnis).filePath(datei)).toStdString(), b,
+                            wann) ||
+            b.modus == CBedienung::Maus || wann <= zuletzt)
+            continue;
+        bedienung = b;
+        zuletzt = wann;
+    }
+    if (bedienung.modus != CBedienung::Maus) {
+        m_pBedienung = new CBedienungsSteuerung(
+            *this, [this] { return CBedienungsSteuerung::Fensterknoepfe(*this); });
+        m_pBedienung->SetBedienung(bedienung);
+    }
 }
 
 void CBenutzerAuswahlDlg::keyPressEvent(QKeyEvent* event) { event->accept(); }

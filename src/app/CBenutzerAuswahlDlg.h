@@ -5,11 +5,16 @@
 #include <QStringList>
 #include <vector>
 
+class CBedienungsSteuerung;
 class CBildButton;
 
 // "Sagwerk - Benutzer auswählen": one picture button per user file. The
 // dialog can only be left by choosing a user: Enter, Escape and the close
 // box do nothing.
+//
+// No user is open yet, so the dialog is operated as the user who used the
+// program last among those who use a switch, dwell or the keyboard had it
+// (read from the files without waiting); the mouse works in every case.
 //
 // Owns its buttons (as Qt children).
 class CBenutzerAuswahlDlg : public QDialog {
@@ -24,6 +29,8 @@ public:
     // The chosen file name; empty until chosen.
     QString GetFile() const { return m_strFile; }
     const std::vector<CBildButton*>& GetButtons() const { return m_buttons; }
+    // Scanning or dwell over the buttons; null when every user has the mouse.
+    CBedienungsSteuerung* GetBedienung() const { return m_pBedienung; }
 
     void reject() override {}
 
@@ -35,4 +42,5 @@ private:
     QStringList m_dateien;
     QString m_strFile;
     std::vector<CBildButton*> m_buttons;
+    CBedienungsSteuerung* m_pBedienung = nullptr;  // a child
 };

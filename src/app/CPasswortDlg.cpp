@@ -17,6 +17,9 @@ CPasswortDlg::CPasswortDlg(QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     ok->setDefault(true);
+    // The prompt is for the carer: a switch or dwell offers only
+    // "Abbrechen", so the person never opens the editor by scanning.
+    ok->setProperty("sagwerkOhneSchalter", true);
     knoepfe->addStretch();
     knoepfe->addWidget(ok);
     knoepfe->addWidget(abbrechen);

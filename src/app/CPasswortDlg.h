@@ -7,6 +7,7 @@ class QLineEdit;
 
 // "Passwort Abfrage": asks for the password that guards the editor. The
 // caller compares the entry, case-sensitively, with the user's password.
+// Scanning and dwell reach only "Abbrechen" (see CBedienungsSteuerung).
 class CPasswortDlg : public QDialog {
     Q_OBJECT
 public:

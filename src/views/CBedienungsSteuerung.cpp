@@ -59,9 +59,7 @@ CBedienungsSteuerung::CBedienungsSteuerung(QWidget& flaeche,
     // Windows and the notice line come and go without telling the screen.
     m_waechter.setInterval(250);
     connect(&m_waechter, &QTimer::timeout, this, [this] {
-        if (!Aktiv()) return;
-        Wechseln();
-        Neu();
+        if (Aktiv()) Neu();
     });
 }
 
@@ -126,6 +124,11 @@ void CBedienungsSteuerung::SetBedienung(const CBedienung& bedienung) {
 }
 
 void CBedienungsSteuerung::Neu() {
+    Wechseln();
+    Auffrischen();
+}
+
+void CBedienungsSteuerung::Auffrischen() {
     Lesen(m_bildschirm);
     if (m_pFenster) Lesen(*m_pFenster);
     Zeigen();
@@ -225,7 +228,7 @@ void CBedienungsSteuerung::Wechseln() {
     m_bildschirm.scanner.SetAutomatisch(m_bedienung.modus == CBedienung::EinSchalter, Jetzt());
     m_verweilen.Bewegt(-1, Jetzt());
     m_angesagt.clear();
-    Neu();
+    Auffrischen();
 }
 
 bool CBedienungsSteuerung::eventFilter(QObject* objekt, QEvent* ereignis) {

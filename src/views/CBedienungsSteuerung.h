@@ -76,8 +76,8 @@ public:
 
     void SetBedienung(const CBedienung& bedienung);
     const CBedienung& GetBedienung() const { return m_bedienung; }
-    // The screen may have changed: the buttons are read again, and scanning
-    // starts over when they differ.
+    // The screen may have changed, or a window opened or closed over it:
+    // the buttons are read again, and scanning starts over when they differ.
     void Neu();
     // Says a caption with the cue voice (auditory scanning); none: silent.
     void SetAnsage(std::function<void(const QString&)> ansage) { m_ansage = std::move(ansage); }
@@ -118,6 +118,7 @@ private:
     bool Aktiv() const;
     QWidget* OffenesFenster() const;
     void Wechseln();
+    void Auffrischen();  // reads what is shown, draws and plans
     void Einstellen(CScanner& scanner) const;
     void Lesen(CFlaeche& f);
     void Verarbeiten(const std::vector<CSchalter::CMeldung>& meldungen);
