@@ -57,7 +57,7 @@ void tst_Knopfseiten::funktionenNachCode() {
     QVERIFY(m_view->SetActivePage(CEditorView::kFunktionen));
     CFunktionsPage* seite = m_view->GetFunktionsPage();
     QListWidget* liste = Liste(seite, "funktionen");
-    QCOMPARE(liste->count(), 16);
+    QCOMPARE(liste->count(), 20);
     QLineEdit* wort = Feld<QLineEdit>(seite, "wort");
     QLineEdit* beschreibung = Feld<QLineEdit>(seite, "beschreibung");
     QVERIFY(!wort->isEnabled());
@@ -74,6 +74,8 @@ void tst_Knopfseiten::funktionenNachCode() {
         {11, "Zeigt alle Verben", 0x0071E1, false},
         {12, "Löscht ein Wort", 0xFF64FF, false},
         {15, "", 0, false},  // a code the program does not know
+        {16, "Bestimmter Artikel (der, die, das) vor dem nächsten Nomen", 0x0071E1, false},
+        {19, "Fall des nächsten Nomens: Wem (Dativ), Wen (Akkusativ)", 0x0071E1, false},
     };
     for (const auto& f : faelle) {
         liste->setCurrentRow(f.zeile);
@@ -93,10 +95,11 @@ void tst_Knopfseiten::funktionenVerschiebenUndSpeichern() {
     QPushButton* down = Feld<QPushButton>(seite, "down");
     liste->setCurrentRow(0);
     QTest::mouseClick(up, Qt::LeftButton);
-    liste->setCurrentRow(15);
+    liste->setCurrentRow(19);
     QTest::mouseClick(down, Qt::LeftButton);
     QCOMPARE(liste->item(0)->text(), QStringLiteral("Ich"));
     QCOMPARE(liste->item(15)->text(), QStringLiteral("Satzliste"));
+    QCOMPARE(liste->item(19)->text(), QStringLiteral("Wem/Wen"));
 
     // A tense button keeps its (empty) word; the picture needs a button.
     liste->setCurrentRow(9);

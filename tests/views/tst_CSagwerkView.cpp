@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QScrollBar>
 #include <QTest>
+#include <SQLiteCpp/Database.h>
 #include <algorithm>
 #include <memory>
 
@@ -99,9 +100,13 @@ void tst_CSagwerkView::layoutAufDemDesktop() {
     QCOMPARE(m_view->GetSuggestionList()->geometry(), QRect(145, 618, 734, 100));
     QCOMPARE(m_view->GetSpeakButton()->geometry(), QRect(954, 593, 60, 125));
     QCOMPARE(Raster()->geometry(), QRect(QPoint(145, 95), QPoint(1013, 582)));
-    // The sixteen function buttons of a new user, in their places.
-    QCOMPARE(m_view->GetFunctionButton(1)->geometry(), QRect(10, 95, 60, 73));
-    QCOMPARE(m_view->GetFunctionButton(93)->geometry(), QRect(75, 95 + 7 * 78, 60, 73));
+    // The twenty function buttons of a new user in ten rows, the last one
+    // clear of the task bar: (728 - 140 - 10) / 10 = 57.
+    QCOMPARE(m_view->GetFunctionButton(1)->geometry(), QRect(10, 95, 60, 57));
+    QCOMPARE(m_view->GetFunctionButton(93)->geometry(), QRect(75, 95 + 7 * 62, 60, 57));
+    QCOMPARE(m_view->GetFunctionButton(30)->geometry(), QRect(10, 95 + 8 * 62, 60, 57));
+    QCOMPARE(m_view->GetFunctionButton(33)->geometry(), QRect(75, 95 + 9 * 62, 60, 57));
+    QVERIFY(m_view->GetFunctionButton(33)->geometry().bottom() < 728);
     QCOMPARE(m_view->GetFunctionButton(92)->GetFillColor(), 0xFF64FFu);
     QCOMPARE(m_view->GetFunctionButton(21)->GetFillColor(), 0x0071E1u);
     QCOMPARE(m_view->GetFunctionButton(3)->GetFillColor(), 0x24DDECu);
@@ -110,6 +115,15 @@ void tst_CSagwerkView::layoutAufDemDesktop() {
     QCOMPARE(int(m_view->GetEmotionButtons().size()), 8);
     QCOMPARE(m_view->GetEmotionButtons()[1]->geometry(), QRect(136, 10, 121, 75));
     QCOMPARE(m_view->GetEmotionButtons()[0]->GetCaption(), QStringLiteral("Ja"));
+
+    // Sixteen buttons, as a file without the latches has them: eight rows.
+    {
+        SQLite::Database db(m_benutzer->Datei(), SQLite::OPEN_READWRITE);
+        db.exec("delete from FTasten where FCode between 30 and 33");
+    }
+    Oeffnen();
+    QCOMPARE(m_view->GetFunctionButton(1)->geometry(), QRect(10, 95, 60, 73));
+    QCOMPARE(m_view->GetFunctionButton(93)->geometry(), QRect(75, 95 + 7 * 78, 60, 73));
 }
 
 void tst_CSagwerkView::rasterBautSatzUndBlaettert() {
@@ -436,14 +450,14 @@ void tst_CSagwerkView::scanGruppenMitTastaturUndSatzliste() {
         for (const CScanGruppe& g : scanner.GetGruppen()) n.push_back(g.zeilen.size());
         return n;
     };
-    // Emotions, function buttons two by two, the 4 x 3 grid's two rows in
+    // Emotions, the twenty function buttons two by two, the 4 x 3 grid's two rows in
     // use, the sentence area.
-    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 8, 2, 2}));
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 2, 2}));
     Klick(m_view->GetFunctionButton(92));  // the keyboard instead of the grid
-    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 8, 4, 2}));
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 4, 2}));
     QCOMPARE(scanner.GetGruppen()[2].zeilen[0].size(), 11u);  // q .. ü
     Klick(m_view->GetFunctionButton(93));  // the list of all sentences: no grid, no keys
-    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 8, 2}));
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 2}));
 }
 
 QTEST_MAIN(tst_CSagwerkView)

@@ -84,7 +84,8 @@ void tst_Wortvorschlaege::cleanup() {
 void tst_Wortvorschlaege::zeileNimmtDemRasterEineZeile() {
     // A new user has the row: the grid (4 x 3) gives up one row's height,
     // nothing else moves.
-    const anordnung::CHauptansicht layout = anordnung::Hauptansicht(kDesktop);
+    // Twenty function buttons: ten rows.
+    const anordnung::CHauptansicht layout = anordnung::Hauptansicht(kDesktop, 10);
     const anordnung::CMitZeile m = anordnung::MitWortzeile(layout.kind, 3);
     QVERIFY(m_view->GetWortzeile()->isVisible());
     QCOMPARE(m_view->GetWortzeile()->geometry(), m.zeile);
