@@ -73,10 +73,9 @@ struct Wortschatz {
 };
 
 Wortschatz Lesen(const std::string& datei) {
-    const std::string ordner =
-        (std::filesystem::temp_directory_path() / ("sagwerk-wortschatz-bench-" +
-                                                   std::to_string(::getpid())))
-            .string();
+    const std::string ordner = (std::filesystem::temp_directory_path() /
+                                ("sagwerk-wortschatz-bench-" + std::to_string(::getpid())))
+                                   .string();
     std::filesystem::create_directories(ordner);
     const std::string pfad = ordner + "/Bench.mdb";
     std::filesystem::remove(pfad);
@@ -101,7 +100,8 @@ Wortschatz Lesen(const std::string& datei) {
             std::vector<CWortButton> knoepfe;
             db.LoadWortelemente(kat == kVerben ? 0 : kat, kat == kVerben, el, knoepfe);
             for (std::size_t i = 0; i < el.size(); ++i)
-                r.listen[kat].push_back({el[i], knoepfe[i].IsLink() ? knoepfe[i].GetKategorie() : 0});
+                r.listen[kat].push_back(
+                    {el[i], knoepfe[i].IsLink() ? knoepfe[i].GetKategorie() : 0});
         }
     }
     std::filesystem::remove_all(ordner);
@@ -130,7 +130,9 @@ public:
         const bool weiter = l - erstes > m_n - vorne;
         return {erstes, std::min(l, erstes + m_n - vorne - (weiter ? 1 : 0))};
     }
-    bool Weiter(long liste, int seite) const { return Sichtbar(liste, seite).second < Laenge(liste); }
+    bool Weiter(long liste, int seite) const {
+        return Sichtbar(liste, seite).second < Laenge(liste);
+    }
 
     // Selections from `start` until element `pos` of `liste` is on screen;
     // the state then shown in `ende`.
@@ -153,12 +155,12 @@ public:
             if (z.seite > 0) nach.push_back({z.liste, z.seite - 1, z.zurueck});
             if (Weiter(z.liste, z.seite)) nach.push_back({z.liste, z.seite + 1, z.zurueck});
             const long hier = z.liste == kVerben ? z.zurueck : z.liste;
-            nach.push_back({1, 0, hier});                                  // Startseite
-            if (z.zurueck != 0) nach.push_back({z.zurueck, 0, 0});           // letzte Kategorie
+            nach.push_back({1, 0, hier});                           // Startseite
+            if (z.zurueck != 0) nach.push_back({z.zurueck, 0, 0});  // letzte Kategorie
             if (z.liste == kVerben) {
-                if (z.zurueck != 0) nach.push_back({z.zurueck, 0, 0});       // Verben again
+                if (z.zurueck != 0) nach.push_back({z.zurueck, 0, 0});  // Verben again
             } else {
-                nach.push_back({kVerben, 0, z.liste});                       // Verben
+                nach.push_back({kVerben, 0, z.liste});  // Verben
                 const auto [a, b] = Sichtbar(z.liste, z.seite);
                 const auto& el = m_w.listen.at(z.liste);
                 for (long i = a; i < b; ++i)
@@ -224,18 +226,20 @@ void Bauen(const Wortschatz& w, const Raster& raster, const std::string& satz, Z
                     const bool einzahl = person < 5;
                     for (int t = 0; t < 3; ++t) {
                         const Z zt = t == 0 ? Z::Gegenwart : t == 1 ? Z::Vergangenheit : Z::Zukunft;
-                        texte.push_back(
-                            {e.ganz.GetForm(CWortelement::Slot(
-                                 zt, einzahl ? CWortelement::Zahl::Einzahl : CWortelement::Zahl::Mehrzahl,
-                                 einzahl ? std::min(person, 2) + 1 : person - 5 + 1)),
-                             t});
+                        texte.push_back({e.ganz.GetForm(CWortelement::Slot(
+                                             zt,
+                                             einzahl ? CWortelement::Zahl::Einzahl
+                                                     : CWortelement::Zahl::Mehrzahl,
+                                             einzahl ? std::min(person, 2) + 1 : person - 5 + 1)),
+                                         t});
                     }
                 }
                 for (const auto& [text, t] : texte) {
                     const auto tw = Woerter(text);
                     if (tw.empty() || tw.size() < laenge || i + tw.size() > wort.size()) continue;
                     bool gleich = true;
-                    for (std::size_t j = 0; j < tw.size() && gleich; ++j) gleich = tw[j] == wort[i + j];
+                    for (std::size_t j = 0; j < tw.size() && gleich; ++j)
+                        gleich = tw[j] == wort[i + j];
                     if (!gleich) continue;
                     Zustand ende;
                     const int d = raster.Weg(jetzt, liste, static_cast<long>(pos), ende);
@@ -253,7 +257,8 @@ void Bauen(const Wortschatz& w, const Raster& raster, const std::string& satz, Z
         }
         if (laenge == 0) {
             z.woerter += 1;
-            z.getippt += static_cast<long>(wort[i].size()) + 3;  // bytes: umlauts count as one key below
+            z.getippt +=
+                static_cast<long>(wort[i].size()) + 3;  // bytes: umlauts count as one key below
             for (unsigned char c : wort[i]) z.getippt -= (c & 0xC0) == 0x80;
             z.fehlend[wort[i]] += 1;
             ++i;
@@ -292,9 +297,8 @@ int main(int argc, char** argv) {
     std::cout << "| Wortschatz | Raster | Wörter im Wortschatz | Auswahlen je Wort "
                  "(gefundene) | Auswahlen je Wort (mit Tippen) |\n|---|---|---:|---:|---:|\n";
     std::map<std::string, int> fehlend;
-    for (const auto& [name, datei] :
-         std::vector<std::pair<std::string, std::string>>{{"vorher", g_args["--vorher"]},
-                                                          {"nachher", g_args["--nachher"]}}) {
+    for (const auto& [name, datei] : std::vector<std::pair<std::string, std::string>>{
+             {"vorher", g_args["--vorher"]}, {"nachher", g_args["--nachher"]}}) {
         if (datei.empty()) continue;
         const Wortschatz w = Lesen(datei);
         long eintraege = 0;
@@ -309,7 +313,8 @@ int main(int argc, char** argv) {
                       << 100.0 * static_cast<double>(z.gefunden) / static_cast<double>(z.woerter)
                       << " % | " << std::setprecision(2)
                       << static_cast<double>(z.auswahlen) / static_cast<double>(z.gefunden) << " | "
-                      << static_cast<double>(z.auswahlen + z.getippt) / static_cast<double>(z.woerter)
+                      << static_cast<double>(z.auswahlen + z.getippt) /
+                             static_cast<double>(z.woerter)
                       << " |\n";
             if (name == "nachher" && spalten == 6) fehlend = z.fehlend;
         }

@@ -22,6 +22,8 @@
 #include "CSicherung.h"
 #include "CTafelMenue.h"
 #include "CVerbformen.h"
+#include "CWortschatz.h"
+#include "CWortschatzUebernahme.h"
 #include "IDialoge.h"
 #include "Ressourcen.h"
 
@@ -123,6 +125,9 @@ void CMainFrame::MenueBauen() {
             return !m_bEditor;
         });
     m_pTafeln->Einhaengen(*editor);
+    m_pGrundwortschatz =
+        editor->addAction(QStringLiteral("Kategorie aus dem &Grundwortschatz \u2026"), this,
+                          &CMainFrame::OnKategorieAusGrundwortschatz);
     BefehleAktualisieren();
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
@@ -288,6 +293,36 @@ void CMainFrame::BefehleAktualisieren() {
     m_ordnen[2]->setEnabled(reihenfolge);
     m_ordnen[3]->setEnabled(reihenfolge);
     if (m_pTafeln != nullptr) m_pTafeln->SetAktiv(m_bEditor);
+    if (m_pGrundwortschatz != nullptr) m_pGrundwortschatz->setEnabled(m_bEditor);
+}
+
+void CMainFrame::OnKategorieAusGrundwortschatz() {
+    if (!m_bEditor || m_pEditorView == nullptr) return;
+    IDialoge& dialoge = m_doc.GetDialoge();
+    // The page in front first, so that nothing the carer typed is lost.
+    if (!m_pEditorView->Zwischenspeichern()) return;
+    CWortschatz wortschatz;
+    std::string meldung;
+    if (!wortschatz.LesenDatei(WortschatzDatei(), meldung)) {
+        dialoge.ReportError(meldung);
+        return;
+    }
+    const std::vector<std::string> namen = CWortschatzUebernahme::Kategorien(wortschatz);
+    QStringList liste;
+    for (const std::string& n : namen) liste << QString::fromStdString(n);
+    const int wahl = m_pEditorDialoge->KategorieWaehlen(this, liste);
+    if (wahl < 0 || wahl >= static_cast<int>(namen.size())) return;
+    const std::string ordner =
+        QFileInfo(QString::fromStdString(m_doc.GetUserFile())).absolutePath().toStdString();
+    m_pEditorView->SetActivePage(CEditorView::kWortelemente);
+    if (CWortschatzUebernahme::Uebernehmen(wortschatz, namen[static_cast<std::size_t>(wahl)],
+                                           *m_pEditorModel, ordner, RessourcenVerzeichnis(),
+                                           meldung)) {
+        dialoge.Hinweis(meldung);
+    } else {
+        dialoge.ReportError(meldung);
+    }
+    m_pEditorView->RefreshPage();
 }
 
 void CMainFrame::EditorEntfernen() {

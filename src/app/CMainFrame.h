@@ -68,6 +68,12 @@ public:
     // Fills the given screen area, also where no window manager maximizes.
     void Zeigen(const QRect& bereich);
 
+    // "Editor > Kategorie aus dem Grundwortschatz …" (CWortschatzUebernahme):
+    // while the editor is on, the carer chooses a page of the starter
+    // vocabulary and the open user gets it as a new category.
+    void OnKategorieAusGrundwortschatz();
+    QAction* GetGrundwortschatzAction() const { return m_pGrundwortschatz; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -88,6 +94,7 @@ private:
     QLabel* m_pHinweisText = nullptr;
     std::array<QAction*, 4> m_ordnen{};
     CTafelMenue* m_pTafeln = nullptr;  // "Tafeln importieren / exportieren", a child
+    QAction* m_pGrundwortschatz = nullptr;
 
     bool m_bEditor = false;
     std::unique_ptr<CEditorDaten> m_pEditorModel;

@@ -38,6 +38,23 @@ int CQtEditorDialoge::SicherungWaehlen(QWidget* parent, const QStringList& siche
     return ok ? static_cast<int>(sicherungen.indexOf(dlg.textValue())) : -1;
 }
 
+int CQtEditorDialoge::KategorieWaehlen(QWidget* parent, const QStringList& kategorien) {
+    QInputDialog dlg(parent);
+    dlg.setWindowTitle(QStringLiteral("Kategorie aus dem Grundwortschatz"));
+    dlg.setLabelText(QStringLiteral(
+        "Welche Kategorie des Grundwortschatzes soll dieser Benutzer bekommen? Sie kommt als "
+        "neue Kategorie dazu; die Startseite bekommt einen Link zu ihr."));
+    dlg.setComboBoxItems(kategorien);
+    dlg.setComboBoxEditable(false);
+    dlg.setOkButtonText(QStringLiteral("Übernehmen"));
+    dlg.setCancelButtonText(QStringLiteral("Abbrechen"));
+    QFont schrift = dlg.font();
+    schrift.setPointSize(14);
+    dlg.setFont(schrift);
+    return dlg.exec() == QDialog::Accepted ? static_cast<int>(kategorien.indexOf(dlg.textValue()))
+                                           : -1;
+}
+
 QString CQtEditorDialoge::TafelnWaehlen(QWidget* parent, bool speichern) {
     const QString filter = QStringLiteral(
         "Tafeln (*.obz *.obf *.zip *.json);;Tafelpaket (*.obz);;Alle Dateien (*)");

@@ -10,5 +10,6 @@ public:
     std::optional<QString> PasswortAbfragen(QWidget* parent) override;
     QString BildWaehlen(QWidget* parent) override;
     int SicherungWaehlen(QWidget* parent, const QStringList& sicherungen) override;
+    int KategorieWaehlen(QWidget* parent, const QStringList& kategorien) override;
     QString TafelnWaehlen(QWidget* parent, bool speichern) override;
 };

@@ -143,6 +143,42 @@ int CWortschatz::AnzahlVerben() const {
     return n;
 }
 
+void CWortschatz::Fuellen(const CEintrag& e, long linkZiel, CWortelement& w) {
+    w.SetBild(BildPfad(e.bild));
+    w.SetAnzeigetext(e.text);
+    switch (e.art) {
+        case CEintrag::Wort:
+            w.SetArt(CWortelement::Wort);
+            w.SetForm(0, e.text);
+            w.SetPhonetisch(e.phonetisch);
+            break;
+        case CEintrag::Link:
+            w.SetArt(CWortelement::Link);
+            // Links keep their target as "0" and the digits.
+            w.SetForm(0, "0" + std::to_string(linkZiel));
+            break;
+        case CEintrag::Verb: {
+            w.SetArt(CWortelement::Verb);
+            using Z = CWortelement::Zeit;
+            using N = CWortelement::Zahl;
+            const Z zeiten[] = {Z::Gegenwart, Z::Vergangenheit, Z::Zukunft};
+            for (int z = 0; z < 3; ++z) {
+                const auto* f = &e.formen[static_cast<std::size_t>(z * 6)];
+                w.SetFormen(zeiten[z], N::Einzahl, f[0], f[1], f[2]);
+                w.SetFormen(zeiten[z], N::Mehrzahl, f[3], f[4], f[5]);
+            }
+            break;
+        }
+    }
+}
+
+CWortschatz CWortschatz::Auszug(const std::string& seite) const {
+    CWortschatz auszug;
+    for (const auto& s : m_seiten)
+        if (s.name == seite) auszug.m_seiten.push_back(s);
+    return auszug;
+}
+
 bool CWortschatz::Schreiben(CDatenbank& db) const {
     // Categories first, so that links can name a category written later.
     std::map<std::string, long> index;
@@ -164,32 +200,7 @@ bool CWortschatz::Schreiben(CDatenbank& db) const {
             w.SetAlteKategorie(index[s.name]);
             w.SetPosition(++pos);
             w.SetAltePosition(pos);
-            w.SetBild(BildPfad(e.bild));
-            w.SetAnzeigetext(e.text);
-            switch (e.art) {
-                case CEintrag::Wort:
-                    w.SetArt(CWortelement::Wort);
-                    w.SetForm(0, e.text);
-                    w.SetPhonetisch(e.phonetisch);
-                    break;
-                case CEintrag::Link:
-                    w.SetArt(CWortelement::Link);
-                    // Links keep their target as "0" and the digits.
-                    w.SetForm(0, "0" + std::to_string(index[e.text]));
-                    break;
-                case CEintrag::Verb: {
-                    w.SetArt(CWortelement::Verb);
-                    using Z = CWortelement::Zeit;
-                    using N = CWortelement::Zahl;
-                    const Z zeiten[] = {Z::Gegenwart, Z::Vergangenheit, Z::Zukunft};
-                    for (int z = 0; z < 3; ++z) {
-                        const auto* f = &e.formen[static_cast<std::size_t>(z * 6)];
-                        w.SetFormen(zeiten[z], N::Einzahl, f[0], f[1], f[2]);
-                        w.SetFormen(zeiten[z], N::Mehrzahl, f[3], f[4], f[5]);
-                    }
-                    break;
-                }
-            }
+            Fuellen(e, e.art == CEintrag::Link ? index[e.text] : 0, w);
             if (!db.SaveWortelement(w, 0)) return false;
         }
     }

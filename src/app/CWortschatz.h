@@ -5,6 +5,7 @@
 #include <vector>
 
 class CDatenbank;
+class CWortelement;
 class IDialoge;
 class IUhr;
 
@@ -55,6 +56,13 @@ public:
                                 IDialoge& dialoge, const IUhr& uhr, std::string& fehler);
 
     static std::string BildPfad(const std::string& code);
+    // Gives the element the entry's kind, caption, picture, phonetic text
+    // and forms; a link leads to the category `linkZiel`. Position and
+    // category are the caller's.
+    static void Fuellen(const CEintrag& eintrag, long linkZiel, CWortelement& element);
+    // The vocabulary of the one page `seite` (nothing when there is none),
+    // without buttons: what a carer takes into a user.
+    CWortschatz Auszug(const std::string& seite) const;
     // The text without blanks, tabs and carriage returns at either end, as
     // the resource files are read.
     static std::string Trimmen(const std::string& s);

@@ -22,4 +22,7 @@ public:
     // The board file to import (speichern false) or the package to export
     // into (speichern true), as a full path; empty when cancelled.
     virtual QString TafelnWaehlen(QWidget* parent, bool speichern) = 0;
+    // The position of the category of the starter vocabulary chosen; -1 when
+    // cancelled.
+    virtual int KategorieWaehlen(QWidget* parent, const QStringList& kategorien) = 0;
 };

@@ -53,7 +53,7 @@ void tst_CMainFrame::titelUndMenue() {
     for (QAction* a : frame.menuBar()->actions()) menues << a->text();
     QCOMPARE(menues, QStringList({"&Datei", "&Editor", "&Ansicht", "&?"}));
     const QList<QAction*> editor = frame.menuBar()->actions()[1]->menu()->actions();
-    QCOMPARE(editor.size(), 8);  // and, apart, importing and exporting boards
+    QCOMPARE(editor.size(), 9);  // and, apart, boards and a category of the starter vocabulary
     QCOMPARE(editor[0]->text(), QStringLiteral("Wortelemente &alphabetisch anordnen"));
     for (QAction* a : editor) QVERIFY(a->isSeparator() || !a->isEnabled());
     QVERIFY(frame.GetEditorAction()->isEnabled());

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QTest>
 #include <filesystem>
 #include <map>
@@ -7,8 +8,13 @@
 #include "BenutzerAnlegen.h"
 #include "CBildButton.h"
 #include "CDatenbank.h"
+#include "CMainFrame.h"
+#include "CSagwerkDoc.h"
+#include "CSagwerkView.h"
 #include "CTempVerzeichnis.h"
+#include "CTestBenutzer.h"
 #include "CTestDialoge.h"
+#include "CTestEditorDialoge.h"
 #include "CTestUhr.h"
 #include "CVerbformen.h"
 #include "CWortschatz.h"
@@ -30,6 +36,8 @@ private slots:
     void beschriftungenPassenAufEinenKnopfVon60Pixeln();
     void fehlerNennenDieZeile();
     void schreibtLinksVerbenUndKnoepfe();
+    void kategorieAusDemGrundwortschatzUebernehmen();
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 };
 
 void tst_CWortschatz::grundwortschatzIstVollstaendig() {
@@ -54,7 +62,8 @@ void tst_CWortschatz::grundwortschatzIstVollstaendig() {
             mitBild += !e.bild.empty();
         }
     }
-    QVERIFY2(mitBild * 2 >= themen, (std::to_string(mitBild) + " / " + std::to_string(themen)).c_str());
+    QVERIFY2(mitBild * 2 >= themen,
+             (std::to_string(mitBild) + " / " + std::to_string(themen)).c_str());
 }
 
 void tst_CWortschatz::kernwoerterZuerstUndDieWoerterEinerErstenWoche() {
@@ -74,12 +83,14 @@ void tst_CWortschatz::kernwoerterZuerstUndDieWoerterEinerErstenWoche() {
     QVERIFY(kern->eintraege.size() >= 100 && kern->eintraege.size() <= 150);
     std::set<std::string> kernwoerter;
     for (const auto& e : kern->eintraege) kernwoerter.insert(e.text);
-    for (const char* muss : {"ja", "nein", "bitte", "danke", "nicht", "und", "mit", "was", "wo",
-                             "mir", "mich", "der", "die", "das", "ein", "sein", "haben", "können",
-                             "möchten", "wollen", "müssen", "auch", "noch", "mehr", "fertig"})
+    for (const char* muss :
+         {"ja",      "nein",   "bitte",  "danke", "nicht", "und",  "mit",   "was",   "wo",
+          "mir",     "mich",   "der",    "die",   "das",   "ein",  "sein",  "haben", "können",
+          "möchten", "wollen", "müssen", "auch",  "noch",  "mehr", "fertig"})
         QVERIFY2(kernwoerter.count(muss), muss);
     for (const auto& e : home)
-        if (e.art == CWortschatz::CEintrag::Wort) QVERIFY2(kernwoerter.count(e.text), e.text.c_str());
+        if (e.art == CWortschatz::CEintrag::Wort)
+            QVERIFY2(kernwoerter.count(e.text), e.text.c_str());
     // The topics of a first week each have a page.
     std::set<std::string> namen;
     for (const auto& s : seiten) namen.insert(s.name);
@@ -103,9 +114,8 @@ void tst_CWortschatz::jedesVerbHatDieFormenDesVerbfuellers() {
             bool gleich = false;
             for (H h : {H::Automatisch, H::Haben, H::Sein}) {
                 const auto v = formen.Vorschlagen(e.text, h);
-                gleich = gleich ||
-                         (v && std::vector<std::string>(v->formen.begin(), v->formen.end()) ==
-                                   e.formen);
+                gleich = gleich || (v && std::vector<std::string>(v->formen.begin(),
+                                                                  v->formen.end()) == e.formen);
             }
             QVERIFY2(gleich, e.text.c_str());
         }
@@ -222,12 +232,93 @@ void tst_CWortschatz::schreibtLinksVerbenUndKnoepfe() {
     CFunktionsTaste t;
     QVERIFY(db.FirstFTaste(t));
     QCOMPARE(t.GetBild(), std::string("icons\\openmoji\\1F64B.svg"));
-    QCOMPARE(db.GetFTastenCount(), std::size_t(16));
+    QCOMPARE(db.GetFTastenCount(), std::size_t(20));  // with the article and case latches
     CEmotionsButton em;
     QVERIFY(db.FirstEButton(em));
     QCOMPARE(db.GetEButtonCount(), std::size_t(1));
     QCOMPARE(em.GetText(), std::string("Ja."));
     QVERIFY(dialoge.fehler.empty());
+}
+
+namespace {
+// Every category with the captions of its elements, in Pos order.
+std::map<std::string, std::vector<std::string>> Inhalt(const std::string& datei) {
+    CTestDialoge dialoge;
+    CTestUhr uhr;
+    CDatenbank db(datei, dialoge, uhr);
+    std::map<std::string, std::vector<std::string>> inhalt;
+    std::vector<CKategorie> kategorien;
+    CKategorie k;
+    for (bool da = db.FirstKategorie(k); da; da = db.NextKategorie(k)) kategorien.push_back(k);
+    for (const auto& kat : kategorien) {
+        auto& liste = inhalt[kat.GetName()];
+        CWortButton b;
+        for (bool da = db.FirstWortButton(b, kat.GetIndex()); da; da = db.NextWortButton(b))
+            liste.push_back(b.GetText());
+    }
+    return inhalt;
+}
+}  // namespace
+
+void tst_CWortschatz::kategorieAusDemGrundwortschatzUebernehmen() {
+    CTestBenutzer benutzer;
+    const auto vorher = Inhalt(benutzer.Datei());
+    std::vector<std::string> gesprochen;
+    CSagwerkDoc doc(benutzer.m_dialoge, benutzer.m_uhr, std::make_unique<CTestEngine>(gesprochen));
+    CMainFrame frame(doc, QRect(0, 0, 1024, 768));
+    CTestEditorDialoge editorDialoge;
+    frame.SetEditorDialoge(&editorDialoge);
+    QVERIFY(doc.OpenUser(benutzer.Datei()));
+    frame.Zeigen(QRect(0, 0, 1024, 768));
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.GetCommView()->OnInitialUpdate();
+
+    // The carer's command only: nothing is asked outside the editor.
+    QAction* befehl = frame.GetGrundwortschatzAction();
+    QCOMPARE(befehl->text(), QStringLiteral("Kategorie aus dem &Grundwortschatz \u2026"));
+    QVERIFY(!befehl->isEnabled());
+    frame.OnKategorieAusGrundwortschatz();
+    QVERIFY(editorDialoge.kategorien.isEmpty());
+    editorDialoge.passwort = QString();
+    frame.GetEditorAction()->trigger();
+    QVERIFY(frame.IsEditor());
+    QVERIFY(befehl->isEnabled());
+
+    // Cancelled: the pages were offered, nothing changes.
+    befehl->trigger();
+    QVERIFY(editorDialoge.kategorien.contains(QStringLiteral("Kernwörter")));
+    QVERIFY(editorDialoge.kategorien.contains(QStringLiteral("Trinken")));
+    QVERIFY(!editorDialoge.kategorien.contains(QStringLiteral("HOME")));
+    QCOMPARE(Inhalt(benutzer.Datei()), vorher);
+
+    // "Trinken", twice: the second one is "Trinken 2", both linked from the
+    // start page; every other category stays as it was.
+    editorDialoge.kategorie = static_cast<int>(editorDialoge.kategorien.indexOf("Trinken"));
+    befehl->trigger();
+    befehl->trigger();
+    QVERIFY(benutzer.m_dialoge.fehler.empty());
+    QCOMPARE(benutzer.m_dialoge.hinweise.size(), std::size_t(2));
+    QVERIFY2(benutzer.m_dialoge.hinweise[0].find(
+                 "Die Kategorie \u201ETrinken\u201C ist aus dem Grundwortschatz "
+                 "übernommen: 20 Einträge") == 0,
+             benutzer.m_dialoge.hinweise[0].c_str());
+    frame.GetEditorAction()->trigger();
+    QVERIFY(!frame.IsEditor());
+    auto nachher = Inhalt(benutzer.Datei());
+    QCOMPARE(nachher["Trinken"].size(), std::size_t(20));
+    QCOMPARE(nachher["Trinken"].front(), std::string("Wasser"));
+    QCOMPARE(nachher["Trinken 2"], nachher["Trinken"]);
+    auto home = nachher["HOME"];
+    QCOMPARE(home.back(), std::string("Trinken 2"));
+    home.pop_back();
+    QCOMPARE(home.back(), std::string("Trinken"));
+    home.pop_back();
+    nachher["HOME"] = home;
+    nachher.erase("Trinken");
+    nachher.erase("Trinken 2");
+    QCOMPARE(nachher, vorher);
+    // The pictures came along into the user's folder.
+    QVERIFY(std::filesystem::exists(benutzer.Verzeichnis().Datei("icons/openmoji/1F375.svg")));
 }
 
 QTEST_MAIN(tst_CWortschatz)

@@ -27,7 +27,13 @@ public:
         (speichern ? tafelnZielGefragt : tafelnGefragt)++;
         return speichern ? tafelnZiel : tafeln;
     }
+    int KategorieWaehlen(QWidget*, const QStringList& liste) override {
+        kategorien = liste;
+        return kategorie;
+    }
     std::optional<QString> passwort;
+    int kategorie = -1;  // cancelled
+    QStringList kategorien;
     int sicherung = 0;  // the first, the newest
     QStringList sicherungen;
     QString bild;
