@@ -1,7 +1,9 @@
-// Counts what one-switch scanning costs the person: for sentences built from
-// the starter vocabulary, the switch presses and the time at a step of one
+// Counts what switch scanning costs the person: for sentences built from the
+// starter vocabulary, the switch presses and the time at a step of one
 // second to build each sentence and speak it — first as a new sentence, then
-// again once it was said, taking it from the suggestions.
+// again once it was said, taking it from the suggestions — with one switch
+// and with two, scanning going on at the top or in the same group after a
+// choice.
 //
 //   sagwerk-scan-bench BENUTZERDATEI
 //
@@ -9,7 +11,8 @@
 // user's file (scripts/bench scan makes a new one with the starter
 // vocabulary); the scanning runs on a clock of its own, so nothing waits.
 // Time is counted as one step for every highlight shown: the steps waited
-// and the step on which the person presses.
+// and the step on which the person presses; with two switches a second for
+// every press (the person steps as fast as the step time of one switch).
 
 #include <QApplication>
 #include <QTest>
@@ -21,6 +24,7 @@
 #include "BenchHilfen.h"
 #include "CBedienungsSteuerung.h"
 #include "CBildButton.h"
+#include "CScanner.h"
 #include "CMainFrame.h"
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
@@ -35,11 +39,18 @@ struct Satz {
 };
 
 const std::vector<Satz> kSaetze = {
-    {"ich möchte trinken ", {"Ich", "Tun", "möchten", "trinken"}},
-    {"ich möchte Wasser ", {"Ich", "Tun", "möchten", "Startseite", "Trinken", "Wasser"}},
-    {"ich habe Durst ", {"Ich", "Tun", "haben", "Startseite", "Gefühle", "Durst"}},
-    {"ich bin müde ", {"Ich", "Tun", "sein", "Startseite", "Gefühle", "müde"}},
-    {"ich möchte nach Hause ", {"Ich", "Tun", "möchten", "Startseite", "Orte", "nach Hause"}},
+    {"was ist das ", {"was", "ist", "das"}},
+    {"ich möchte Wasser ", {"Ich", "Kernwörter", "möchten", "Startseite", "Trinken", "Wasser"}},
+    {"ich habe Durst ", {"Ich", "Kernwörter", "haben", "Startseite", "Gefühle", "Durst"}},
+    {"ich bin müde ", {"Ich", "Kernwörter", "sein", "Startseite", "Gefühle", "müde"}},
+    {"ich möchte nach Hause ",
+     {"Ich", "Kernwörter", "möchten", "Startseite", "Orte", "nach Hause"}},
+    {"das ist gut ", {"das", "ist", "Gefühle", "gut"}},
+    {"Mama ist müde ", {"Menschen", "Mama", "Startseite", "ist", "Gefühle", "müde"}},
+    {"du bist traurig ", {"Du", "Kernwörter", "sein", "Startseite", "Gefühle", "traurig"}},
+    {"wir möchten spielen ", {"Wir", "Kernwörter", "möchten", "Startseite", "Tun", "spielen"}},
+    {"ich habe Hunger ", {"Ich", "Kernwörter", "haben", "Startseite", "Gefühle", "Hunger"}},
+    {"ich möchte schlafen ", {"Ich", "Kernwörter", "möchten", "Startseite", "Tun", "schlafen"}},
 };
 
 struct Zaehler {
@@ -52,7 +63,16 @@ public:
     Lauf(CSagwerkDoc& doc, CSagwerkView& view) : m_doc(doc), m_view(view) {
         m_s = view.GetBedienung();
         m_s->SetUhr([this] { return m_jetzt; });
-        m_s->SetBedienung({CBedienung::EinSchalter, 1000, 1000, 300});
+    }
+
+    void Einstellen(int modus, int weiter) {
+        CBedienung b;
+        b.modus = modus;
+        b.schrittzeit = 1000;
+        b.weiter = weiter;
+        b.wortvorhersage = m_doc.IsWortvorhersage();
+        m_zwei = modus == CBedienung::ZweiSchalter;
+        m_s->SetBedienung(b);
     }
 
     CBildButton* Knopf(const std::string& caption) const {
@@ -61,19 +81,57 @@ public:
         return nullptr;
     }
 
+    // One press of a switch; the highlight has been seen for half a step.
+    void Druecken(Qt::Key taste, Zaehler& z) {
+        m_jetzt += 500;
+        QTest::keyClick(&m_view, taste);
+        ++z.druecke;
+    }
+    // On without pressing with one switch (a step waited), or with a press
+    // of the stepping switch.
+    void Weiter(Zaehler& z) {
+        if (m_zwei) {
+            Druecken(Qt::Key_Space, z);
+        } else {
+            m_jetzt += 1000;
+            m_s->Takt();
+            ++z.schritte;
+        }
+    }
+    void Auswahl(Zaehler& z) { Druecken(m_zwei ? Qt::Key_Return : Qt::Key_Space, z); }
+
     // Steps until the highlight holds the button, then selects, down to it.
     bool Waehlen(CBildButton* ziel, Zaehler& z) {
         for (int i = 0; i < 500 && ziel != nullptr; ++i) {
             const auto markiert = m_s->GetMarkiert();
             if (std::find(markiert.begin(), markiert.end(), ziel) != markiert.end()) {
-                m_jetzt += 500;
-                QTest::keyClick(&m_view, Qt::Key_Space);
-                ++z.druecke;
+                Auswahl(z);
                 if (markiert.size() == 1) return true;
             } else {
-                m_jetzt += 1000;
-                m_s->Takt();
-                ++z.schritte;
+                Weiter(z);
+            }
+        }
+        return false;
+    }
+
+    // The sentence `n` of the suggestions: into the sentence area, on to its
+    // row (after "Sprechen"), and "Sprechen", which the highlight holds next.
+    bool Vorschlag(long n, Zaehler& z) {
+        for (int i = 0; i < 500; ++i) {
+            const CScanner& s = m_s->GetScanner();
+            const CScanner::CMarke& m = s.GetMarke();
+            const bool satz =
+                !s.IsLeer() && s.GetGruppen()[static_cast<std::size_t>(m.gruppe)].bereich ==
+                                   CScanKnopf::Satz;
+            if (satz && m.ebene == CScanner::Ebene::Gruppen) {
+                Auswahl(z);
+            } else if (satz && m.ebene == CScanner::Ebene::Zeilen && !m.zurueck &&
+                       m.zeile == 1 + n) {
+                Auswahl(z);
+                return Waehlen(m_view.GetSpeakButton(), z) &&
+                       m_doc.GetSelection() == static_cast<int>(n);
+            } else {
+                Weiter(z);
             }
         }
         return false;
@@ -84,16 +142,18 @@ public:
     bool Bauen(const Satz& satz, bool vorschlaege, Zaehler& z) {
         m_doc.FunctionCode(91);  // "Satz weg"
         m_doc.ElementClicked(CSagwerkDoc::kStartseite);
+        m_s->Neu();
         for (const char* caption : satz.knoepfe) {
-            if (!Waehlen(Knopf(caption), z)) return false;
+            if (!Waehlen(Knopf(caption), z)) {
+                std::cerr << "nicht erreicht: " << caption << " (zu sehen:";
+                for (CBildButton* k : m_view.findChildren<CBildButton*>())
+                    if (k->isVisibleTo(&m_view)) std::cerr << ' ' << k->GetCaption().toStdString();
+                std::cerr << ")\n";
+                return false;
+            }
             const auto& liste = m_doc.GetSuggestions();
             const auto gefunden = std::find(liste.begin(), liste.end(), satz.text);
-            if (vorschlaege && gefunden != liste.end()) {
-                const long n = gefunden - liste.begin();
-                for (long i = 0; i <= n; ++i)
-                    if (!Waehlen(m_view.GetDownButton(), z)) return false;
-                return Waehlen(m_view.GetSpeakButton(), z);
-            }
+            if (vorschlaege && gefunden != liste.end()) return Vorschlag(gefunden - liste.begin(), z);
         }
         if (m_doc.GetSentence() != satz.text) {
             std::cerr << "gebaut: \"" << m_doc.GetSentence() << "\" statt \"" << satz.text << "\"\n";
@@ -107,6 +167,7 @@ private:
     CSagwerkView& m_view;
     CBedienungsSteuerung* m_s = nullptr;
     long long m_jetzt = 0;
+    bool m_zwei = false;
 };
 
 }  // namespace
@@ -129,19 +190,46 @@ int main(int argc, char** argv) {
     frame.GetCommView()->OnInitialUpdate();
     Lauf lauf(doc, *frame.GetCommView());
 
-    std::cout << "| sentence | new: presses | new: time | said before: presses | said before: time |\n"
-                 "|---|---:|---:|---:|---:|\n";
+    struct Art {
+        const char* name;
+        int modus, weiter;
+    };
+    const Art arten[] = {
+        {"one switch, on at the top", CBedienung::EinSchalter, CBedienung::Anfang},
+        {"one switch, on in the same group", CBedienung::EinSchalter, CBedienung::Gruppe},
+        {"two switches, on at the top", CBedienung::ZweiSchalter, CBedienung::Anfang},
+        {"two switches, on in the same group", CBedienung::ZweiSchalter, CBedienung::Gruppe},
+    };
     int fehler = 0;
-    for (const Satz& satz : kSaetze) {
-        Zaehler neu, wieder;
-        const bool ok = lauf.Bauen(satz, false, neu) && lauf.Bauen(satz, true, wieder);
-        if (!ok) {
-            std::cerr << "nicht gebaut: " << satz.text << '\n';
-            ++fehler;
-            continue;
+    for (const Art& art : arten) {
+        lauf.Einstellen(art.modus, art.weiter);
+        std::cout << "\n" << art.name << ":\n\n"
+                  << "| sentence | new: presses | new: time | said before: presses | said before: "
+                     "time |\n|---|---:|---:|---:|---:|\n";
+        Zaehler summeNeu, summeWieder;
+        for (const Satz& satz : kSaetze) {
+            // New: built word by word to the end, whatever the suggestions
+            // offer; said before: taken from them as soon as they offer it.
+            Zaehler neu, wieder;
+            const bool ok = lauf.Bauen(satz, false, neu) && lauf.Bauen(satz, true, wieder);
+            if (!ok) {
+                std::cerr << "nicht gebaut: " << satz.text << '\n';
+                ++fehler;
+                continue;
+            }
+            const auto sekunden = [&](const Zaehler& z) {
+                return art.modus == CBedienung::ZweiSchalter ? z.druecke : z.schritte + z.druecke;
+            };
+            summeNeu.druecke += neu.druecke;
+            summeNeu.schritte += sekunden(neu);
+            summeWieder.druecke += wieder.druecke;
+            summeWieder.schritte += sekunden(wieder);
+            std::cout << "| " << satz.text << "| " << neu.druecke << " | " << sekunden(neu)
+                      << " s | " << wieder.druecke << " | " << sekunden(wieder) << " s |\n";
         }
-        std::cout << "| " << satz.text << "| " << neu.druecke << " | " << neu.schritte + neu.druecke
-                  << " s | " << wieder.druecke << " | " << wieder.schritte + wieder.druecke << " s |\n";
+        std::cout << "| all " << kSaetze.size() << " | " << summeNeu.druecke << " | "
+                  << summeNeu.schritte << " s | " << summeWieder.druecke << " | "
+                  << summeWieder.schritte << " s |\n";
     }
     return fehler == 0 ? 0 : 1;
 }
