@@ -219,6 +219,12 @@ bool CSicherung::Benutzername(const std::string& datei, std::string& name) {
     }
 }
 
+void CSicherung::WiederherstellungAufraeumen() const {
+    const fs::path datei(m_strDatei);
+    std::error_code egal;
+    fs::remove(datei.parent_path() / ("." + datei.filename().string() + ".neu"), egal);
+}
+
 void CSicherung::Aufraeumen() const {
     std::error_code ec;
     const std::string anfang = "." + m_strStamm + ".";

@@ -43,6 +43,10 @@ public:
     // temporary files of processes that no longer run). Done before every
     // backup, and by the program when it opens the user.
     void Aufraeumen() const;
+    // Removes the copy a restore killed half way left beside the user file
+    // (".<Name>.mdb.neu"). Only for the holder of the one-program lock (the
+    // program with the user open): no restore runs meanwhile.
+    void WiederherstellungAufraeumen() const;
     // Keeps the seven newest daily backups and the newest of each of the four
     // weeks before them; deletes the other daily backups.
     void Ausduennen() const;

@@ -209,6 +209,10 @@ public:
         std::string bild;  // the element's picture as stored
     };
     const std::vector<CRasterVorschlag>& GetRasterVorschlaege();
+    // The elements the grid shows now (by Index): the row offers none of
+    // them, nor another element of the same word, since a click on the grid
+    // costs the same. Set by the view whenever its page changes.
+    void SetSichtbar(std::vector<long> elemente);
     // Takes element i of that row, exactly as a click on it in the grid.
     void RasterVorschlagGewaehlt(std::size_t i);
     bool IsWortvorhersage() const { return m_bedienung.wortvorhersage; }
@@ -315,6 +319,7 @@ private:
     // The rows as last worked out, for the sentence and the model's state.
     std::vector<std::string> m_wortvorschlaege;
     std::vector<CRasterVorschlag> m_rastervorschlaege;
+    std::vector<long> m_sichtbar;  // sorted
     std::string m_strWortvorschlaegeFuer, m_strRastervorschlaegeFuer;
     std::uint64_t m_nWortvorschlaegeStand = 0, m_nRastervorschlaegeStand = 0;
 };

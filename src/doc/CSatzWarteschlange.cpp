@@ -6,7 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <istream>
+#include <sstream>
+#include <string_view>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -105,9 +109,8 @@ std::int64_t NeueKennung() {
 
 // One line per sentence: shown TAB spoken TAB number. A line of an older
 // program has no number and gets one.
-bool Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& saetze,
+void Zerlegen(std::istream& ein, std::vector<CSatzWarteschlange::Satz>& saetze,
               std::vector<std::int64_t>& kennungen) {
-    std::ifstream ein(datei);
     for (std::string zeile; std::getline(ein, zeile);) {
         const auto tab = zeile.find('\t');
         if (tab == std::string::npos) continue;  // a line cut off by a crash
@@ -126,7 +129,119 @@ bool Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& s
                                                                    : tab2 - tab - 1)));
         kennungen.push_back(kennung != 0 ? kennung : NeueKennung());
     }
+}
+
+bool Einlesen(const std::string& datei, std::vector<CSatzWarteschlange::Satz>& saetze,
+              std::vector<std::int64_t>& kennungen) {
+    std::ifstream ein(datei);
+    Zerlegen(ein, saetze, kennungen);
     return static_cast<bool>(ein.is_open());
+}
+
+// On a full disk the queue is written into the room kept for it, in place:
+// what is already allocated takes it without a byte more of the disk. The
+// room has two halves, written in turn, each with a mark, a running number,
+// the length and a check sum, so that a write cut off by a kill leaves the
+// other half whole. A reserve not in use starts with zeros.
+constexpr std::string_view kReserveMarke = "# Sagwerk-Warteschlange\n";
+constexpr std::size_t kHaelfte = static_cast<std::size_t>(kReserve) / 2;
+
+std::uint64_t Pruefsumme(std::string_view text) {
+    std::uint64_t h = 1469598103934665603ULL;  // FNV-1a
+    for (unsigned char c : text) h = (h ^ c) * 1099511628211ULL;
+    return h;
+}
+
+struct CReserveHaelfte {
+    std::uint64_t nummer = 0;
+    std::string text;
+};
+
+// The queue one half holds; nothing when it holds none or is cut off.
+std::optional<CReserveHaelfte> HaelfteLesen(std::istream& ein, std::size_t anfang) {
+    ein.clear();
+    ein.seekg(static_cast<std::streamoff>(anfang));
+    std::string marke(kReserveMarke.size(), '\0');
+    if (!ein.read(marke.data(), static_cast<std::streamsize>(marke.size())) ||
+        marke != kReserveMarke)
+        return std::nullopt;
+    std::string kopf;
+    if (!std::getline(ein, kopf)) return std::nullopt;
+    std::istringstream teile(kopf);
+    CReserveHaelfte h;
+    std::size_t laenge = 0;
+    std::uint64_t summe = 0;
+    if (!(teile >> h.nummer >> laenge >> summe) || laenge > kHaelfte) return std::nullopt;
+    h.text.assign(laenge, '\0');
+    if (!ein.read(h.text.data(), static_cast<std::streamsize>(laenge)) ||
+        Pruefsumme(h.text) != summe)
+        return std::nullopt;
+    return h;
+}
+
+// The newer whole half of the reserve.
+std::optional<CReserveHaelfte> ReserveLesen(const std::string& reserve) {
+    std::ifstream ein(reserve, std::ios::binary);
+    if (!ein) return std::nullopt;
+    std::optional<CReserveHaelfte> neuer;
+    for (std::size_t anfang : {std::size_t{0}, kHaelfte}) {
+        auto h = HaelfteLesen(ein, anfang);
+        if (h && (!neuer || h->nummer > neuer->nummer)) neuer = std::move(h);
+    }
+    return neuer;
+}
+
+bool InReserveSchreiben(const std::string& reserve, const std::string& text) {
+#ifndef _WIN32
+    const std::optional<CReserveHaelfte> bisher = ReserveLesen(reserve);
+    const std::uint64_t nummer = bisher ? bisher->nummer + 1 : 1;
+    const std::string alles = std::string(kReserveMarke) + std::to_string(nummer) + ' ' +
+                              std::to_string(text.size()) + ' ' +
+                              std::to_string(Pruefsumme(text)) + '\n' + text;
+    if (alles.size() > kHaelfte) return false;
+    const off_t anfang = static_cast<off_t>((nummer % 2) * kHaelfte);
+    const int fd = ::open(reserve.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    std::size_t geschrieben = 0;
+    while (geschrieben < alles.size()) {
+        const ssize_t n = ::pwrite(fd, alles.data() + geschrieben, alles.size() - geschrieben,
+                                   anfang + static_cast<off_t>(geschrieben));
+        if (n <= 0) break;
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    // The last place there is: always on the disk before it counts.
+    const bool ok = geschrieben == alles.size() && ::fdatasync(fd) == 0;
+    ::close(fd);
+    return ok;
+#else
+    (void)reserve;
+    (void)text;
+    return false;
+#endif
+}
+
+// The queue the reserve holds; false when it holds none.
+bool AusReserveLesen(const std::string& reserve, std::vector<CSatzWarteschlange::Satz>& saetze,
+                     std::vector<std::int64_t>& kennungen) {
+    const std::optional<CReserveHaelfte> h = ReserveLesen(reserve);
+    if (!h) return false;
+    std::istringstream zeilen(h->text);
+    Zerlegen(zeilen, saetze, kennungen);
+    return true;
+}
+
+// The reserve holds no queue any more (its room stays).
+void ReserveFreigeben(const std::string& reserve) {
+#ifndef _WIN32
+    const int fd = ::open(reserve.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    const std::string nullen(kReserveMarke.size(), '\0');
+    for (std::size_t anfang : {std::size_t{0}, kHaelfte})
+        (void)!::pwrite(fd, nullen.data(), nullen.size(), static_cast<off_t>(anfang));
+    ::close(fd);
+#else
+    (void)reserve;
+#endif
 }
 
 #ifndef _WIN32
@@ -196,7 +311,18 @@ void CSatzWarteschlange::Oeffnen(const std::string& benutzerdatei) {
             zeit = t;
         }
     }
-    if (!neueste.empty()) Einlesen(neueste, m_saetze, m_kennungen);
+    // The reserve, when a full disk put the queue there and it is newer.
+    std::vector<Satz> ausReserve;
+    std::vector<std::int64_t> kennungenReserve;
+    m_bInReserve = AusReserveLesen(m_strReserve, ausReserve, kennungenReserve);
+    std::error_code ec;
+    const auto reserveZeit = fs::last_write_time(m_strReserve, ec);
+    if (m_bInReserve && (neueste.empty() || (!ec && reserveZeit >= zeit))) {
+        m_saetze = std::move(ausReserve);
+        m_kennungen = std::move(kennungenReserve);
+    } else if (!neueste.empty()) {
+        Einlesen(neueste, m_saetze, m_kennungen);
+    }
     m_bGesichert = true;
     ReserveAnlegen(m_strReserve);
 }
@@ -233,6 +359,10 @@ void CSatzWarteschlange::Leeren() {
     m_saetze.clear();
     m_kennungen.clear();
     m_bGesichert = true;
+    if (m_bInReserve) {
+        ReserveFreigeben(m_strReserve);
+        m_bInReserve = false;
+    }
     for (const std::string& o : m_orte) {
         std::error_code ec;
         // Gone for good: a power cut must not bring back sentences stored.
@@ -258,14 +388,19 @@ bool CSatzWarteschlange::Sichern(bool synchron) {
     const bool geschuetzt =
         !ec && (rechte & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
     std::size_t ort = m_orte.size();
+    bool inReserve = false;
     if (!geschuetzt) {
         if (Schreiben(m_strDatei, text, synchron)) {
             ort = 0;
-        } else if (std::filesystem::remove(m_strReserve, ec) &&
-                   Schreiben(m_strDatei, text, synchron)) {
+        } else if (InReserveSchreiben(m_strReserve, text)) {
             // The disk is full: the room kept for this takes the queue.
-            ort = 0;
+            inReserve = true;
         }
+    }
+    if (inReserve) {
+        m_bInReserve = m_bGesichert = true;
+        for (const std::string& o : m_orte) std::filesystem::remove(o, ec);
+        return true;
     }
     for (std::size_t i = 1; ort == m_orte.size() && i < m_orte.size(); ++i) {
         std::filesystem::create_directories(std::filesystem::path(m_orte[i]).parent_path(), ec);
@@ -276,6 +411,10 @@ bool CSatzWarteschlange::Sichern(bool synchron) {
     // The whole queue is in one place; the others hold nothing more.
     for (std::size_t i = 0; i < m_orte.size(); ++i) {
         if (i != ort) std::filesystem::remove(m_orte[i], ec);
+    }
+    if (m_bInReserve) {
+        ReserveFreigeben(m_strReserve);
+        m_bInReserve = false;
     }
     if (ort == 0) ReserveAnlegen(m_strReserve);
     return true;

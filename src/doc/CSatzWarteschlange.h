@@ -14,7 +14,8 @@
 // every sentence, so that none is lost when the program ends or the power
 // fails meanwhile; they are written in their order as soon as the user file
 // takes them again. Beside the queue a little room is kept
-// (".<Name>.mdb.reserve") that a full disk gives up for it.
+// (".<Name>.mdb.reserve"): on a full disk the queue is written into it, in
+// place, so it takes no byte more of the disk.
 //
 // Every sentence carries a number of its own (Kennung, random, never 0),
 // kept with it in the file: the user file records the numbers it took in the
@@ -52,6 +53,7 @@ private:
     std::string m_strReserve;
     std::vector<std::string> m_orte;  // beside the user file first, then the others
     bool m_bGesichert = true;
+    bool m_bInReserve = false;  // the reserve holds the queue (a full disk)
     std::vector<Satz> m_saetze;
     std::vector<std::int64_t> m_kennungen;
 };

@@ -1,6 +1,9 @@
 #include "CSofortLeser.h"
 
+#include <algorithm>
+
 #include "CDatenbank.h"
+#include "CKategorie.h"
 
 void CSofortLeser::Kategorie(CDatenbank& db, long kategorie, bool nurVerben,
                              std::vector<CWortelement>& elemente,
@@ -8,14 +11,37 @@ void CSofortLeser::Kategorie(CDatenbank& db, long kategorie, bool nurVerben,
     const auto schluessel = std::make_pair(kategorie, nurVerben);
     if (db.LoadWortelementeSofort(kategorie, nurVerben, elemente, buttons) ==
         CDatenbank::Gelesen::Belegt) {
-        if (const auto it = m_kategorien.find(schluessel); it != m_kategorien.end()) {
+        auto it = m_kategorien.find(schluessel);
+        // The list of all verbs is the same whichever category it was read in.
+        if (it == m_kategorien.end() && nurVerben)
+            it = std::find_if(m_kategorien.begin(), m_kategorien.end(),
+                              [](const auto& k) { return k.first.second; });
+        elemente.clear();
+        buttons.clear();
+        if (it != m_kategorien.end()) {
             elemente = it->second.elemente;
             buttons = it->second.buttons;
-            return;
         }
-        db.LoadWortelemente(kategorie, nurVerben, elemente, buttons);
+        // Never read (a category the carer added while the file is held):
+        // shown empty for now rather than a frozen screen and a box.
+        return;
     }
     m_kategorien[schluessel] = {elemente, buttons};
+}
+
+void CSofortLeser::Vorlesen(CDatenbank& db) {
+    std::vector<long> kategorien;
+    CKategorie k;
+    for (bool da = db.FirstKategorie(k); da; da = db.NextKategorie(k))
+        kategorien.push_back(k.GetIndex());
+    std::vector<CWortelement> elemente;
+    std::vector<CWortButton> buttons;
+    for (long kategorie : kategorien) {
+        Kategorie(db, kategorie, false, elemente, buttons);
+        elemente.clear();
+        buttons.clear();
+    }
+    Kategorie(db, 1, true, elemente, buttons);
 }
 
 std::optional<std::string> CSofortLeser::Funktionstext(CDatenbank* db, int code) {

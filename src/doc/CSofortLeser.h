@@ -20,7 +20,7 @@ class CDatenbank;
 class CSofortLeser {
 public:
     // The elements of a category (or all verbs), whole and as buttons. A
-    // category never read before is read as any read is, waiting.
+    // category never read before, while the file is held, is empty for now.
     void Kategorie(CDatenbank& db, long kategorie, bool nurVerben,
                    std::vector<CWortelement>& elemente, std::vector<CWortButton>& buttons);
     // The text of the function key with this code; none when there is no
@@ -28,6 +28,9 @@ public:
     std::optional<std::string> Funktionstext(CDatenbank* db, int code);
     // A function key read elsewhere (the views walk them).
     void Gelesen(const CFunktionsTaste& taste) { m_texte[taste.GetCode()] = taste.GetText(); }
+    // Reads every category ahead, once the file has opened: a click on any
+    // of them later never waits for another program.
+    void Vorlesen(CDatenbank& db);
     // Another user, or the carer changed the vocabulary.
     void Vergessen();
 

@@ -47,8 +47,10 @@ bool CSpeicherung::Oeffnen(const std::string& datei, CBenutzer& benutzer, CBedie
     const bool belegt = !gelesen && m_pDatabase == nullptr && m_letzterVersuch.belegt;
     m_bWartet = belegt;
     if (gelesen) {
-        // What a backup killed half way left goes.
+        // What a backup or a restore killed half way left goes (the file is
+        // ours now: no restore runs).
         CSicherung(datei).Aufraeumen();
+        CSicherung(datei).WiederherstellungAufraeumen();
         PruefungFertig();
     } else if (belegt) {
         const std::string name = std::filesystem::path(datei).filename().string();

@@ -167,9 +167,9 @@ std::vector<std::string> CWortvorhersage::Woerter(const std::string& text) const
     return m_pModell->Vorschlagen(text, CVorhersage::kVorschlaege);
 }
 
-std::vector<CVorhersage::CElementVorschlag> CWortvorhersage::Elemente(const std::string& satz,
-                                                                      int verbform) const {
-    return m_pModell->Elemente(satz, verbform, CVorhersage::kVorschlaege);
+std::vector<CVorhersage::CElementVorschlag> CWortvorhersage::Elemente(
+    const std::string& satz, int verbform, const std::vector<long>& sichtbar) const {
+    return m_pModell->Elemente(satz, verbform, CVorhersage::kVorschlaege, sichtbar);
 }
 
 const CWortelement* CWortvorhersage::Element(long index) const {

@@ -75,8 +75,9 @@ public:
     // Words offered for the text typed so far (see CVorhersage::Vorschlagen).
     std::vector<std::string> Woerter(const std::string& text) const;
     // The elements offered after the sentence so far.
-    std::vector<CVorhersage::CElementVorschlag> Elemente(const std::string& satz,
-                                                         int verbform) const;
+    // `sichtbar`: elements the grid shows (see CVorhersage::Elemente).
+    std::vector<CVorhersage::CElementVorschlag> Elemente(
+        const std::string& satz, int verbform, const std::vector<long>& sichtbar = {}) const;
     // An element as read with the vocabulary; null when unknown.
     const CWortelement* Element(long index) const;
     // Grows by one whenever what is offered may have changed.

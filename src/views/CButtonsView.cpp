@@ -65,9 +65,12 @@ void CButtonsView::ShowPage() {
     m_seite = anordnung::Seite(n, static_cast<int>(elemente.size()), m_nPage);
 
     using B = anordnung::CBelegung;
+    std::vector<long> sichtbar;
     for (int k = 0; k < n; ++k) {
         CBildButton* knopf = m_buttons[static_cast<std::size_t>(k)];
         const B& b = m_seite.knoepfe[static_cast<std::size_t>(k)];
+        if (b.art == B::Element)
+            sichtbar.push_back(elemente[static_cast<std::size_t>(b.element)]->GetIndex());
         switch (b.art) {
             case B::LetzteSeite:
                 Navigation(knopf, "letzte Seite", "prev");
@@ -94,6 +97,8 @@ void CButtonsView::ShowPage() {
                 break;
         }
     }
+    // The row of words offered leaves out what this page shows.
+    m_doc.SetSichtbar(std::move(sichtbar));
     Vorbereiten(elemente);
 }
 
@@ -164,6 +169,7 @@ void CButtonsView::OnButton(int b) {
     if (klick.seitenwechsel != 0) {
         m_nPage += klick.seitenwechsel;
         ShowPage();
+        emit SeiteGewechselt();
     } else if (klick.element >= 0) {
         m_doc.ElementClicked(klick.element);
     }

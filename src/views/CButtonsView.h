@@ -37,6 +37,10 @@ public:
     // Buttons of the pages beside this one still to be drawn ahead.
     int GetVorzeichnenOffen() const { return static_cast<int>(m_vorzeichnen.size()); }
 
+signals:
+    // The person turned to another page of the category.
+    void SeiteGewechselt();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

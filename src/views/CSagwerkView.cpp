@@ -36,6 +36,9 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
     // Until the first update has placed the keys, only the (empty) grid shows.
     m_pKeyboardView->hide();
     m_pButtonsView = new CButtonsView(doc, this);
+    // The row of words offered leaves out what the new page shows.
+    connect(m_pButtonsView, &CButtonsView::SeiteGewechselt, this,
+            &CSagwerkView::WortzeileZeigen);
     m_pButtonsView->setGeometry(m_layout.kind);
     m_pWortzeile = new CWortzeile(farben::kWort, this);
     m_pWortzeile->hide();

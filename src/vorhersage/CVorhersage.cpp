@@ -369,9 +369,9 @@ std::vector<std::string> CVorhersage::Vorschlagen(std::string_view text, std::si
     return aus;
 }
 
-std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_view satz,
-                                                                  int verbform,
-                                                                  std::size_t anzahl) const {
+std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
+    std::string_view satz, int verbform, std::size_t anzahl,
+    const std::vector<long>& sichtbar) const {
     const CKontext k = KontextVor(satz, satz.size());
     // Class back-off: how often a noun (a word written with a capital)
     // followed the last word. A word never seen after it takes the share of
@@ -540,16 +540,28 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(std::string_vi
         }
         if (wert > 0) wertungen.push_back({wert, allein, e.anzahl, i, std::move(wort)});
     }
-    const std::size_t n = std::min(anzahl, wertungen.size());
-    std::partial_sort(wertungen.begin(), wertungen.begin() + static_cast<long>(n), wertungen.end(),
-                      [](const CWertung& a, const CWertung& b) {
-                          if (a.wert != b.wert) return a.wert > b.wert;
-                          if (a.allein != b.allein) return a.allein > b.allein;
-                          if (a.anzahl != b.anzahl) return a.anzahl > b.anzahl;
-                          return a.reihe < b.reihe;
-                      });
+    std::sort(wertungen.begin(), wertungen.end(), [](const CWertung& a, const CWertung& b) {
+        if (a.wert != b.wert) return a.wert > b.wert;
+        if (a.allein != b.allein) return a.allein > b.allein;
+        if (a.anzahl != b.anzahl) return a.anzahl > b.anzahl;
+        return a.reihe < b.reihe;
+    });
+    // One button per word: the words the grid shows, and those offered
+    // already, are taken.
+    std::unordered_set<std::string> vergeben;
+    for (std::size_t i = 0; i < m_elemente.size() && !sichtbar.empty(); ++i) {
+        if (std::find(sichtbar.begin(), sichtbar.end(), m_elemente[i].element) == sichtbar.end())
+            continue;
+        const CElement& e = m_elemente[i];
+        std::string wort = e.wort;
+        if (e.verb && verbform >= 0 && verbform < static_cast<int>(e.formen.size()) &&
+            !e.formen[static_cast<std::size_t>(verbform)].empty())
+            wort = e.formen[static_cast<std::size_t>(verbform)];
+        vergeben.insert(utf8::Falten(wort));
+    }
     std::vector<CElementVorschlag> aus;
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < wertungen.size() && aus.size() < anzahl; ++i) {
+        if (!vergeben.insert(utf8::Falten(wertungen[i].wort)).second) continue;
         const CElement& e = m_elemente[wertungen[i].reihe];
         aus.push_back({e.element, e.anzeige, wertungen[i].wort});
     }

@@ -84,9 +84,12 @@ public:
     // The user's elements most likely next after the sentence built so far.
     // `verbform`: the slot of the form a verb click takes now (see
     // CWortelement::Slot; the document's person and tense), or -1 when no
-    // person is chosen and a verb adds its caption.
+    // person is chosen and a verb adds its caption. No two offered add the
+    // same word, and none adds a word of an element in `sichtbar` (the
+    // elements the grid shows now: a click there costs the same).
     std::vector<CElementVorschlag> Elemente(std::string_view satz, int verbform = -1,
-                                            std::size_t anzahl = kVorschlaege) const;
+                                            std::size_t anzahl = kVorschlaege,
+                                            const std::vector<long>& sichtbar = {}) const;
     // The present-tense slot after a personal pronoun at the end of the
     // sentence ("ich" gives ich-form), else -1: for callers that know no
     // person of their own.

@@ -165,6 +165,26 @@ TEST_F(Vorhersage, RasterZeileNachKategorie) {
     EXPECT_EQ(m.Elemente("ja ", -1, 1).at(0).anzeige, "Kaffee");
 }
 
+// One button per word, and none for what the grid shows: the start page's
+// "das" and the core page's "das" are one word, and a word on the page
+// needs no second button.
+TEST_F(Vorhersage, RasterZeileOhneDoppelteUndSichtbare) {
+    auto Wort = [](long i, const char* w) {
+        CVorhersage::CElement e;
+        e.element = i;
+        e.anzeige = e.wort = w;
+        return e;
+    };
+    m.SetWortschatz({Wort(1, "das"), Wort(2, "das"), Wort(3, "ist"), Wort(4, "gut")});
+    m.Lernen("das ist gut", 3);
+    std::vector<std::string> reihe;
+    for (const auto& e : m.Elemente("", -1, 6)) reihe.push_back(e.anzeige);
+    EXPECT_EQ(reihe, V({"das", "ist", "gut"}));
+    reihe.clear();
+    for (const auto& e : m.Elemente("", -1, 6, {2, 4})) reihe.push_back(e.anzeige);
+    EXPECT_EQ(reihe, V({"ist"}));
+}
+
 // A new user: nothing learned, yet after a person word and after a modal the
 // row offers the user's verbs, in the form the click takes, before common
 // small words; the keyboard's completions stay as they were.
