@@ -250,7 +250,14 @@ Auswahl Bauen(const CVorhersage& modell, const Raster& raster, const std::string
             return kosten + 1;
         };
         a.ohne += Weg(katOhne, seiteOhne);
-        const auto reihe = modell.Elemente(gebaut, slot);
+        // The row leaves out what the page the user looks at shows.
+        std::vector<long> sichtbar;
+        if (const auto seiten = raster.seiten.find(katMit); seiten != raster.seiten.end()) {
+            const long n = static_cast<long>(seiten->second.size());
+            for (const Element& e : seiten->second)
+                if (SeiteVon(e.pos, n) == seiteMit) sichtbar.push_back(e.index);
+        }
+        const auto reihe = modell.Elemente(gebaut, slot, CVorhersage::kVorschlaege, sichtbar);
         bool angeboten = false;
         for (const auto& r : reihe) angeboten = angeboten || r.element == treffer->index;
         if (std::getenv("HV_DEBUG") && !angeboten) {

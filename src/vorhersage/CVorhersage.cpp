@@ -91,6 +91,12 @@ void CVorhersage::SetWortschatz(std::vector<CElement> elemente) {
     }
     std::sort(m_eigene.begin(), m_eigene.end(),
               [](const CEigenesWort& a, const CEigenesWort& b) { return a.locker < b.locker; });
+    // The finite forms of the verbs: also a word button "möchte" is a verb.
+    m_finit.clear();
+    for (const CElement& e : m_elemente)
+        if (e.verb)
+            for (const std::string& f : e.formen)
+                if (!f.empty()) m_finit.insert(schluessel::Wort(f.substr(0, f.find(' '))));
     m_erstesWort.clear();
     m_nachErstemWort.clear();
     m_woerterJeKategorie.clear();
@@ -428,11 +434,7 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
         }
         // A clause that holds a finite verb seldom takes a second one.
         if (!verbkontext && !offen) {
-            std::unordered_set<std::string> finit;
-            for (const CElement& e : m_elemente)
-                if (e.verb)
-                    for (const std::string& f : e.formen)
-                        if (!f.empty()) finit.insert(schluessel::Wort(f.substr(0, f.find(' '))));
+            const std::unordered_set<std::string>& finit = m_finit;
             std::size_t imTeilsatz = 0;
             for (std::string_view roh : ws) {
                 ++imTeilsatz;
@@ -526,7 +528,8 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
             else if (erstes && !belegt && offen && verbform < 0 && e.verb && verbsumme > 0)
                 einzeln = std::max(
                     einzeln, kRueckfall * kOffenAnteil * (1 - nomen) * verbgewicht[i] / verbsumme);
-            else if (erstes && !belegt && verbImSatz && e.verb)
+            else if (erstes && !belegt && verbImSatz &&
+                     (e.verb || (!e.verb && m_finit.count(s) > 0)))
                 einzeln *= kZweitesVerb;
             if (erstes && !belegt && !e.verb && !kategorieAnteil.empty()) {
                 const auto it = kategorieAnteil.find(e.kategorie);

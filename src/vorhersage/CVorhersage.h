@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -136,4 +137,5 @@ private:
     std::vector<std::string> m_erstesWort;
     std::unordered_map<std::string, std::vector<std::size_t>> m_nachErstemWort;
     std::unordered_map<long, std::size_t> m_woerterJeKategorie;
+    std::unordered_set<std::string> m_finit;
 };
