@@ -125,7 +125,12 @@ bool CSagwerkDoc::OpenUser(const std::string& datei) {
 bool CSagwerkDoc::Nachholen() {
     if (WartetAufDatei() && m_speicherung.DateiFrei()) {
         // The views build the whole screen anew for the user now there.
-        OpenUser(GetUserFile());
+        if (OpenUser(GetUserFile())) {
+            // The notice that it was held is answered.
+            const std::string name = std::filesystem::path(GetUserFile()).filename().string();
+            m_dialoge.Hinweis("Die Benutzerdatei \u201E" + name +
+                              "\u201C ist jetzt frei und geöffnet.");
+        }
         SetUserChanged(true);
         UpdateAllViews();
     }

@@ -201,6 +201,8 @@ TEST_F(DocTest, AFileHeldAtTheStartOpensOnceFreeAndKeepsWhatWasSaidMeanwhile) {
     EXPECT_FALSE(doc.WartetAufDatei());
     ASSERT_NE(doc.GetDatabase(), nullptr);
     EXPECT_EQ(doc.GetElementCount(), 5);
+    // The notice that it was held is answered.
+    EXPECT_NE(m_dialoge.hinweise.back().find("jetzt frei und geöffnet"), std::string::npos);
     doc.WaitForWriter();
     EXPECT_FALSE(doc.HatWartendeSaetze());
     EXPECT_EQ(Zahl("select count(*) from Satzspeicher where Satz = 'Hallo '"), 1);
