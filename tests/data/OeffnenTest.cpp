@@ -118,10 +118,11 @@ TEST_F(OeffnenTest, CorruptedFileIsReportedNotCrashed) {
     std::string fehler;
     ASSERT_TRUE(CreateUserDatabase(pfad, "A", "B", fehler));
     {
-        // Keep the header, overwrite the pages behind it.
+        // Keep the header, overwrite the pages behind it: the rest of the
+        // first page (the schema's cells sit at its end) and the second.
         std::fstream f(pfad, std::ios::in | std::ios::out | std::ios::binary);
         f.seekp(200);
-        const std::string muell(3000, '\x5A');
+        const std::string muell(8000, '\x5A');
         f.write(muell.data(), static_cast<std::streamsize>(muell.size()));
     }
     CDatenbank db(pfad, m_dialoge, m_uhr);
