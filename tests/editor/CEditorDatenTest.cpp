@@ -16,7 +16,7 @@ TEST_F(EditorTest, OpensOnTheStartCategoryWithNothingCurrent) {
     EXPECT_EQ(Liste(), (Namen{"Kino", "Haus", "Ball", "gehen", "Essen"}));
     EXPECT_EQ(Flags(), std::vector<bool>(5, false));
     EXPECT_EQ(m_daten->GetEButtonCount(), 8u);
-    EXPECT_EQ(m_daten->GetFTasteCount(), 16u);
+    EXPECT_EQ(m_daten->GetFTasteCount(), 20u);  // with the four of the articles
     EXPECT_EQ(m_daten->GetCurrentWortelement(), nullptr);
     EXPECT_EQ(m_daten->GetCurrentEButton(), nullptr);
     EXPECT_EQ(m_daten->GetCurrentFTaste(), nullptr);
@@ -271,7 +271,7 @@ TEST_F(EditorTest, EmotionButtonsAreCreatedSelectedMovedAndRemoved) {
 }
 
 TEST_F(EditorTest, FunctionButtonsMoveAndCommit) {
-    m_daten->SelectFTaste(16);
+    m_daten->SelectFTaste(20);
     EXPECT_EQ(m_daten->GetCurrentFTaste(), nullptr);
     m_daten->SelectFTaste(0);
     CFunktionsTaste* erste = m_daten->GetCurrentFTaste();
@@ -283,7 +283,7 @@ TEST_F(EditorTest, FunctionButtonsMoveAndCommit) {
     ASSERT_TRUE(m_daten->CommitFTasten());
     EXPECT_TRUE(m_doc->IsUserChanged());
     EXPECT_EQ(Zahl("select Pos from FTasten where FCode = " + std::to_string(code)), 2);
-    EXPECT_EQ(Zahl("select count(*) from FTasten"), 16);
+    EXPECT_EQ(Zahl("select count(*) from FTasten"), 20);
 }
 
 TEST_F(EditorTest, UserPasswordPathsAndSpeech) {
