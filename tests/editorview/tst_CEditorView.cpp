@@ -29,6 +29,7 @@
 #include "CVerbformen.h"
 #include "CWortPage.h"
 #include "CWortelementPage.h"
+#include "CSaetzePage.h"
 
 namespace {
 const std::string kUnvollstaendig = "Der Dialog ist unvollständig ausgefüllt.";
@@ -52,6 +53,7 @@ private slots:
     void kategorieSeite();
     void formenVorschlagen();
     void tausendElementeAntwortenSchnell();
+    void gesagteSaetzeLoeschenNurNachJa();
 
 private:
     QListWidget* Liste() const;
@@ -89,10 +91,11 @@ QStringList tst_CEditorView::ImFile(long kategorie) const {
 
 void tst_CEditorView::ohneAktuellesElementIstNichtsZuSpeichern() {
     CWortelementPage* seite = m_view->GetWortelementPage();
-    QCOMPARE(m_view->GetTabBar()->count(), 6);
+    QCOMPARE(m_view->GetTabBar()->count(), 7);
     QCOMPARE(m_view->GetTabBar()->tabText(0), QStringLiteral("Wortelemente"));
     QCOMPARE(m_view->GetTabBar()->tabText(4), QStringLiteral("Benutzerdaten"));
     QCOMPARE(m_view->GetTabBar()->tabText(5), QStringLiteral("Bedienung"));
+    QCOMPARE(m_view->GetTabBar()->tabText(6), QStringLiteral("Gesagte Sätze"));
     QCOMPARE(Zeilen(), QStringList({"Viele", "gehen", "Kino"}));
     QCOMPARE(Feld<QComboBox>(seite, "kategorien")->currentText(), QStringLiteral("HOME"));
     QCOMPARE(Feld<QComboBox>(seite, "elementart")->currentIndex(), -1);
@@ -439,5 +442,32 @@ void tst_CEditorView::tausendElementeAntwortenSchnell() {
     QVERIFY(oeffnen < 1000 && waehlen < 1000 && zurueck < 1000);
 }
 
+// A sentence goes from the memory only after "Ja", and the suggestions
+// forget it once the editor is left.
+void tst_CEditorView::gesagteSaetzeLoeschenNurNachJa() {
+    QVERIFY(m_doc->GetDatabase()->StoreSentences({{"ich gehe ins Kino ", ""}, {"Kino heute ", ""}}));
+    m_view->GetTabBar()->setCurrentIndex(6);
+    CSaetzePage* seite = m_view->GetSaetzePage();
+    auto* suche = Feld<QLineEdit>(seite, "suche");
+    auto* liste = Feld<QListWidget>(seite, "saetze");
+    suche->setText(QStringLiteral("gehe"));
+    QCOMPARE(liste->count(), 1);
+    liste->setCurrentRow(0);
+    auto* loeschen = Feld<QPushButton>(seite, "entfernen");
+    QVERIFY(loeschen->isEnabled());
+    m_benutzer->m_dialoge.NaechsteAntwort(IDialoge::Antwort::Nein);
+    QTest::mouseClick(loeschen, Qt::LeftButton);
+    QCOMPARE(liste->count(), 1);
+    liste->setCurrentRow(0);
+    m_benutzer->m_dialoge.NaechsteAntwort(IDialoge::Antwort::Ja);
+    QTest::mouseClick(loeschen, Qt::LeftButton);
+    QCOMPARE(liste->count(), 0);
+    m_doc->SaetzeVergessen();
+    std::vector<std::string> gezeigt, gesprochen;
+    m_doc->GetDatabase()->SuggestSentences(gezeigt, gesprochen, "Kino");
+    QCOMPARE(gezeigt, std::vector<std::string>({"Kino heute "}));
+}
+
 QTEST_MAIN(tst_CEditorView)
 #include "tst_CEditorView.moc"
+
