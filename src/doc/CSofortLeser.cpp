@@ -1,6 +1,8 @@
 #include "CSofortLeser.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "CDatenbank.h"
 #include "CKategorie.h"
@@ -9,8 +11,19 @@ void CSofortLeser::Kategorie(CDatenbank& db, long kategorie, bool nurVerben,
                              std::vector<CWortelement>& elemente,
                              std::vector<CWortButton>& buttons) {
     const auto schluessel = std::make_pair(kategorie, nurVerben);
-    if (db.LoadWortelementeSofort(kategorie, nurVerben, elemente, buttons) ==
-        CDatenbank::Gelesen::Belegt) {
+    CDatenbank::Gelesen gelesen = db.LoadWortelementeSofort(kategorie, nurVerben, elemente, buttons);
+    // Never read before: a commit of this program's own (the use counts,
+    // the carer's change) holds the file for some milliseconds; a moment is
+    // waited, never the seconds another program may hold it.
+    for (int versuch = 0; gelesen == CDatenbank::Gelesen::Belegt && versuch < 10 &&
+                          m_kategorien.count(schluessel) == 0;
+         ++versuch) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        elemente.clear();
+        buttons.clear();
+        gelesen = db.LoadWortelementeSofort(kategorie, nurVerben, elemente, buttons);
+    }
+    if (gelesen == CDatenbank::Gelesen::Belegt) {
         auto it = m_kategorien.find(schluessel);
         // The list of all verbs is the same whichever category it was read in.
         if (it == m_kategorien.end() && nurVerben)
@@ -22,8 +35,8 @@ void CSofortLeser::Kategorie(CDatenbank& db, long kategorie, bool nurVerben,
             elemente = it->second.elemente;
             buttons = it->second.buttons;
         }
-        // Never read (a category the carer added while the file is held):
-        // shown empty for now rather than a frozen screen and a box.
+        // Never read and another program holds the file: shown empty for
+        // now rather than a frozen screen and a box.
         return;
     }
     m_kategorien[schluessel] = {elemente, buttons};

@@ -1,6 +1,9 @@
 #include "CBildButton.h"
 
 #include <qdrawutil.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -42,6 +45,9 @@ void CBildButton::Einpassen() const {
             m_schrift.setPixelSize(--pixel);
         }
     }
+    if (m_nMindestPixel > 0 && QFontMetrics(m_schrift).horizontalAdvance(m_strCaption) > grenze &&
+        ZweiZeilen(grenze))
+        return;
     const QFontMetrics fm(m_schrift);
     while (!m_strCaption.isEmpty() && fm.horizontalAdvance(m_strCaption) > grenze) {
         // One character is one code point: never leave half a surrogate pair.
@@ -54,6 +60,32 @@ void CBildButton::Einpassen() const {
     // Measured also for an empty caption, so an empty caption still keeps
     // one line of room at the bottom, as the picture rule expects.
     m_textGroesse = QSize(fm.horizontalAdvance(m_strCaption), fm.height());
+}
+
+bool CBildButton::ZweiZeilen(int grenze) const {
+    // "der/die/das" on a narrow button: two whole lines, broken after a
+    // slash or at a blank near the middle, rather than letters cut off.
+    int bester = -1;
+    for (int i = 1; i + 1 < m_strVoll.size(); ++i) {
+        if (m_strVoll.at(i - 1) != QLatin1Char('/') && m_strVoll.at(i) != QLatin1Char(' ')) continue;
+        if (bester < 0 || std::abs(i - m_strVoll.size() / 2) < std::abs(bester - m_strVoll.size() / 2))
+            bester = i;
+    }
+    if (bester < 0) return false;
+    const QString oben = m_strVoll.left(bester).trimmed();
+    const QString unten = m_strVoll.mid(bester).trimmed();
+    QFont schrift = font();
+    int pixel = QFontInfo(schrift).pixelSize();
+    auto Breite = [&] {
+        const QFontMetrics fm(schrift);
+        return std::max(fm.horizontalAdvance(oben), fm.horizontalAdvance(unten));
+    };
+    while (pixel > m_nMindestPixel && Breite() > grenze) schrift.setPixelSize(--pixel);
+    if (Breite() > grenze) return false;
+    m_schrift = schrift;
+    m_strCaption = oben + QLatin1Char('\n') + unten;
+    m_textGroesse = QSize(Breite(), 2 * QFontMetrics(schrift).height());
+    return true;
 }
 
 void CBildButton::SetMindestSchrift(int pixel) {
@@ -242,7 +274,10 @@ void CBildButton::Inhalt(QPainter& p, QSize text) const {
         p.setFont(m_schrift);
         p.setPen(pal.color(QPalette::ButtonText));
         p.drawText(QRect(anordnung::TextPosition(size(), text), text),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_strCaption);
+                   m_strCaption.contains(QLatin1Char('\n')) ? Qt::AlignHCenter | Qt::AlignTop
+                                                             : Qt::AlignLeft | Qt::AlignTop |
+                                                                   Qt::TextSingleLine,
+                   m_strCaption);
     }
 
     if (!m_bild.isNull()) {

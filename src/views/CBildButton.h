@@ -88,6 +88,8 @@ protected:
 
 private:
     void Uebernehmen(const CBildCache::CBild& bild);
+    // Two lines for a caption that fits no other way; false when they do not fit.
+    bool ZweiZeilen(int grenze) const;
     void Einpassen() const;
     QPixmap Abbild() const;
     QPixmap Grund(bool gedrueckt) const;
