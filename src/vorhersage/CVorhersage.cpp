@@ -35,6 +35,15 @@ bool IstModal(std::string_view schluessel) {
     return kModal.count(schluessel) > 0;
 }
 
+// What a click on the element adds: a verb's form for the person and tense
+// chosen, else its word.
+const std::string& Klicktext(const CVorhersage::CElement& e, int verbform) {
+    if (e.verb && verbform >= 0 && verbform < static_cast<int>(e.formen.size()) &&
+        !e.formen[static_cast<std::size_t>(verbform)].empty())
+        return e.formen[static_cast<std::size_t>(verbform)];
+    return e.wort;
+}
+
 bool IstTrenner(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 bool LockerVor(const std::pair<std::string, std::uint32_t>& a, std::string_view b) {
@@ -502,10 +511,7 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
     std::vector<std::string_view> woerter;
     for (std::size_t i = 0; i < m_elemente.size(); ++i) {
         const CElement& e = m_elemente[i];
-        std::string wort = e.wort;
-        if (e.verb && verbform >= 0 && verbform < static_cast<int>(e.formen.size()) &&
-            !e.formen[static_cast<std::size_t>(verbform)].empty())
-            wort = e.formen[static_cast<std::size_t>(verbform)];
+        std::string wort = Klicktext(e, verbform);
         // A text of several words ("nach Hause", "habe gegessen"): each word
         // after the ones before it.
         woerter.clear();
@@ -556,10 +562,7 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
         if (std::find(sichtbar.begin(), sichtbar.end(), m_elemente[i].element) == sichtbar.end())
             continue;
         const CElement& e = m_elemente[i];
-        std::string wort = e.wort;
-        if (e.verb && verbform >= 0 && verbform < static_cast<int>(e.formen.size()) &&
-            !e.formen[static_cast<std::size_t>(verbform)].empty())
-            wort = e.formen[static_cast<std::size_t>(verbform)];
+        std::string wort = Klicktext(e, verbform);
         vergeben.insert(utf8::Falten(wort));
     }
     std::vector<CElementVorschlag> aus;
