@@ -2,6 +2,7 @@
 //
 //   sagwerk-vorhersage-bench [--saetze bench/alltagssaetze.txt]
 //                            [--wortschatz res/wortschatz.txt] [--woerter res/woerter.txt]
+//                            [--grundsaetze res/grundsaetze.txt]
 //                            [--groesse 1000000] [--dir DIR] [--keep 1]
 //
 // Savings: a fresh user file gets the starter vocabulary and learns every
@@ -11,8 +12,9 @@
 // keyboard against letter by letter (a capital is two keys: shift and the
 // letter; a word taken brings its blank), and selections on the grid (8 x 5,
 // as the grid pages) with the row of word elements against without it. The
-// same for a new user (nothing learned), and for the keyboard with the base
-// lexicon alone.
+// same for a new user (nothing learned; with and without the lexicon's
+// everyday sentences, leaving out those tested), and for the keyboard with
+// the base lexicon alone.
 // Scale: a generated memory of --groesse sentences: how long until the first
 // model (the newest sentences) is handed over and until the whole one is
 // done, its memory, and the time of every prediction (p95).
@@ -55,6 +57,7 @@ using bench::Zahl;
 std::map<std::string, std::string> g_args = {{"--saetze", "bench/alltagssaetze.txt"},
                                              {"--wortschatz", "res/wortschatz.txt"},
                                              {"--woerter", "res/woerter.txt"},
+                                             {"--grundsaetze", "res/grundsaetze.txt"},
                                              {"--groesse", "1000000"},
                                              {"--dir", ""},
                                              {"--keep", "0"}};
@@ -260,12 +263,13 @@ Auswahl Bauen(const CVorhersage& modell, const Raster& raster, const std::string
         const auto reihe = modell.Elemente(gebaut, slot, CVorhersage::kVorschlaege, sichtbar);
         bool angeboten = false;
         for (const auto& r : reihe) angeboten = angeboten || r.element == treffer->index;
-        if (std::getenv("HV_DEBUG") && !angeboten) {
-            std::cerr << "MISS [" << gebaut << "] " << treffer->ganz.GetAnzeigetext() << " :";
+        const long kostet = angeboten ? 1 : Weg(katMit, seiteMit);
+        if (std::getenv("HV_DEBUG") && !angeboten && kostet > 1) {
+            std::cerr << "MISS" << kostet << " [" << gebaut << "] " << treffer->ganz.GetAnzeigetext() << " :";
             for (const auto& r : reihe) std::cerr << " " << r.wort;
             std::cerr << "\n";
         }
-        a.mit += angeboten ? 1 : Weg(katMit, seiteMit);
+        a.mit += kostet;
         a.woerter += static_cast<long>(laenge);
         if (treffer->art == CWortelement::Verb) person = -1;
         for (std::size_t j = 0; j < laenge; ++j) gebaut += w[i + j] + " ";
@@ -409,15 +413,33 @@ int main(int argc, char** argv) {
         NeueDatei((dir / "VorhersageBench.mdb").string(), g_args["--wortschatz"]);
     const Raster raster = RasterLesen(datei);
 
-    auto neu = Modell(datei, wortliste);
+    // The lexicon with its everyday sentences, but none that is tested: what
+    // is measured is guessing, not remembering.
+    auto grund = std::make_shared<CWortliste>(*wortliste);
+    std::size_t ausgelassen = 0;
+    {
+        std::vector<std::string> saetze, behalten;
+        if (!CWortliste::SaetzeLesen(g_args["--grundsaetze"], saetze, fehler)) Abbruch(fehler);
+        std::set<std::string> geprueft;
+        for (const auto& s : pruefen) geprueft.insert(schluessel::Wort(s));
+        for (auto& s : saetze) {
+            if (geprueft.count(schluessel::Wort(s)) > 0)
+                ++ausgelassen;
+            else
+                behalten.push_back(std::move(s));
+        }
+        grund->SetSaetze(std::move(behalten));
+    }
+    auto ohneSaetze = Modell(datei, wortliste);
+    auto neu = Modell(datei, grund);
     CVorhersage nurLexikon;
     nurLexikon.SetWortliste(wortliste);
     Speichern(datei, lernen);
-    auto gelernt = Modell(datei, wortliste);
-
+    auto gelernt = Modell(datei, grund);
     std::cout << "Sätze: " << lernen.size() + pruefen.size() << " in " << situationen.size()
               << " Situationen; gelernt " << lernen.size() << ", geprüft " << pruefen.size()
-              << "\n\n";
+              << "; Grundsätze " << grund->Saetze().size() << " (" << ausgelassen
+              << " geprüfte ausgelassen)\n\n";
     std::cout
         << "| Benutzer | Tasten mit Vorhersage | Tasten Buchstabe für Buchstabe | Ersparnis |\n"
            "|---|---:|---:|---:|\n";
@@ -433,7 +455,8 @@ int main(int argc, char** argv) {
                   << " % |\n";
     };
     TastenZeile("nur Grundlexikon", nurLexikon);
-    TastenZeile("neu (Grundlexikon und Grundwortschatz)", *neu);
+    TastenZeile("neu ohne Grundsätze (Grundlexikon und Grundwortschatz)", *ohneSaetze);
+    TastenZeile("neu (Grundlexikon, Grundsätze und Grundwortschatz)", *neu);
     TastenZeile("nach 100 gelernten Sätzen", *gelernt);
 
     std::cout << "\n| Benutzer | Auswahlen je Wort mit Wortvorschlägen | ohne | weniger | Wörter "
@@ -455,6 +478,7 @@ int main(int argc, char** argv) {
                   << Zahl(100.0 * (1.0 - mit / ohne), 1) << " % | " << summe.woerter << " | "
                   << summe.fehlend << " |\n";
     };
+    RasterZeile("neu ohne Grundsätze", *ohneSaetze);
     RasterZeile("neu", *neu);
     RasterZeile("nach 100 gelernten Sätzen", *gelernt);
 
@@ -476,7 +500,7 @@ int main(int argc, char** argv) {
     double bereit = -1;
     std::size_t ersteBytes = 0;
     CVorhersageLader::CAblauf ablauf;
-    ablauf.wortliste = [&] { return wortliste; };
+    ablauf.wortliste = [&] { return grund; };
     ablauf.zwischenstand = [&](CVorhersageLader::CErgebnis erstes) {
         bereit = Ms(Uhr::now() - t0);
         ersteBytes = erstes.modell->Speicherbedarf();

@@ -129,6 +129,11 @@ int main(int argc, char** argv) {
         std::cerr << "sagwerk-vorhersage: " << fehler << '\n';
         if (!raster) return 1;
     }
+    std::vector<std::string> saetze;
+    if (CWortliste::SaetzeLesen(RessourcenVerzeichnis() + "/grundsaetze.txt", saetze, fehler))
+        wortliste->SetSaetze(std::move(saetze));
+    else
+        std::cerr << "sagwerk-vorhersage: " << fehler << '\n';
     const std::atomic<bool> abbrechen{false};
     auto ergebnis = CVorhersageLader::Laden(benutzerdatei, wortliste, abbrechen);
     if (!ergebnis.fehler.empty() || !ergebnis.modell) {

@@ -20,6 +20,13 @@ std::shared_ptr<const CWortliste> Grundlexikon(std::string& fehler) {
         if (!lexikon->Laden(RessourcenVerzeichnis() + "/woerter.txt", g_lexikonFehler)) {
             lexikon = std::make_shared<CWortliste>();
         }
+        // Without its everyday sentences the prediction still answers, only
+        // a new user's next words are guessed from the words alone.
+        std::vector<std::string> saetze;
+        std::string ohneSaetze;
+        if (CWortliste::SaetzeLesen(RessourcenVerzeichnis() + "/grundsaetze.txt", saetze,
+                                    ohneSaetze))
+            lexikon->SetSaetze(std::move(saetze));
         g_lexikon = std::move(lexikon);
     }
     fehler = g_lexikonFehler;

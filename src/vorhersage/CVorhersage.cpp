@@ -24,6 +24,9 @@ constexpr double kOffenAnteil = 1.5;
 // A verb never seen there, in a clause that holds one already.
 constexpr double kZweitesVerb = 0.2;
 constexpr double kSchonGesagt = 0.2;
+constexpr double kKlasse = 0.4;  // the class back-off on the word before
+// The weight of the lexicon's everyday sentences against the user's own.
+constexpr double kGrund = 1.0;
 
 // Forms after which an infinitive follows (modals and "werden").
 bool IstModal(std::string_view schluessel) {
@@ -54,6 +57,14 @@ bool LockerVor(const std::pair<std::string, std::uint32_t>& a, std::string_view 
 
 void CVorhersage::SetWortliste(std::shared_ptr<const CWortliste> wortliste) {
     m_wortliste = std::move(wortliste);
+    if (m_wortliste.get() == m_grundVon) return;
+    m_grundVon = m_wortliste.get();
+    m_grund = CNGramme();
+    if (!m_wortliste) return;
+    for (const std::string& satz : m_wortliste->Saetze()) {
+        const std::vector<std::uint32_t> nummern = Nummern(m_grund, satz, true);
+        if (nummern.size() >= 2) m_grund.Zaehlen(nummern, kEinheit);
+    }
 }
 
 bool CVorhersage::HatWortliste() const { return m_wortliste && m_wortliste->IstGeladen(); }
@@ -125,7 +136,8 @@ void CVorhersage::SetWortschatz(std::vector<CElement> elemente) {
 
 // ---------------------------------------------------------------- learning
 
-std::vector<std::uint32_t> CVorhersage::Nummern(std::string_view satz, bool anlegen) {
+std::vector<std::uint32_t> CVorhersage::Nummern(CNGramme& zaehler, std::string_view satz,
+                                                bool anlegen) {
     std::vector<std::string_view> woerter;
     schluessel::Woerter(satz, woerter);
     std::vector<std::uint32_t> nummern;
@@ -139,7 +151,7 @@ std::vector<std::uint32_t> CVorhersage::Nummern(std::string_view satz, bool anle
             } else {
                 const std::string s = schluessel::Wort(w);
                 const bool amAnfang = nummern.back() == CNGramme::kAnfang;
-                nummern.push_back(anlegen ? m_zaehler.Wort(s, w, amAnfang) : m_zaehler.Finden(s));
+                nummern.push_back(anlegen ? zaehler.Wort(s, w, amAnfang) : zaehler.Finden(s));
             }
         }
         if (schluessel::Satzende(roh) && nummern.back() != CNGramme::kAnfang)
@@ -151,7 +163,7 @@ std::vector<std::uint32_t> CVorhersage::Nummern(std::string_view satz, bool anle
 
 void CVorhersage::LernenEinheiten(std::string_view satz, std::uint32_t einheiten, bool ordnen) {
     const std::size_t vorher = m_zaehler.AnzahlWoerter();
-    const std::vector<std::uint32_t> nummern = Nummern(satz, true);
+    const std::vector<std::uint32_t> nummern = Nummern(m_zaehler, satz, true);
     if (nummern.size() < 2) return;
     m_zaehler.Zaehlen(nummern, einheiten);
     if (!ordnen) return;
@@ -178,7 +190,7 @@ void CVorhersage::Lernen(std::string_view satz, double gewicht) {
 
 void CVorhersage::Vergessen(std::string_view satz, std::uint32_t anzahl) {
     if (anzahl == 0) return;
-    const std::vector<std::uint32_t> nummern = Nummern(satz, false);
+    const std::vector<std::uint32_t> nummern = Nummern(m_zaehler, satz, false);
     if (nummern.size() < 2) return;
     // What newer sentences counted more than one unit each is left below a
     // whole saying: cleared with the rest.
@@ -187,7 +199,8 @@ void CVorhersage::Vergessen(std::string_view satz, std::uint32_t anzahl) {
 
 // ---------------------------------------------------------------- scores
 
-CVorhersage::CKontext CVorhersage::KontextVor(std::string_view text, std::size_t ende) const {
+CVorhersage::CKontext CVorhersage::KontextVor(const CNGramme& zaehler, std::string_view text,
+                                              std::size_t ende) {
     // Up to two words back, newest first; a sentence end or the text's start
     // before them is the sentence start.
     std::string_view woerter[2];
@@ -212,7 +225,7 @@ CVorhersage::CKontext CVorhersage::KontextVor(std::string_view text, std::size_t
     }
     auto Nummer = [&](std::string_view w) {
         if (utf8::Laenge(w) > kLaengstesWort) return CNGramme::kKein;
-        return m_zaehler.Finden(schluessel::Wort(w));
+        return zaehler.Finden(schluessel::Wort(w));
     };
     CKontext k;
     if (n == 2) {
@@ -227,14 +240,14 @@ CVorhersage::CKontext CVorhersage::KontextVor(std::string_view text, std::size_t
     return k;
 }
 
-double CVorhersage::Kontextwert(const CKontext& k, std::uint32_t w) const {
+double CVorhersage::Kontextwert(const CNGramme& zaehler, const CKontext& k, std::uint32_t w) {
     if (k.v == CNGramme::kKein || w == CNGramme::kKein) return 0;
     if (k.u != CNGramme::kKein) {
-        const std::uint32_t uvw = m_zaehler.Tripel(k.u, k.v, w);
-        if (uvw > 0) return static_cast<double>(uvw) / std::max(1u, m_zaehler.Paar(k.u, k.v));
+        const std::uint32_t uvw = zaehler.Tripel(k.u, k.v, w);
+        if (uvw > 0) return static_cast<double>(uvw) / std::max(1u, zaehler.Paar(k.u, k.v));
     }
-    const std::uint32_t vw = m_zaehler.Paar(k.v, w);
-    if (vw > 0) return kRueckfall * vw / std::max(1u, m_zaehler.Einzeln(k.v));
+    const std::uint32_t vw = zaehler.Paar(k.v, w);
+    if (vw > 0) return kRueckfall * vw / std::max(1u, zaehler.Einzeln(k.v));
     return 0;
 }
 
@@ -292,7 +305,7 @@ std::vector<std::string> CVorhersage::Vorschlagen(std::string_view text, std::si
     const std::string praefix = schluessel::Wort(getippt);
     const bool gross = schluessel::GrossAmAnfang(getippt);
     const std::string locker = schluessel::Locker(getippt);
-    const CKontext k = KontextVor(text, anfang);
+    const CKontext k = KontextVor(m_zaehler, text, anfang);
 
     std::unordered_set<std::string> genommen;
     auto Nehmen = [&](const std::string& s, std::uint32_t nummer) {
@@ -313,34 +326,48 @@ std::vector<std::string> CVorhersage::Vorschlagen(std::string_view text, std::si
         stufe.clear();
     };
 
-    // Words said after the context, by their back-off score.
-    std::unordered_map<std::uint32_t, double> kontext;
-    // Stupid back-off: a word seen after both words keeps that score.
-    auto Folger = [&](double faktor, std::uint32_t nenner, bool zurueck) {
-        return [&, faktor, nenner, zurueck](std::uint32_t w, std::uint32_t c) {
-            if (!schluessel::BeginntMit(m_zaehler.Schluessel(w), praefix)) return;
-            if (zurueck && kontext.count(w) > 0) return;
-            kontext[w] = faktor * c / std::max(1u, nenner);
+    // Words said after the context, by their back-off score; then those that
+    // followed it in the lexicon's everyday sentences.
+    auto NachKontext = [&](const CNGramme& z, const CKontext& kz) {
+        std::unordered_map<std::uint32_t, double> kontext;
+        // Stupid back-off: a word seen after both words keeps that score.
+        auto Folger = [&](double faktor, std::uint32_t nenner, bool zurueck) {
+            return [&, faktor, nenner, zurueck](std::uint32_t w, std::uint32_t c) {
+                if (!schluessel::BeginntMit(z.Schluessel(w), praefix)) return;
+                if (zurueck && kontext.count(w) > 0) return;
+                kontext[w] = faktor * c / std::max(1u, nenner);
+            };
         };
+        if (kz.v != CNGramme::kKein) {
+            if (kz.u != CNGramme::kKein)
+                z.NachTripel(kz.u, kz.v, Folger(1.0, z.Paar(kz.u, kz.v), false));
+            z.NachPaar(kz.v, Folger(kRueckfall, z.Einzeln(kz.v), true));
+        }
+        std::vector<std::pair<double, std::uint32_t>> reihe;
+        for (const auto& [w, wert] : kontext)
+            if (w != CNGramme::kAnfang) reihe.emplace_back(wert, w);
+        auto Besser = [&z](const std::pair<double, std::uint32_t>& a,
+                           const std::pair<double, std::uint32_t>& b) {
+            if (a.first != b.first) return a.first > b.first;
+            const auto ca = z.Einzeln(a.second), cb = z.Einzeln(b.second);
+            return ca != cb ? ca > cb : a.second < b.second;
+        };
+        const std::size_t oben = std::min(reihe.size(), anzahl);
+        std::partial_sort(reihe.begin(), reihe.begin() + static_cast<long>(oben), reihe.end(),
+                          Besser);
+        for (std::size_t i = 0; i < oben; ++i) {
+            const std::string& s = z.Schluessel(reihe[i].second);
+            Nehmen(s, &z == &m_zaehler ? reihe[i].second : m_zaehler.Finden(s));
+        }
     };
-    if (k.v != CNGramme::kKein) {
-        if (k.u != CNGramme::kKein)
-            m_zaehler.NachTripel(k.u, k.v, Folger(1.0, m_zaehler.Paar(k.u, k.v), false));
-        m_zaehler.NachPaar(k.v, Folger(kRueckfall, m_zaehler.Einzeln(k.v), true));
-    }
-    std::vector<std::pair<double, std::uint32_t>> reihe;
-    for (const auto& [w, wert] : kontext)
-        if (w != CNGramme::kAnfang) reihe.emplace_back(wert, w);
+    NachKontext(m_zaehler, k);
+    if (aus.size() < anzahl) NachKontext(m_grund, KontextVor(m_grund, text, anfang));
     auto Besser = [this](const std::pair<double, std::uint32_t>& a,
                          const std::pair<double, std::uint32_t>& b) {
         if (a.first != b.first) return a.first > b.first;
         const auto ca = m_zaehler.Einzeln(a.second), cb = m_zaehler.Einzeln(b.second);
         return ca != cb ? ca > cb : a.second < b.second;
     };
-    const std::size_t oben = std::min(reihe.size(), anzahl);
-    std::partial_sort(reihe.begin(), reihe.begin() + static_cast<long>(oben), reihe.end(), Besser);
-    for (std::size_t i = 0; i < oben; ++i)
-        Nehmen(m_zaehler.Schluessel(reihe[i].second), reihe[i].second);
 
     // The user's own words, the said ones (more often) first, then the common.
     if (aus.size() < anzahl) {
@@ -387,17 +414,29 @@ std::vector<std::string> CVorhersage::Vorschlagen(std::string_view text, std::si
 std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
     std::string_view satz, int verbform, std::size_t anzahl,
     const std::vector<long>& sichtbar) const {
-    const CKontext k = KontextVor(satz, satz.size());
+    const CKontext k = KontextVor(m_zaehler, satz, satz.size());
+    const CKontext gk = KontextVor(m_grund, satz, satz.size());
+    // The user's counts and the everyday sentences' at their weight: for the
+    // class back-offs below.
+    struct CQuelle {
+        const CNGramme& z;
+        const CKontext& k;
+        double gewicht;
+    };
+    const CQuelle quellen[] = {{m_zaehler, k, 1.0}, {m_grund, gk, kGrund}};
     // Class back-off: how often a noun (a word written with a capital)
     // followed the last word. A word never seen after it takes the share of
     // its class, so that "der Bus" is likely once "der Tee" was said.
     double nomen = 0.5;
-    if (k.v != CNGramme::kKein) {
+    if (k.v != CNGramme::kKein || gk.v != CNGramme::kKein) {
         double gross = 0, alle = 0;
-        m_zaehler.NachPaar(k.v, [&](std::uint32_t w, std::uint32_t c) {
-            alle += c;
-            if (schluessel::GrossAmAnfang(m_zaehler.Schreibung(w))) gross += c;
-        });
+        for (const CQuelle& q : quellen) {
+            if (q.k.v == CNGramme::kKein) continue;
+            q.z.NachPaar(q.k.v, [&](std::uint32_t w, std::uint32_t c) {
+                alle += q.gewicht * c;
+                if (schluessel::GrossAmAnfang(q.z.Schreibung(w))) gross += q.gewicht * c;
+            });
+        }
         nomen = (gross + kEinheit / 2.0) / (alle + kEinheit);
     }
     // After a person word or a modal: verbs take most of the back-off mass,
@@ -408,6 +447,8 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
     bool person = verbkontext;
     bool offen = false;
     bool verbImSatz = false;
+    std::string_view letztesRoh;
+    std::string letztes;  // the key of the last word
     {
         std::vector<std::string_view> ws;
         schluessel::Woerter(satz.substr(satz.size() > 400 ? satz.size() - 400 : 0), ws);
@@ -423,6 +464,10 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
             verbkontext = vor == "und" || vor == "aber" || vor == "oder" || vor == "denn";
         }
         person = verbkontext;
+        if (!ws.empty() && !schluessel::Satzende(ws.back())) {
+            letztesRoh = schluessel::Bereinigt(ws.back());
+            letztes = schluessel::Wort(letztesRoh);
+        }
         if (!ws.empty() && !schluessel::Satzende(ws.back()))
             verbkontext =
                 verbkontext || IstModal(schluessel::Wort(schluessel::Bereinigt(ws.back())));
@@ -462,19 +507,49 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
     // are the user's elements give their categories' share, so that "mein
     // Kopf" makes "mein Rücken" likely, not "mein Kaffee".
     std::unordered_map<long, double> kategorieAnteil;
-    if (k.v != CNGramme::kKein && !m_nachErstemWort.empty()) {
+    if (!m_nachErstemWort.empty()) {
         double alle = 0;
         std::unordered_map<long, double> masse;
-        m_zaehler.NachPaar(k.v, [&](std::uint32_t w, std::uint32_t c) {
-            alle += c;
-            const auto it = m_nachErstemWort.find(m_zaehler.Schluessel(w));
-            if (it == m_nachErstemWort.end()) return;
-            std::unordered_set<long> kategorien;
-            for (std::size_t i : it->second) kategorien.insert(m_elemente[i].kategorie);
-            for (long kat : kategorien) masse[kat] += static_cast<double>(c) / kategorien.size();
-        });
+        for (const CQuelle& q : quellen) {
+            if (q.k.v == CNGramme::kKein) continue;
+            q.z.NachPaar(q.k.v, [&](std::uint32_t w, std::uint32_t c) {
+                alle += q.gewicht * c;
+                const auto it = m_nachErstemWort.find(q.z.Schluessel(w));
+                if (it == m_nachErstemWort.end()) return;
+                std::unordered_set<long> kategorien;
+                for (std::size_t i : it->second) kategorien.insert(m_elemente[i].kategorie);
+                for (long kat : kategorien)
+                    masse[kat] += q.gewicht * static_cast<double>(c) / kategorien.size();
+            });
+        }
         for (const auto& [kat, m] : masse)
             kategorieAnteil[kat] = m / alle / static_cast<double>(m_woerterJeKategorie.at(kat));
+    }
+    // Class back-off on the word before: after a noun of the user's
+    // vocabulary a word takes what followed the other nouns of its category,
+    // so that "mein Rücken" goes on with "tut" once "mein Kopf tut weh" was
+    // said.
+    std::unordered_map<std::string, double> nachKlasse;  // by key
+    if (!letztes.empty() && schluessel::GrossAmAnfang(letztesRoh)) {
+        if (const auto it = m_nachErstemWort.find(letztes); it != m_nachErstemWort.end()) {
+            std::unordered_set<long> kategorien;
+            for (std::size_t i : it->second) kategorien.insert(m_elemente[i].kategorie);
+            double nachbarn = 0;
+            for (std::size_t j = 0; j < m_elemente.size(); ++j) {
+                const CElement& e = m_elemente[j];
+                if (e.verb || m_erstesWort[j] == letztes || kategorien.count(e.kategorie) == 0)
+                    continue;
+                for (const CQuelle& q : quellen) {
+                    const std::uint32_t x = q.z.Finden(m_erstesWort[j]);
+                    if (x == CNGramme::kKein || q.z.Einzeln(x) == 0) continue;
+                    q.z.NachPaar(x, [&](std::uint32_t w, std::uint32_t c) {
+                        nachKlasse[q.z.Schluessel(w)] += q.gewicht * static_cast<double>(c);
+                    });
+                    nachbarn += q.gewicht * q.z.Einzeln(x);
+                }
+            }
+            for (auto& [w, p] : nachKlasse) p /= nachbarn;
+        }
     }
     std::vector<double> verbgewicht(m_elemente.size(), 0);
     double verbsumme = 0;
@@ -490,8 +565,11 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
             erstes = erstes.substr(0, erstes.find(' '));
             const std::string s = schluessel::Wort(schluessel::Bereinigt(erstes));
             const std::uint32_t w = m_zaehler.Finden(s);
+            const std::uint32_t g = m_grund.Finden(s);
             const double gesagt =
-                w == CNGramme::kKein ? 0 : static_cast<double>(m_zaehler.Einzeln(w)) / kEinheit;
+                ((w == CNGramme::kKein ? 0 : static_cast<double>(m_zaehler.Einzeln(w))) +
+                 (g == CNGramme::kKein ? 0 : kGrund * m_grund.Einzeln(g))) /
+                kEinheit;
             const std::uint32_t rang = std::min(Rang(s), Rang(schluessel::Wort(e.anzeige)));
             const double haeufig =
                 rang == CWortliste::kOhneRang ? 0.05 : 1.0 / (1.0 + rang / 500.0);
@@ -518,13 +596,13 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
         schluessel::Woerter(wort, woerter);
         double wert = woerter.empty() ? 0 : 1;
         double allein = wert;
-        CKontext kk = k;
+        CKontext kk = k, gkk = gk;
         for (std::string_view roh : woerter) {
             const std::string_view w = schluessel::Bereinigt(roh);
             const std::string s = schluessel::Wort(w);
             const bool erstes = roh.data() == woerter.front().data();
             const double klasse = schluessel::GrossAmAnfang(w) ? nomen : 1 - nomen;
-            const bool belegt = Kontextwert(kk, m_zaehler.Finden(s)) > 0;
+            const bool belegt = Kontextwert(m_zaehler, kk, m_zaehler.Finden(s)) > 0;
             double einzeln = Wert(kk, s) * (erstes && !belegt ? klasse : 1);
             if (erstes && !belegt && verbkontext)
                 einzeln =
@@ -542,10 +620,18 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
                 if (it != kategorieAnteil.end())
                     einzeln = std::max(einzeln, kL2 * kRueckfall * it->second);
             }
+            if (erstes && !belegt && !nachKlasse.empty()) {
+                const auto it = nachKlasse.find(s);
+                if (it != nachKlasse.end())
+                    einzeln = std::max(einzeln, kKlasse * kRueckfall * it->second);
+            }
+            // Interpolated with what the everyday sentences know there.
+            einzeln += kGrund * Kontextwert(m_grund, gkk, m_grund.Finden(s));
             if (erstes && imSatz.count(s) > 0) einzeln *= kSchonGesagt;
             wert *= einzeln;
             allein *= Wert({}, s);
             kk = {kk.v, m_zaehler.Finden(s)};
+            gkk = {gkk.v, m_grund.Finden(s)};
         }
         if (wert > 0) wertungen.push_back({wert, allein, e.anzahl, i, std::move(wort)});
     }

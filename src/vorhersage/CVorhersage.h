@@ -30,6 +30,14 @@ class CWortliste;
 // vocabulary's, else the lexicon's, else the spelling said; a typed capital
 // at the start of the word makes the word's first letter a capital.
 //
+// The lexicon's everyday sentences (CWortliste::Saetze) are counted apart:
+// on the keyboard the words that followed the context there come right
+// after those the user said there; in the grid's row their share after the
+// context is added to the user's. So a new user is offered "Hunger" after
+// "ich habe", and what the user said comes first. A noun's next word also
+// backs off to what followed the other nouns of its category ("mein Rücken"
+// goes on like "mein Kopf").
+//
 // Owns the counts and a copy of the vocabulary; shares the lexicon, which is
 // never changed. Not thread-safe: build it on one thread (CVorhersageLader
 // does so in the background), then hand the finished object over and use it
@@ -65,6 +73,7 @@ public:
         std::string wort;  // what the click adds
     };
 
+    // Also learns the lexicon's everyday sentences, once per lexicon.
     void SetWortliste(std::shared_ptr<const CWortliste> wortliste);
     bool HatWortliste() const;
     // The elements of kind word and verb; links are left out.
@@ -110,11 +119,12 @@ private:
     };
     // The word numbers of a sentence with the sentence starts; unknown
     // words (when not created) as kKein.
-    std::vector<std::uint32_t> Nummern(std::string_view satz, bool anlegen);
+    static std::vector<std::uint32_t> Nummern(CNGramme& zaehler, std::string_view satz,
+                                              bool anlegen);
     // The context before position `ende` of the text.
-    CKontext KontextVor(std::string_view text, std::size_t ende) const;
+    static CKontext KontextVor(const CNGramme& zaehler, std::string_view text, std::size_t ende);
     // Stupid back-off score of word w after the context; 0 without evidence.
-    double Kontextwert(const CKontext& k, std::uint32_t w) const;
+    static double Kontextwert(const CNGramme& zaehler, const CKontext& k, std::uint32_t w);
     // The same down to the single word, and a small floor by lexicon rank,
     // for the grid: every element gets a score.
     double Wert(const CKontext& k, std::string_view schluessel) const;
@@ -122,6 +132,10 @@ private:
     std::uint32_t Rang(std::string_view schluessel) const;
 
     CNGramme m_zaehler;
+    // The lexicon's everyday sentences, counted apart: they answer where
+    // what the user said has nothing to say.
+    CNGramme m_grund;
+    const CWortliste* m_grundVon = nullptr;  // the lexicon they came from
     std::shared_ptr<const CWortliste> m_wortliste;
     // The said words by Locker key, for completions.
     std::vector<std::pair<std::string, std::uint32_t>> m_gesagt;

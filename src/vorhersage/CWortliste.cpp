@@ -183,3 +183,31 @@ std::size_t CWortliste::Speicherbedarf() const {
     return m_text.capacity() + m_formen.capacity() * sizeof(CEintrag) +
            m_nachRang.capacity() * sizeof(std::uint32_t);
 }
+
+bool CWortliste::SaetzeLesen(const std::string& datei, std::vector<std::string>& saetze,
+                             std::string& fehler) {
+    saetze.clear();
+    std::ifstream ein(datei, std::ios::binary);
+    if (!ein) {
+        fehler = "Die Grundsätze der Wortvorhersage \u201E" + datei + "\u201C fehlen.";
+        return false;
+    }
+    std::size_t zeilennummer = 0;
+    for (std::string zeile; std::getline(ein, zeile);) {
+        ++zeilennummer;
+        if (const auto k = zeile.find('#'); k != std::string::npos) zeile.erase(k);
+        if (const auto strich = zeile.find('|'); strich != std::string::npos)
+            zeile.erase(0, strich + 1);
+        const auto anfang = zeile.find_first_not_of(" \t\r");
+        if (anfang == std::string::npos) continue;
+        zeile = zeile.substr(anfang, zeile.find_last_not_of(" \t\r") + 1 - anfang);
+        if (zeile.size() > 400 || zeile.find('\0') != std::string::npos) {
+            saetze.clear();
+            fehler = "Die Grundsätze der Wortvorhersage \u201E" + datei +
+                     "\u201C sind beschädigt (Zeile " + std::to_string(zeilennummer) + ").";
+            return false;
+        }
+        saetze.push_back(zeile + " ");
+    }
+    return true;
+}

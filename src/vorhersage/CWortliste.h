@@ -44,6 +44,17 @@ public:
     void Vervollstaendigen(std::string_view praefix, std::size_t anzahl,
                            std::vector<CForm>& formen) const;
 
+    // Everyday sentences that come with the lexicon (res/grundsaetze.txt):
+    // a model learns them lightly (CVorhersage::SetWortliste), so that a new
+    // user is offered "Hunger" after "ich habe". One a line, as "Situation |
+    // Satz" or the sentence alone; empty lines and lines from '#' are left
+    // out. SaetzeLesen gives false with a German message when the file is
+    // missing or holds a line that is no sentence (then `saetze` is empty).
+    static bool SaetzeLesen(const std::string& datei, std::vector<std::string>& saetze,
+                            std::string& fehler);
+    void SetSaetze(std::vector<std::string> saetze) { m_saetze = std::move(saetze); }
+    const std::vector<std::string>& Saetze() const { return m_saetze; }
+
     // Bytes held.
     std::size_t Speicherbedarf() const;
 
@@ -60,4 +71,5 @@ private:
     std::string m_text;
     std::vector<CEintrag> m_formen;         // by Locker key, then key
     std::vector<std::uint32_t> m_nachRang;  // form numbers, the most common first
+    std::vector<std::string> m_saetze;
 };

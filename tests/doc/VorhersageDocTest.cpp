@@ -171,7 +171,7 @@ TEST_F(VorhersageDocTest, ANewElementIsOfferedAfterTheCarersChange) {
     ASSERT_TRUE(m_doc->GetDatabase()->SaveWortelement(neu, 0));
     m_doc->SetUserChanged(true);
     m_doc->FunctionCode(92);
-    Tippen("zu");
+    Tippen("zuc");
     ASSERT_FALSE(m_doc->GetWortvorschlaege().empty());
     EXPECT_EQ(m_doc->GetWortvorschlaege()[0], "Zucker");
 }

@@ -222,6 +222,59 @@ TEST_F(Vorhersage, NeuerBenutzerBekommtVerbenNachPersonUndModal) {
     EXPECT_EQ(m.Vorschlagen("zu", 2), V({"zu", "Zug"}));
 }
 
+// After a noun never followed by anything, the next word is what followed
+// the other nouns of its category: "mein Rücken" goes on like "mein Kopf".
+TEST_F(Vorhersage, RasterZeileNachKategorieDesWortesDavor) {
+    auto Wort = [](long i, const char* w, long kategorie) {
+        CVorhersage::CElement e;
+        e.element = i;
+        e.anzeige = e.wort = w;
+        e.kategorie = kategorie;
+        return e;
+    };
+    m.SetWortschatz({Wort(1, "Kopf", 4), Wort(2, "Rücken", 4), Wort(3, "tut", 1),
+                     Wort(4, "ist", 1), Wort(5, "Kaffee", 5)});
+    m.Lernen("mein Kopf tut weh");
+    m.Lernen("der Kaffee ist heiß", 3);
+    EXPECT_EQ(m.Elemente("mein Rücken ", -1, 1).at(0).anzeige, "tut");
+    EXPECT_EQ(m.Elemente("der Kaffee ", -1, 1).at(0).anzeige, "ist");
+}
+
+// The lexicon's everyday sentences answer where the user said nothing yet;
+// what the user said comes first, on the keyboard and in the grid's row.
+TEST_F(Vorhersage, GrundsaetzeNachDemEigenen) {
+    const std::string pfad = tmp.Datei("grundsaetze.txt");
+    std::ofstream(pfad) << "# Kopf\nBedürfnis | ich habe Hunger\n\n  ich habe Angst  # x\n";
+    std::vector<std::string> saetze;
+    std::string fehler;
+    ASSERT_TRUE(CWortliste::SaetzeLesen(pfad, saetze, fehler)) << fehler;
+    EXPECT_EQ(saetze, V({"ich habe Hunger ", "ich habe Angst "}));
+    auto lexikon = Lexikon(tmp);
+    lexikon->SetSaetze({"ich habe Hunger ", "ich habe Hunger ", "ich habe Angst "});
+    CVorhersage neu;
+    neu.SetWortliste(lexikon);
+    auto Wort = [](long i, const char* w) {
+        CVorhersage::CElement e;
+        e.element = i;
+        e.anzeige = e.wort = w;
+        return e;
+    };
+    neu.SetWortschatz({Wort(1, "Hunger"), Wort(2, "Angst"), Wort(3, "Durst")});
+    EXPECT_EQ(neu.Vorschlagen("ich habe ", 2), V({"Hunger", "Angst"}));
+    EXPECT_EQ(neu.Elemente("ich habe ", -1, 1).at(0).anzeige, "Hunger");
+    EXPECT_EQ(neu.Zaehler().Finden("hunger"), CNGramme::kKein);  // not the user's
+    neu.Lernen("ich habe Durst");
+    EXPECT_EQ(neu.Vorschlagen("ich habe ", 2), V({"Durst", "Hunger"}));
+    EXPECT_EQ(neu.Elemente("ich habe ", -1, 1).at(0).anzeige, "Durst");
+
+    EXPECT_FALSE(CWortliste::SaetzeLesen(tmp.Datei("fehlt.txt"), saetze, fehler));
+    EXPECT_NE(fehler.find("fehlen"), std::string::npos) << fehler;
+    std::ofstream(pfad) << std::string(500, 'a') << "\n";
+    EXPECT_FALSE(CWortliste::SaetzeLesen(pfad, saetze, fehler));
+    EXPECT_TRUE(saetze.empty());
+    EXPECT_NE(fehler.find("beschädigt"), std::string::npos) << fehler;
+}
+
 TEST(Wortliste, FehlendOderBeschaedigtGibtMeldungUndKeineErgaenzung) {
     CTempVerzeichnis tmp;
     struct Fall {
