@@ -33,7 +33,18 @@ void CScanner::SetAnordnung(std::vector<CScanGruppe> gruppen, long long jetzt) {
 
 void CScanner::Oben(long long jetzt) {
     m_marke = CMarke{};
-    Betreten(Ebene::Gruppen, jetzt);
+    // One group alone (a window's buttons): its rows or buttons are the top,
+    // a frame standing still on the whole of it would only cost a press.
+    if (!IsLeer() && m_gruppen.size() == 1) {
+        Betreten(Zeilen().size() > 1 ? Ebene::Zeilen : Ebene::Knoepfe, jetzt);
+    } else {
+        Betreten(Ebene::Gruppen, jetzt);
+    }
+}
+
+bool CScanner::Oberste() const {
+    if (m_gruppen.size() != 1) return m_marke.ebene == Ebene::Gruppen;
+    return m_marke.ebene == (Zeilen().size() > 1 ? Ebene::Zeilen : Ebene::Knoepfe);
 }
 
 void CScanner::Betreten(Ebene ebene, long long jetzt) {
@@ -48,9 +59,9 @@ int CScanner::Stellen() const {
         case Ebene::Gruppen:
             return static_cast<int>(m_gruppen.size());
         case Ebene::Zeilen:
-            return static_cast<int>(Zeilen().size()) + 1;
+            return static_cast<int>(Zeilen().size()) + (Oberste() ? 0 : 1);
         case Ebene::Knoepfe:
-            return static_cast<int>(Zeilen()[m_marke.zeile].size()) + 1;
+            return static_cast<int>(Zeilen()[m_marke.zeile].size()) + (Oberste() ? 0 : 1);
     }
     return 0;
 }
@@ -71,7 +82,7 @@ void CScanner::Schritt(long long jetzt) {
     if (IsLeer()) return;
     const int stellen = Stellen();
     // Two rounds inside a group without a choice: back to the top.
-    if (m_marke.ebene != Ebene::Gruppen && ++m_nSchritte >= 2 * stellen) {
+    if (!Oberste() && ++m_nSchritte >= 2 * stellen) {
         Oben(jetzt);
         return;
     }
@@ -84,7 +95,7 @@ void CScanner::Schritt(long long jetzt) {
     int& stelle = Stelle();
     ++stelle;
     // The place after the last is the step out of a group or row.
-    if (m_marke.ebene != Ebene::Gruppen && stelle == stellen - 1) {
+    if (!Oberste() && stelle == stellen - 1) {
         m_marke.zurueck = true;
         stelle = 0;
     } else if (stelle >= stellen) {
@@ -138,6 +149,10 @@ void CScanner::SetAutomatisch(bool ja, long long jetzt) {
 
 bool CScanner::Fortsetzen(int gruppe, bool hinein, long long jetzt) {
     if (gruppe < 0 || gruppe >= static_cast<int>(m_gruppen.size())) return false;
+    if (m_gruppen.size() == 1) {
+        Oben(jetzt);
+        return true;
+    }
     m_marke = CMarke{};
     m_marke.gruppe = gruppe;
     if (!hinein) {
@@ -169,7 +184,7 @@ bool CScanner::Auf(int id, long long jetzt) {
         if (k == zeilen[z].end()) continue;
         m_marke.zeile = static_cast<int>(z);
         m_marke.knopf = static_cast<int>(k - zeilen[z].begin());
-        if (zeilen[z].size() > 1) {
+        if (zeilen[z].size() > 1 || (m_gruppen.size() == 1 && zeilen.size() == 1)) {
             Betreten(Ebene::Knoepfe, jetzt);
         } else {
             Betreten(zeilen.size() > 1 ? Ebene::Zeilen : Ebene::Gruppen, jetzt);

@@ -33,6 +33,8 @@ struct CScanKnopf {
 // Inside a group and inside a row, one more step after the last covers the
 // whole group or row again: selecting there leaves it, one level up. Two
 // full rounds without a choice inside a group go back to the top as well.
+// Where there is one group alone (the buttons of a window), scanning starts
+// inside it, on its rows or its buttons, and there is no step out of it.
 //
 // With one switch the highlight steps by itself (Takt, at the step time)
 // and the switch selects; with two switches one steps (Schritt), the other
@@ -95,6 +97,9 @@ public:
 
 private:
     void Oben(long long jetzt);
+    // On the level scanning starts at: the groups, or inside the one group
+    // there is (no step out there).
+    bool Oberste() const;
     void Betreten(Ebene ebene, long long jetzt);
     int Stellen() const;  // places on this level, the step out included
     int& Stelle();

@@ -337,6 +337,7 @@ void CBedienungsSteuerung::Druecken(int id, bool gescannt) {
     const CKnopf k = f.knoepfe[static_cast<std::size_t>(id)];
     const bool bildschirm = &f == &m_bildschirm;
     const QPointer<QAbstractButton> danach = k.danach;
+    const long long seite = bildschirm && m_seite ? m_seite() : 0;
     if (k.knopf != nullptr) {
         if (!k.knopf->isVisible() || !k.knopf->isEnabled()) return;
         k.knopf->click();
@@ -348,15 +349,23 @@ void CBedienungsSteuerung::Druecken(int id, bool gescannt) {
     Neu();
     if (!gescannt || !bildschirm || m_pFenster) return;
     // Where the person goes next: "Sprechen" after a sentence taken from
-    // the list; with the setting, the group just used.
+    // the list; a word of the page just opened; with the setting, the group
+    // just used.
     CScanner& scanner = m_bildschirm.scanner;
-    const int ziel = Nummer(danach.data());
-    if (ziel >= 0) {
-        scanner.Auf(ziel, Jetzt());
-    } else if (m_bedienung.weiter == CBedienung::Gruppe) {
+    const auto hinein = [&](int bereich) {
         const auto& gruppen = scanner.GetGruppen();
         for (std::size_t g = 0; g < gruppen.size(); ++g)
-            if (gruppen[g].bereich == k.bereich) scanner.Fortsetzen(static_cast<int>(g), true, Jetzt());
+            if (gruppen[g].bereich == bereich)
+                return scanner.Fortsetzen(static_cast<int>(g), true, Jetzt());
+        return false;
+    };
+    const int ziel = Nummer(danach.data());
+    const bool neueSeite = m_seite && m_seite() != seite;
+    if (ziel >= 0) {
+        scanner.Auf(ziel, Jetzt());
+    } else if (!(neueSeite && hinein(CScanKnopf::Raster)) &&
+               m_bedienung.weiter == CBedienung::Gruppe) {
+        hinein(k.bereich);
     }
     Zeigen();
     Planen();
@@ -554,6 +563,9 @@ void CBedienungsSteuerung::Ansagen() {
                                    .arg(marke.zurueck ? 1 : 0) +
                                text;
     if (schluessel == m_angesagt) return;
+    // A window that has just come says what it is before its first button.
+    if (m_pFenster && m_angesagt.isEmpty() && !f.wurzel->windowTitle().isEmpty() && !text.isEmpty())
+        text = f.wurzel->windowTitle() + QStringLiteral(": ") + text;
     m_angesagt = schluessel;
     if (!text.isEmpty()) m_ansage(text);
 }

@@ -81,6 +81,11 @@ public:
     void Neu();
     // Says a caption with the cue voice (auditory scanning); none: silent.
     void SetAnsage(std::function<void(const QString&)> ansage) { m_ansage = std::move(ansage); }
+    // What the grid shows, as a number (its category and page). A press on
+    // the screen that changes it (a link, paging, back to the start page)
+    // is followed by a word of the new page: scanning goes on inside the
+    // grid, whatever the setting says.
+    void SetSeite(std::function<long long()> seite) { m_seite = std::move(seite); }
 
     // For tests: the clock (milliseconds, monotonic) and what is highlighted,
     // on the screen or in the window open over it.
@@ -148,6 +153,7 @@ private:
     QElapsedTimer m_start;
     std::function<long long()> m_uhr;
     std::function<void(const QString&)> m_ansage;
+    std::function<long long()> m_seite;
     QString m_angesagt;  // what the cue voice said last, to say each arrival once
     bool m_bFilter = false;
 };

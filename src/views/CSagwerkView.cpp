@@ -114,6 +114,10 @@ CSagwerkView::CSagwerkView(CSagwerkDoc& doc, const QRect& desktop, QWidget* pare
 
     m_pBedienung = new CBedienungsSteuerung(*this, [this] { return SichtbareKnoepfe(); });
     m_pBedienung->SetAnsage([this](const QString& text) { Ansagen(text); });
+    m_pBedienung->SetSeite([this] {
+        return (static_cast<long long>(m_doc.GetCategory()) << 24) +
+               (m_doc.IsVerbList() ? 1LL << 23 : 0) + m_pButtonsView->GetPage();
+    });
     m_doc.AddObserver(this);
 }
 

@@ -172,3 +172,46 @@ TEST(Scanner, InverseStepsOnlyWhileHeld) {
     EXPECT_EQ(s.Waehlen(8100), -1);  // its first row
     EXPECT_EQ(s.Markiert(), Ids({100}));
 }
+
+// A window's buttons are one group: scanning starts on them, without a
+// frame standing still on the whole window first, and only a group of
+// several rows has a step out, back to its rows.
+TEST(Scanner, OneGroupAloneIsScannedFromInside) {
+    CScanner s(1000);
+    s.SetAutomatisch(true);
+    s.SetAnordnung(
+        CScanner::Gruppen({{7, CScanKnopf::Raster, 0, 0}, {8, CScanKnopf::Raster, 0, 90}}), 0);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Knoepfe);
+    EXPECT_EQ(s.Markiert(), Ids({7}));
+    for (long long t = 1000; t <= 6000; t += 1000) {
+        ASSERT_TRUE(s.Takt(t));
+        EXPECT_FALSE(s.GetMarke().zurueck);
+        EXPECT_EQ(s.Markiert(), Ids({t % 2000 == 0 ? 7 : 8}));
+    }
+    EXPECT_EQ(s.Waehlen(6500), 7);
+    EXPECT_EQ(s.Markiert(), Ids({7}));  // pressed: the first one again
+    ASSERT_TRUE(s.Fortsetzen(0, false, 7000));
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Knoepfe);
+
+    // Two rows (a question under a field): the rows first, then the buttons
+    // of the one chosen and the step back to the rows.
+    s.SetAnordnung(CScanner::Gruppen({{1, CScanKnopf::Raster, 0, 0},
+                                      {2, CScanKnopf::Raster, 50, 0},
+                                      {3, CScanKnopf::Raster, 50, 90}}),
+                   10000);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
+    EXPECT_EQ(s.Waehlen(10000), 1);  // a row of one button is pressed
+    s.Schritt(10000);
+    EXPECT_EQ(s.Markiert(), Ids({2, 3}));
+    s.Schritt(10000);
+    EXPECT_EQ(s.Markiert(), Ids({1}));  // round again, no step out
+    s.Schritt(10000);
+    EXPECT_EQ(s.Waehlen(10000), -1);
+    s.Schritt(10000);
+    s.Schritt(10000);
+    EXPECT_TRUE(s.GetMarke().zurueck);
+    EXPECT_EQ(s.Waehlen(10000), -1);
+    EXPECT_EQ(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
+    ASSERT_TRUE(s.Auf(3, 11000));
+    EXPECT_EQ(s.Waehlen(11000), 3);
+}

@@ -33,9 +33,25 @@ private slots:
     void vorschlagDannSprechen();
     void weiterInDerselbenGruppe();
     void inversUndAnsage();
+    void nachEinemLinkInDerNeuenSeite();
 
 private:
     void Oeffnen(const CBedienung& bedienung);
+    // One switch: waits step by step until the highlight holds `knopf`,
+    // selecting on the way down to it; false when it never does.
+    bool Nehmen(CBildButton* knopf) {
+        for (int i = 0; i < 80; ++i) {
+            const auto m = S()->GetMarkiert();
+            if (std::find(m.begin(), m.end(), knopf) == m.end()) {
+                m_jetzt += 1000;
+                S()->Takt();
+                continue;
+            }
+            Druecken(Qt::Key_Return);
+            if (m.size() == 1) return true;
+        }
+        return false;
+    }
     // A key the way the X server sends it: no repeat flag to trust.
     void Taste(QEvent::Type art, Qt::Key taste) {
         QKeyEvent e(art, taste, Qt::NoModifier, taste == Qt::Key_Space ? QStringLiteral(" ") : QString());
@@ -220,6 +236,33 @@ void tst_Scannen::inversUndAnsage() {
     QCOMPARE(QString::fromStdString(m_gesprochen.back()), QStringLiteral("Ich"));  // the caption
     Druecken(Qt::Key_Space);
     QCOMPARE(Satz(), QStringLiteral("ich "));
+}
+
+// A link opens a page to choose from: scanning goes on in the grid's rows,
+// also when the setting says "Anfang"; a word chosen there goes back to the
+// top as the setting says.
+void tst_Scannen::nachEinemLinkInDerNeuenSeite() {
+    CBedienung b;
+    b.modus = CBedienung::EinSchalter;
+    b.schrittzeit = 1000;
+    Oeffnen(b);
+    CButtonsView* raster = m_view->GetButtonsView();
+    const auto knopf = [&](const QString& caption) -> CBildButton* {
+        for (int k = 0; k < raster->GetButtonCount(); ++k)
+            if (raster->GetButton(k)->GetCaption() == caption) return raster->GetButton(k);
+        return nullptr;
+    };
+    QVERIFY(Nehmen(knopf(QStringLiteral("Viele"))));
+    QCOMPARE(m_doc->GetCategory() != 1, true);
+    const CScanner& s = S()->GetScanner();
+    QCOMPARE(s.GetGruppen()[static_cast<std::size_t>(s.GetMarke().gruppe)].bereich,
+             int(CScanKnopf::Raster));
+    QCOMPARE(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
+    QCOMPARE(s.GetMarke().zeile, 0);
+    QVERIFY(Nehmen(knopf(QStringLiteral("w1"))));
+    QCOMPARE(Satz(), QStringLiteral("w1 "));
+    QCOMPARE(s.GetMarke().ebene, CScanner::Ebene::Gruppen);
+    QCOMPARE(s.GetMarke().gruppe, 0);
 }
 
 QTEST_MAIN(tst_Scannen)
