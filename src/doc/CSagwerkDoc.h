@@ -202,7 +202,7 @@ public:
     // word and is followed by a blank.
     void WortvorschlagGewaehlt(std::size_t i);
     // The grid's row: the user's word elements most likely next, a verb in
-    // the form a click would take now.
+    // the form a click would take now (also as its caption).
     struct CRasterVorschlag {
         long element = 0;
         std::string anzeige;

@@ -63,7 +63,10 @@ const std::vector<CSagwerkDoc::CRasterVorschlag>& CSagwerkDoc::GetRasterVorschla
         m_rastervorschlaege.clear();
         for (const auto& v : m_vorhersage.Elemente(GetSentence(), Verbform(), m_sichtbar)) {
             const CWortelement* e = m_vorhersage.Element(v.element);
-            m_rastervorschlaege.push_back({v.element, v.anzeige, e ? e->GetBild() : std::string()});
+            // A verb shows the form its click adds ("möchte" after "ich").
+            const bool verb = e != nullptr && e->GetArt() == CWortelement::Verb;
+            m_rastervorschlaege.push_back(
+                {v.element, verb ? v.wort : v.anzeige, e ? e->GetBild() : std::string()});
         }
         m_strRastervorschlaegeFuer = fuer;
         m_nRastervorschlaegeStand = m_vorhersage.GetStand();
