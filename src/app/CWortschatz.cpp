@@ -76,7 +76,13 @@ bool CWortschatz::Lesen(std::istream& ein, std::string& fehler) {
             e.art = wort == "wort"   ? CEintrag::Wort
                     : wort == "link" ? CEintrag::Link
                                      : CEintrag::Verb;
+            // "~" marks where a long word's caption may be hyphenated; the
+            // word written and spoken has none.
+            e.anzeige = f[0];
+            for (auto p = e.anzeige.find('~'); p != std::string::npos; p = e.anzeige.find('~', p))
+                e.anzeige.replace(p, 1, e.art == CEintrag::Wort ? "\u00AD" : "");
             e.text = f[0];
+            std::erase(e.text, '~');
             e.bild = f.size() > 1 ? f[1] : "";
             e.phonetisch = f.size() > 2 ? f[2] : "";
             seiten.back().eintraege.push_back(e);
@@ -145,7 +151,9 @@ int CWortschatz::AnzahlVerben() const {
 
 void CWortschatz::Fuellen(const CEintrag& e, long linkZiel, CWortelement& w) {
     w.SetBild(BildPfad(e.bild));
-    w.SetAnzeigetext(e.text);
+    // A verb's caption is the infinitive put into the sentence: it keeps no
+    // soft hyphen, the button hyphenates it by syllables.
+    w.SetAnzeigetext(e.anzeige.empty() ? e.text : e.anzeige);
     switch (e.art) {
         case CEintrag::Wort:
             w.SetArt(CWortelement::Wort);

@@ -26,8 +26,9 @@ public:
     struct CEintrag {
         enum Art { Wort, Verb, Link };
         Art art = Wort;
-        std::string text;  // word, infinitive or target category
-        std::string bild;  // OpenMoji code
+        std::string text;     // word, infinitive or target category
+        std::string anzeige;  // the caption: a word's text with its soft hyphens
+        std::string bild;     // OpenMoji code
         std::string phonetisch;
         std::vector<std::string> formen;  // verb: present, past, future, six each
     };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -34,7 +35,7 @@ void CBildButton::Einpassen() const {
     const int grenze = width() - (m_bHeld ? 16 : 5);
     if (m_nEingepasst == grenze) return;
     m_nEingepasst = grenze;
-    m_strCaption = m_strVoll;
+    m_strCaption = OhneTrennzeichen(m_strVoll);
     m_schrift = font();
     if (m_nMindestPixel > 0) {
         // Smaller letters before fewer letters, down to the smallest size
@@ -62,29 +63,81 @@ void CBildButton::Einpassen() const {
     m_textGroesse = QSize(fm.horizontalAdvance(m_strCaption), fm.height());
 }
 
+namespace {
+
+// Shown nowhere; where the caption may be hyphenated.
+constexpr QChar kWeichesTrennzeichen(0x00AD);
+
+bool IstVokal(QChar c) { return QStringLiteral("aeiouyäöüAEIOUYÄÖÜ").contains(c); }
+
+// Where a word of letters may be hyphenated the German way: between two
+// vowels the last consonant begins the next syllable, ch, ck, ph and sch
+// going together ("Kran-ken-haus", "schme-cken"); at least two letters on
+// either line. Compounds whose second part begins with a vowel
+// ("Mittag-essen") need a soft hyphen in the caption.
+std::vector<int> Silbengrenzen(const QString& wort) {
+    std::vector<int> grenzen;
+    const int n = static_cast<int>(wort.size());
+    for (int b = 1; b < n; ++b) {
+        if (!wort.at(b).isLetter() || !IstVokal(wort.at(b))) continue;
+        int a = b;
+        while (a > 0 && wort.at(a - 1).isLetter() && !IstVokal(wort.at(a - 1))) --a;
+        if (a == b || a == 0 || !IstVokal(wort.at(a - 1))) continue;
+        const QString mitte = wort.mid(a, b - a).toLower();
+        int k = b - 1;
+        if (mitte.endsWith(QLatin1String("sch")))
+            k = b - 3;
+        else if (mitte.endsWith(QLatin1String("ch")) || mitte.endsWith(QLatin1String("ck")) ||
+                 mitte.endsWith(QLatin1String("ph")))
+            k = b - 2;
+        if (k >= 2 && n - k >= 2) grenzen.push_back(std::max(k, a));
+    }
+    return grenzen;
+}
+
+}  // namespace
+
+QString CBildButton::OhneTrennzeichen(QString text) { return text.remove(kWeichesTrennzeichen); }
+
 bool CBildButton::ZweiZeilen(int grenze) const {
     // "der/die/das" on a narrow button: two whole lines, broken after a
-    // slash or at a blank near the middle, rather than letters cut off.
-    int bester = -1;
-    for (int i = 1; i + 1 < m_strVoll.size(); ++i) {
-        if (m_strVoll.at(i - 1) != QLatin1Char('/') && m_strVoll.at(i) != QLatin1Char(' ')) continue;
-        if (bester < 0 || std::abs(i - m_strVoll.size() / 2) < std::abs(bester - m_strVoll.size() / 2))
-            bester = i;
-    }
-    if (bester < 0) return false;
-    const QString oben = m_strVoll.left(bester).trimmed();
-    const QString unten = m_strVoll.mid(bester).trimmed();
-    QFont schrift = font();
-    int pixel = QFontInfo(schrift).pixelSize();
-    auto Breite = [&] {
-        const QFontMetrics fm(schrift);
-        return std::max(fm.horizontalAdvance(oben), fm.horizontalAdvance(unten));
+    // slash or at a blank; a single word is hyphenated at a soft hyphen it
+    // carries or else between syllables, rather than letters cut off. Of
+    // the places, the one whose longer line is shortest.
+    struct CBruch {
+        QString oben, unten;
     };
-    while (pixel > m_nMindestPixel && Breite() > grenze) schrift.setPixelSize(--pixel);
-    if (Breite() > grenze) return false;
+    std::vector<CBruch> brueche;
+    const QString& voll = m_strVoll;
+    for (int i = 1; i + 1 < voll.size(); ++i) {
+        if (voll.at(i - 1) == QLatin1Char('/') || voll.at(i) == QLatin1Char(' '))
+            brueche.push_back({OhneTrennzeichen(voll.left(i)).trimmed(),
+                               OhneTrennzeichen(voll.mid(i)).trimmed()});
+    }
+    for (int i = 1; brueche.empty() && i + 1 < voll.size(); ++i) {
+        if (voll.at(i) == kWeichesTrennzeichen)
+            brueche.push_back({OhneTrennzeichen(voll.left(i)) + QLatin1Char('-'),
+                               OhneTrennzeichen(voll.mid(i + 1))});
+    }
+    if (brueche.empty() && !voll.contains(kWeichesTrennzeichen)) {
+        for (int k : Silbengrenzen(voll))
+            brueche.push_back({voll.left(k) + QLatin1Char('-'), voll.mid(k)});
+    }
+    if (brueche.empty()) return false;
+    QFont schrift = font();
+    auto Breite = [&](const CBruch& b) {
+        const QFontMetrics fm(schrift);
+        return std::max(fm.horizontalAdvance(b.oben), fm.horizontalAdvance(b.unten));
+    };
+    const CBruch* bester = &brueche.front();
+    for (const CBruch& b : brueche)
+        if (Breite(b) < Breite(*bester)) bester = &b;
+    int pixel = QFontInfo(schrift).pixelSize();
+    while (pixel > m_nMindestPixel && Breite(*bester) > grenze) schrift.setPixelSize(--pixel);
+    if (Breite(*bester) > grenze) return false;
     m_schrift = schrift;
-    m_strCaption = oben + QLatin1Char('\n') + unten;
-    m_textGroesse = QSize(Breite(), 2 * QFontMetrics(schrift).height());
+    m_strCaption = bester->oben + QLatin1Char('\n') + bester->unten;
+    m_textGroesse = QSize(Breite(*bester), 2 * QFontMetrics(schrift).height());
     return true;
 }
 

@@ -30,13 +30,18 @@ public:
     // Stores the UTF-8 text and cuts whole characters off its end until it
     // fits the button's width minus 5 pixels (minus 16 while held, for the
     // frame); no ellipsis is added. The text is fitted again when the
-    // button is resized. Repaints.
+    // button is resized. A soft hyphen (U+00AD) is not drawn; with a
+    // smallest font (SetMindestSchrift) the caption may be hyphenated there.
+    // Repaints.
     void SetCaption(const std::string& text);
     void SetCaption(const QString& text);
     // The caption as drawn, after fitting.
     QString GetCaption() const;
     // Lets the caption's letters shrink down to this pixel size before any
-    // are cut off (0: cut at the button's own font size).
+    // are cut off (0: cut at the button's own font size); where one line
+    // does not fit even then, the caption goes on two: broken after a slash
+    // or at a blank, a single word hyphenated at a soft hyphen or between
+    // syllables.
     void SetMindestSchrift(int pixel);
     // The font the caption is drawn in, after fitting.
     QFont GetCaptionFont() const {
@@ -88,6 +93,7 @@ protected:
 
 private:
     void Uebernehmen(const CBildCache::CBild& bild);
+    static QString OhneTrennzeichen(QString text);
     // Two lines for a caption that fits no other way; false when they do not fit.
     bool ZweiZeilen(int grenze) const;
     void Einpassen() const;

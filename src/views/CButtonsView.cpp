@@ -14,6 +14,7 @@
 CButtonsView::CButtonsView(CSagwerkDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setObjectName(QStringLiteral("Buttons"));
     m_pProbe = new CBildButton(this);
+    m_pProbe->SetMindestSchrift(kMindestSchrift);  // draws ahead what the grid shows
     m_pProbe->hide();
     m_leerlauf.setSingleShot(true);
     connect(&m_leerlauf, &QTimer::timeout, this, &CButtonsView::VorzeichnenSchritt);
@@ -42,6 +43,7 @@ void CButtonsView::CreateButtons() {
         auto* knopf = new CBildButton(this);
         knopf->setGeometry(zellen[k].translated(1, 1));
         knopf->SetFillColor(farben::kWort);
+        knopf->SetMindestSchrift(kMindestSchrift);
         knopf->hide();
         const int b = static_cast<int>(k);
         connect(knopf, &CBildButton::clicked, this, [this, b] { OnButton(b); });

@@ -24,6 +24,10 @@ class CButtonsView : public QWidget {
 public:
     CButtonsView(CSagwerkDoc& doc, QWidget* parent = nullptr);
 
+    // The smallest letters a caption shrinks to (pixels) before it goes on
+    // two lines or loses letters: "Krankenhaus" stays whole on a small cell.
+    static constexpr int kMindestSchrift = 10;
+
     // Builds the grid for the current window size and the document's grid
     // size (clamped to something usable, see anordnung::RasterGroesse).
     void CreateButtons();

@@ -217,6 +217,18 @@ void tst_CBildButton::kleinereSchriftVorKuerzen() {
     knopf.SetCaption(std::string("der/die/das"));
     QCOMPARE(knopf.GetCaption().remove(QLatin1Char('\n')), QStringLiteral("der/die/das"));
     QVERIFY(Breiteste() <= 55);
+    // A long word is hyphenated at its soft hyphen, which is not drawn where
+    // the word fits on one line; without one, between syllables.
+    knopf.SetCaption(QStringLiteral("Mittag\u00ADessen"));
+    QCOMPARE(knopf.GetCaption(), QStringLiteral("Mittag-\nessen"));
+    QVERIFY(Breiteste() <= 55);
+    knopf.SetCaption(QStringLiteral("Schokolade"));
+    QCOMPARE(knopf.GetCaption(), QStringLiteral("Scho-\nkolade"));
+    knopf.SetCaption(QStringLiteral("schmecken"));
+    QCOMPARE(knopf.GetCaption(), QStringLiteral("schme-\ncken"));
+    knopf.resize(600, 57);
+    knopf.SetCaption(QStringLiteral("Mittag\u00ADessen"));
+    QCOMPARE(knopf.GetCaption(), QStringLiteral("Mittagessen"));
 }
 
 void tst_CBildButton::gehaltenBleibtGedrueckt() {
