@@ -331,7 +331,7 @@ void CSagwerkDoc::ElementAnhaengen(const CWortelement& element) {
     std::string gezeigt;
     std::string gesprochen;
     const bool verb = element.GetArt() == CWortelement::Verb;
-    const bool finit = verb && m_nPerson != kKeinePerson;
+    bool finit = verb && m_nPerson != kKeinePerson;
     if (finit) {
         gezeigt = element.GetForm(Verbform());
         m_nPerson = kKeinePerson;
@@ -340,6 +340,10 @@ void CSagwerkDoc::ElementAnhaengen(const CWortelement& element) {
     } else {
         gezeigt = element.GetForm(0);
         gesprochen = element.GetPhonetisch();
+        // "Ich" and the core page's word "möchte": the verb has come, and
+        // "trinken" after it stays the infinitive.
+        finit = m_nPerson != kKeinePerson && m_vorhersage.IstFiniteVerbform(gezeigt);
+        if (finit) m_nPerson = kKeinePerson;
     }
     m_shownWords.push_back(gezeigt + " ");
     const bool eigen = !gesprochen.empty() && gesprochen != "NULL";

@@ -80,6 +80,10 @@ public:
         const std::string& satz, int verbform, const std::vector<long>& sichtbar = {}) const;
     // An element as read with the vocabulary; null when unknown.
     const CWortelement* Element(long index) const;
+    // See CVorhersage::IstFiniteVerbform (false until the vocabulary is read).
+    bool IstFiniteVerbform(const std::string& wort) const {
+        return m_pModell->IstFiniteVerbform(wort);
+    }
     // Grows by one whenever what is offered may have changed.
     std::uint64_t GetStand() const { return m_nStand; }
     const CVorhersage& GetModell() const { return *m_pModell; }

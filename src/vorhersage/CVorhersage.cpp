@@ -652,12 +652,31 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
         vergeben.insert(utf8::Falten(wort));
     }
     std::vector<CElementVorschlag> aus;
-    for (std::size_t i = 0; i < wertungen.size() && aus.size() < anzahl; ++i) {
-        if (!vergeben.insert(utf8::Falten(wertungen[i].wort)).second) continue;
+    std::unordered_map<std::string, std::size_t> angeboten;  // word -> place in aus
+    std::vector<bool> istVerb;
+    for (std::size_t i = 0; i < wertungen.size(); ++i) {
         const CElement& e = m_elemente[wertungen[i].reihe];
+        const std::string gefaltet = utf8::Falten(wertungen[i].wort);
+        if (const auto it = angeboten.find(gefaltet); it != angeboten.end()) {
+            // "möchte" as a word of the core page and as the form of
+            // "möchten": the verb, which takes the person chosen along (and
+            // brings its picture).
+            if (e.verb && !istVerb[it->second]) {
+                aus[it->second] = {e.element, e.anzeige, aus[it->second].wort};
+                istVerb[it->second] = true;
+            }
+            continue;
+        }
+        if (aus.size() >= anzahl || !vergeben.insert(gefaltet).second) continue;
+        angeboten.emplace(gefaltet, aus.size());
         aus.push_back({e.element, e.anzeige, wertungen[i].wort});
+        istVerb.push_back(e.verb);
     }
     return aus;
+}
+
+bool CVorhersage::IstFiniteVerbform(std::string_view wort) const {
+    return m_finit.count(schluessel::Wort(schluessel::Bereinigt(wort))) > 0;
 }
 
 int CVorhersage::VerbformNachPerson(std::string_view satz) {

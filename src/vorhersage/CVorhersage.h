@@ -105,6 +105,10 @@ public:
     // person of their own.
     static int VerbformNachPerson(std::string_view satz);
 
+    // Whether the word is a finite form of one of the vocabulary's verbs
+    // ("möchte", "habe"): a word button with it stands for the verb.
+    bool IstFiniteVerbform(std::string_view wort) const;
+
     const CNGramme& Zaehler() const { return m_zaehler; }
     std::size_t Speicherbedarf() const;
 

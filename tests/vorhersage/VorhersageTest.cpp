@@ -222,6 +222,27 @@ TEST_F(Vorhersage, NeuerBenutzerBekommtVerbenNachPersonUndModal) {
     EXPECT_EQ(m.Vorschlagen("zu", 2), V({"zu", "Zug"}));
 }
 
+// The core page's word "möchte" and the verb "möchten" add the same word
+// after "ich": the row offers the verb, which takes the person along.
+TEST_F(Vorhersage, RasterZeileNimmtDasVerbVorDerVerbformAlsWort) {
+    CVorhersage::CElement wort;
+    wort.element = 1;
+    wort.anzeige = wort.wort = "möchte";
+    wort.anzahl = 5;
+    CVorhersage::CElement verb;
+    verb.element = 2;
+    verb.verb = true;
+    verb.anzeige = verb.wort = "möchten";
+    verb.formen[0] = "möchte";
+    m.SetWortschatz({wort, verb});
+    const auto reihe = m.Elemente("ich ", CVorhersage::VerbformNachPerson("ich "), 6);
+    ASSERT_EQ(reihe.size(), 1u);
+    EXPECT_EQ(reihe[0].element, 2);
+    EXPECT_EQ(reihe[0].wort, "möchte");
+    EXPECT_TRUE(m.IstFiniteVerbform("Möchte"));
+    EXPECT_FALSE(m.IstFiniteVerbform("möchten!"));
+}
+
 // After a noun never followed by anything, the next word is what followed
 // the other nouns of its category: "mein Rücken" goes on like "mein Kopf".
 TEST_F(Vorhersage, RasterZeileNachKategorieDesWortesDavor) {
