@@ -24,7 +24,11 @@ constexpr double kOffenAnteil = 1.5;
 // A verb never seen there, in a clause that holds one already.
 constexpr double kZweitesVerb = 0.2;
 constexpr double kSchonGesagt = 0.2;
-constexpr double kKlasse = 0.4;  // the class back-off on the word before
+// The class back-off on the word before: its weight, the sayings of a noun
+// below which it is used, and the followers it walks at most.
+constexpr double kKlasse = 0.4;
+constexpr std::uint32_t kSelten = 20;
+constexpr std::size_t kHoechstensFolger = 20'000;
 // The weight of the lexicon's everyday sentences against the user's own.
 constexpr double kGrund = 1.0;
 
@@ -529,9 +533,15 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
     // vocabulary a word takes what followed the other nouns of its category,
     // so that "mein Rücken" goes on with "tut" once "mein Kopf tut weh" was
     // said.
-    std::unordered_map<std::string, double> nachKlasse;  // by key
-    if (!letztes.empty() && schluessel::GrossAmAnfang(letztesRoh)) {
+    // By word number, one map for each source; a share of all that followed
+    // the category's nouns.
+    std::unordered_map<std::uint32_t, double> nachKlasse[2];
+    // Only for a noun said seldom (what was said after it is evidence
+    // enough otherwise), and within a bound of followers walked.
+    const bool selten = k.v == CNGramme::kKein || m_zaehler.Einzeln(k.v) < kSelten * kEinheit;
+    if (!letztes.empty() && selten && schluessel::GrossAmAnfang(letztesRoh)) {
         if (const auto it = m_nachErstemWort.find(letztes); it != m_nachErstemWort.end()) {
+            std::size_t gegangen = 0;
             std::unordered_set<long> kategorien;
             for (std::size_t i : it->second) kategorien.insert(m_elemente[i].kategorie);
             double nachbarn = 0;
@@ -539,18 +549,24 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
                 const CElement& e = m_elemente[j];
                 if (e.verb || m_erstesWort[j] == letztes || kategorien.count(e.kategorie) == 0)
                     continue;
-                for (const CQuelle& q : quellen) {
-                    const std::uint32_t x = q.z.Finden(m_erstesWort[j]);
-                    if (x == CNGramme::kKein || q.z.Einzeln(x) == 0) continue;
-                    q.z.NachPaar(x, [&](std::uint32_t w, std::uint32_t c) {
-                        nachKlasse[q.z.Schluessel(w)] += q.gewicht * static_cast<double>(c);
+                for (std::size_t q = 0; q < 2; ++q) {
+                    const CNGramme& z = quellen[q].z;
+                    const std::uint32_t x = z.Finden(m_erstesWort[j]);
+                    if (x == CNGramme::kKein || z.Einzeln(x) == 0 || gegangen > kHoechstensFolger)
+                        continue;
+                    const double g = quellen[q].gewicht;
+                    z.NachPaar(x, [&](std::uint32_t w, std::uint32_t c) {
+                        nachKlasse[q][w] += g * static_cast<double>(c);
+                        ++gegangen;
                     });
-                    nachbarn += q.gewicht * q.z.Einzeln(x);
+                    nachbarn += g * z.Einzeln(x);
                 }
             }
-            for (auto& [w, p] : nachKlasse) p /= nachbarn;
+            for (auto& karte : nachKlasse)
+                for (auto& [w, p] : karte) p /= nachbarn;
         }
     }
+    const bool mitKlasse = !nachKlasse[0].empty() || !nachKlasse[1].empty();
     std::vector<double> verbgewicht(m_elemente.size(), 0);
     double verbsumme = 0;
     if (verbkontext || offen) {
@@ -620,10 +636,13 @@ std::vector<CVorhersage::CElementVorschlag> CVorhersage::Elemente(
                 if (it != kategorieAnteil.end())
                     einzeln = std::max(einzeln, kL2 * kRueckfall * it->second);
             }
-            if (erstes && !belegt && !nachKlasse.empty()) {
-                const auto it = nachKlasse.find(s);
-                if (it != nachKlasse.end())
-                    einzeln = std::max(einzeln, kKlasse * kRueckfall * it->second);
+            if (erstes && !belegt && mitKlasse) {
+                double p = 0;
+                for (std::size_t q = 0; q < 2; ++q) {
+                    const auto it = nachKlasse[q].find(quellen[q].z.Finden(s));
+                    if (it != nachKlasse[q].end()) p += it->second;
+                }
+                if (p > 0) einzeln = std::max(einzeln, kKlasse * kRueckfall * p);
             }
             // Interpolated with what the everyday sentences know there.
             einzeln += kGrund * Kontextwert(m_grund, gkk, m_grund.Finden(s));
