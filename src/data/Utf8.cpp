@@ -120,4 +120,12 @@ char32_t ZuCodepoint(std::string_view zeichen) {
     }
 }
 
+std::string OhneTrennstellen(std::string_view text) {
+    static constexpr std::string_view kWeich = "\xC2\xAD";
+    std::string out(text);
+    for (std::size_t p = out.find(kWeich); p != std::string::npos; p = out.find(kWeich, p))
+        out.erase(p, kWeich.size());
+    return out;
+}
+
 }  // namespace utf8

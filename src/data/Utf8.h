@@ -30,4 +30,8 @@ char32_t ZuCodepoint(std::string_view zeichen);
 // case, capital sharp s to ß. Everything else is kept as it is.
 std::string Falten(std::string_view text);
 
+// The text without soft hyphens (U+00AD): where a caption may break, which
+// is never part of the word.
+std::string OhneTrennstellen(std::string_view text);
+
 }  // namespace utf8

@@ -336,7 +336,7 @@ void CSagwerkDoc::ElementAnhaengen(const CWortelement& element) {
         gezeigt = element.GetForm(Verbform());
         m_nPerson = kKeinePerson;
     } else if (verb) {
-        gezeigt = element.GetAnzeigetext();
+        gezeigt = utf8::OhneTrennstellen(element.GetAnzeigetext());
     } else {
         gezeigt = element.GetForm(0);
         gesprochen = element.GetPhonetisch();

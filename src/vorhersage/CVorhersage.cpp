@@ -82,7 +82,9 @@ std::vector<CVorhersage::CElement> CVorhersage::AusWortelementen(
         c.element = e.GetIndex();
         c.anzeige = e.GetAnzeigetext();
         c.verb = e.GetArt() == CWortelement::Verb;
-        c.wort = c.verb ? e.GetAnzeigetext() : e.GetForm(0);
+        // A caption's soft hyphens show where its button breaks it; they are
+        // no part of the word.
+        c.wort = utf8::OhneTrennstellen(c.verb ? e.GetAnzeigetext() : e.GetForm(0));
         if (c.verb)
             for (int s = 0; s < CWortelement::kFormen; ++s) c.formen[s] = e.GetForm(s);
         c.anzahl = e.GetAnzahl();
@@ -110,7 +112,7 @@ void CVorhersage::SetWortschatz(std::vector<CElement> elemente) {
     };
     for (const CElement& e : m_elemente) {
         Aufnehmen(e.wort);
-        Aufnehmen(e.anzeige);
+        Aufnehmen(utf8::OhneTrennstellen(e.anzeige));
         for (const std::string& f : e.formen) Aufnehmen(f);
     }
     std::sort(m_eigene.begin(), m_eigene.end(),
@@ -127,7 +129,7 @@ void CVorhersage::SetWortschatz(std::vector<CElement> elemente) {
     for (std::size_t i = 0; i < m_elemente.size(); ++i) {
         const CElement& e = m_elemente[i];
         woerter.clear();
-        schluessel::Woerter(e.verb ? e.anzeige : e.wort, woerter);
+        schluessel::Woerter(e.wort, woerter);
         std::string erstes =
             woerter.empty() ? std::string() : schluessel::Wort(schluessel::Bereinigt(woerter[0]));
         if (!e.verb && !erstes.empty()) {

@@ -12,6 +12,7 @@
 #include "CTestDialoge.h"
 #include "CTestUhr.h"
 #include "CVorhersage.h"
+#include "CWortelement.h"
 #include "CVorhersageLader.h"
 #include "CWortliste.h"
 
@@ -241,6 +242,21 @@ TEST_F(Vorhersage, RasterZeileNimmtDasVerbVorDerVerbformAlsWort) {
     EXPECT_EQ(reihe[0].wort, "möchte");
     EXPECT_TRUE(m.IstFiniteVerbform("Möchte"));
     EXPECT_FALSE(m.IstFiniteVerbform("möchten!"));
+}
+
+// A caption's soft hyphen (where its button breaks it) is never offered as
+// part of the word, on the keyboard nor by a verb's click.
+TEST_F(Vorhersage, WeicheTrennstellenSindKeinTeilDesWortes) {
+    CWortelement::Formen formen;
+    formen[0] = "Abendessen";
+    CWortelement::Formen verbformen;
+    verbformen[0] = "räume auf";
+    m.SetWortschatz(CVorhersage::AusWortelementen(
+        {CWortelement(formen, 1, 1, "", "Abend\u00ADessen", CWortelement::Wort, ""),
+         CWortelement(verbformen, 2, 1, "", "auf\u00ADräumen", CWortelement::Verb, "")}));
+    EXPECT_EQ(m.Vorschlagen("Abende", 6), V({"Abendessen"}));
+    const auto reihe = m.Elemente("ja ", -1, 6);
+    for (const auto& e : reihe) EXPECT_EQ(e.wort.find("\u00AD"), std::string::npos) << e.wort;
 }
 
 // After a noun never followed by anything, the next word is what followed
