@@ -17,7 +17,8 @@ struct CBedienung {
     // Where scanning goes on after a button was pressed.
     enum Weiter {
         Anfang = 0,   // at the first group: the one most likely needed next
-        Gruppe = 1,   // inside the group of the button pressed
+        Gruppe = 1,   // inside the group of the button pressed; after a function button
+                      // where the word that goes with it is offered
     };
     static constexpr int kSchrittMin = 500, kSchrittMax = 5000;
     static constexpr int kVerweilMin = 500, kVerweilMax = 3000;

@@ -350,7 +350,9 @@ void CBedienungsSteuerung::Druecken(int id, bool gescannt) {
     if (!gescannt || !bildschirm || m_pFenster) return;
     // Where the person goes next: "Sprechen" after a sentence taken from
     // the list; a word of the page just opened; with the setting, the group
-    // just used.
+    // just used, but after a function button (a person, a tense, an
+    // article) the word that goes with it: the words offered, else the grid
+    // or the keyboard.
     CScanner& scanner = m_bildschirm.scanner;
     const auto hinein = [&](int bereich) {
         const auto& gruppen = scanner.GetGruppen();
@@ -365,7 +367,10 @@ void CBedienungsSteuerung::Druecken(int id, bool gescannt) {
         scanner.Auf(ziel, Jetzt());
     } else if (!(neueSeite && hinein(CScanKnopf::Raster)) &&
                m_bedienung.weiter == CBedienung::Gruppe) {
-        hinein(k.bereich);
+        if (k.bereich != CScanKnopf::Funktionen ||
+            !(hinein(CScanKnopf::Wortvorschlaege) || hinein(CScanKnopf::Raster) ||
+              hinein(CScanKnopf::Tastatur)))
+            hinein(k.bereich);
     }
     Zeigen();
     Planen();

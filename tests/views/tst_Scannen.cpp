@@ -206,6 +206,14 @@ void tst_Scannen::weiterInDerselbenGruppe() {
              int(CScanKnopf::Raster));
     QCOMPARE(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
     QCOMPARE(s.Faellig(), m_jetzt - 200 + 1500);
+
+    // A person button goes with the word after it: on in the grid (no
+    // words are offered here), not among the function buttons.
+    QVERIFY(Nehmen(m_view->GetFunctionButton(1)));
+    QCOMPARE(Satz(), QStringLiteral("Kino ich "));
+    QCOMPARE(s.GetGruppen()[static_cast<std::size_t>(s.GetMarke().gruppe)].bereich,
+             int(CScanKnopf::Raster));
+    QCOMPARE(s.GetMarke().ebene, CScanner::Ebene::Zeilen);
 }
 
 // Inverse: held, the highlight walks; let go, it chooses. The cue voice
