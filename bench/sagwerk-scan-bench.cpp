@@ -5,11 +5,18 @@
 // and with two, scanning going on at the top or in the same group after a
 // choice.
 //
-//   sagwerk-scan-bench BENUTZERDATEI
+//   sagwerk-scan-bench BENUTZERDATEI [--wege]
+//
+// --wege prints, before each row of the tables, how each word was reached
+// (from the row of words offered or through the grid) and its presses.
 //
 // The real communication screen runs offscreen at 1920 x 1080 with the
 // user's file (scripts/bench scan makes a new one with the starter
-// vocabulary); the scanning runs on a clock of its own, so nothing waits.
+// vocabulary), a fresh copy of it for every sentence; the scanning runs on a
+// clock of its own, so nothing waits. Like a person, the bench takes a word
+// from the row of words offered above the grid when the row holds it, and
+// otherwise goes to it through the grid, back to the start page first where
+// needed.
 // Time is counted as one step for every highlight shown: the steps waited
 // and the step on which the person presses; with two switches a second for
 // every press (the person steps as fast as the step time of one switch).
@@ -17,6 +24,7 @@
 #include <QApplication>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -29,28 +37,52 @@
 #include "CSagwerkDoc.h"
 #include "CSagwerkView.h"
 #include "CStummeEngine.h"
+#include "CWortzeile.h"
 #include "CSystemUhr.h"
 
 namespace {
 
-struct Satz {
-    std::string text;                   // as the sentence field shows it
-    std::vector<const char*> knoepfe;  // the captions pressed, in order
+// A word of a sentence: the captions it has in the row of words offered
+// ("Wortvorschläge", a verb in the person's form or as infinitive), and the
+// buttons that reach it in the grid from the start page.
+struct Wort {
+    std::vector<const char*> zeile;
+    std::vector<const char*> weg;
 };
 
+struct Satz {
+    std::string text;         // as the sentence field shows it
+    std::vector<Wort> woerter;
+};
+
+const Wort kIch{{"ich"}, {"Ich"}};
+const Wort kDu{{"du"}, {"Du"}};
+const Wort kWir{{"wir"}, {"Wir"}};
+const Wort kIst{{"ist"}, {"ist"}};
+const Wort kDas{{"das"}, {"das"}};
+
 const std::vector<Satz> kSaetze = {
-    {"was ist das ", {"was", "ist", "das"}},
-    {"ich möchte Wasser ", {"Ich", "Kernwörter", "möchten", "Startseite", "Trinken", "Wasser"}},
-    {"ich habe Durst ", {"Ich", "Kernwörter", "haben", "Startseite", "Gefühle", "Durst"}},
-    {"ich bin müde ", {"Ich", "Kernwörter", "sein", "Startseite", "Gefühle", "müde"}},
+    {"was ist das ", {{{"was"}, {"was"}}, kIst, kDas}},
+    {"ich möchte Wasser ",
+     {kIch, {{"möchte", "möchten"}, {"Kernwörter", "möchten"}}, {{"Wasser"}, {"Trinken", "Wasser"}}}},
+    {"ich habe Durst ",
+     {kIch, {{"habe", "haben"}, {"Kernwörter", "haben"}}, {{"Durst"}, {"Gefühle", "Durst"}}}},
+    {"ich bin müde ",
+     {kIch, {{"bin", "sein"}, {"Kernwörter", "sein"}}, {{"müde"}, {"Gefühle", "müde"}}}},
     {"ich möchte nach Hause ",
-     {"Ich", "Kernwörter", "möchten", "Startseite", "Orte", "nach Hause"}},
-    {"das ist gut ", {"das", "ist", "Gefühle", "gut"}},
-    {"Mama ist müde ", {"Menschen", "Mama", "Startseite", "ist", "Gefühle", "müde"}},
-    {"du bist traurig ", {"Du", "Kernwörter", "sein", "Startseite", "Gefühle", "traurig"}},
-    {"wir möchten spielen ", {"Wir", "Kernwörter", "möchten", "Startseite", "Tun", "spielen"}},
-    {"ich habe Hunger ", {"Ich", "Kernwörter", "haben", "Startseite", "Gefühle", "Hunger"}},
-    {"ich möchte schlafen ", {"Ich", "Kernwörter", "möchten", "Startseite", "Tun", "schlafen"}},
+     {kIch,
+      {{"möchte", "möchten"}, {"Kernwörter", "möchten"}},
+      {{"nach Hause"}, {"Orte", "nach Hause"}}}},
+    {"das ist gut ", {kDas, kIst, {{"gut"}, {"Gefühle", "gut"}}}},
+    {"Mama ist müde ", {{{"Mama"}, {"Menschen", "Mama"}}, kIst, {{"müde"}, {"Gefühle", "müde"}}}},
+    {"du bist traurig ",
+     {kDu, {{"bist", "sein"}, {"Kernwörter", "sein"}}, {{"traurig"}, {"Gefühle", "traurig"}}}},
+    {"wir möchten spielen ",
+     {kWir, {{"möchten"}, {"Kernwörter", "möchten"}}, {{"spielen"}, {"Tun", "spielen"}}}},
+    {"ich habe Hunger ",
+     {kIch, {{"habe", "haben"}, {"Kernwörter", "haben"}}, {{"Hunger"}, {"Gefühle", "Hunger"}}}},
+    {"ich möchte schlafen ",
+     {kIch, {{"möchte", "möchten"}, {"Kernwörter", "möchten"}}, {{"schlafen"}, {"Tun", "schlafen"}}}},
 };
 
 struct Zaehler {
@@ -75,9 +107,25 @@ public:
         m_s->SetBedienung(b);
     }
 
+    // A button shown with this caption, outside the rows of words offered.
     CBildButton* Knopf(const std::string& caption) const {
+        std::vector<CBildButton*> zeilen;
+        for (CWortzeile* z : m_view.findChildren<CWortzeile*>())
+            zeilen.insert(zeilen.end(), z->GetKnoepfe().begin(), z->GetKnoepfe().end());
         for (CBildButton* k : m_view.findChildren<CBildButton*>())
-            if (k->isVisibleTo(&m_view) && k->GetCaption().toStdString() == caption) return k;
+            if (k->isVisibleTo(&m_view) && k->GetCaption().toStdString() == caption &&
+                std::find(zeilen.begin(), zeilen.end(), k) == zeilen.end())
+                return k;
+        return nullptr;
+    }
+    // The button of the row of words offered that holds the word, if the row
+    // offers it: a person takes it there.
+    CBildButton* Angebot(const Wort& wort) const {
+        for (CWortzeile* z : m_view.findChildren<CWortzeile*>())
+            for (CBildButton* k : z->GetKnoepfe())
+                for (const char* caption : wort.zeile)
+                    if (k->isVisibleTo(&m_view) && k->GetCaption().toStdString() == caption)
+                        return k;
         return nullptr;
     }
 
@@ -100,13 +148,16 @@ public:
     }
     void Auswahl(Zaehler& z) { Druecken(m_zwei ? Qt::Key_Return : Qt::Key_Space, z); }
 
-    // Steps until the highlight holds the button, then selects, down to it.
+    // Steps until the highlight holds the button, then selects, down to it;
+    // a group or row that does not hold it is left at its step out.
     bool Waehlen(CBildButton* ziel, Zaehler& z) {
         for (int i = 0; i < 500 && ziel != nullptr; ++i) {
             const auto markiert = m_s->GetMarkiert();
             if (std::find(markiert.begin(), markiert.end(), ziel) != markiert.end()) {
                 Auswahl(z);
                 if (markiert.size() == 1) return true;
+            } else if (m_s->GetScanner().GetMarke().zurueck) {
+                Auswahl(z);
             } else {
                 Weiter(z);
             }
@@ -137,20 +188,29 @@ public:
         return false;
     }
 
-    // Builds the sentence; with `vorschlaege`, takes it from the list as soon
-    // as it is there. False when a button was not found.
+    // Builds the sentence word by word, each from the row of words offered
+    // when it is there, else through the grid (back to the start page first
+    // where the way's first button is not shown); with `vorschlaege`, takes
+    // it from the list as soon as it is there. False when a button was not
+    // found.
     bool Bauen(const Satz& satz, bool vorschlaege, Zaehler& z) {
         m_doc.FunctionCode(91);  // "Satz weg"
         m_doc.ElementClicked(CSagwerkDoc::kStartseite);
         m_s->Neu();
-        for (const char* caption : satz.knoepfe) {
-            if (!Waehlen(Knopf(caption), z)) {
-                std::cerr << "nicht erreicht: " << caption << " (zu sehen:";
-                for (CBildButton* k : m_view.findChildren<CBildButton*>())
-                    if (k->isVisibleTo(&m_view)) std::cerr << ' ' << k->GetCaption().toStdString();
-                std::cerr << ")\n";
-                return false;
+        for (const Wort& wort : satz.woerter) {
+            const int vorher = z.druecke;
+            if (CBildButton* k = Angebot(wort)) {
+                if (m_wege) std::cout << "  [Wortvorschläge] " << k->GetCaption().toStdString();
+                if (!Waehlen(k, z)) return false;
+            } else {
+                if (m_wege) std::cout << "  [Weg]";
+                for (std::size_t i = 0; i < wort.weg.size(); ++i) {
+                    if (i == 0 && Knopf(wort.weg[0]) == nullptr && !Nehmen("Startseite", z))
+                        return false;
+                    if (!Nehmen(wort.weg[i], z)) return false;
+                }
             }
+            if (m_wege) std::cout << ": " << z.druecke - vorher << "\n";
             const auto& liste = m_doc.GetSuggestions();
             const auto gefunden = std::find(liste.begin(), liste.end(), satz.text);
             if (vorschlaege && gefunden != liste.end()) return Vorschlag(gefunden - liste.begin(), z);
@@ -159,7 +219,23 @@ public:
             std::cerr << "gebaut: \"" << m_doc.GetSentence() << "\" statt \"" << satz.text << "\"\n";
             return false;
         }
-        return Waehlen(m_view.GetSpeakButton(), z);
+        const int vorher = z.druecke;
+        const bool ok = Waehlen(m_view.GetSpeakButton(), z);
+        if (m_wege) std::cout << "  Sprechen: " << z.druecke - vorher << "\n";
+        return ok;
+    }
+    // Prints the way to each word and its presses.
+    void SetWege(bool ja) { m_wege = ja; }
+
+    // Steps to the button with this caption and presses it.
+    bool Nehmen(const char* caption, Zaehler& z) {
+        if (m_wege) std::cout << ' ' << caption;
+        if (Waehlen(Knopf(caption), z)) return true;
+        std::cerr << "nicht erreicht: " << caption << " (zu sehen:";
+        for (CBildButton* k : m_view.findChildren<CBildButton*>())
+            if (k->isVisibleTo(&m_view)) std::cerr << ' ' << k->GetCaption().toStdString();
+        std::cerr << ")\n";
+        return false;
     }
 
 private:
@@ -168,13 +244,15 @@ private:
     CBedienungsSteuerung* m_s = nullptr;
     long long m_jetzt = 0;
     bool m_zwei = false;
+    bool m_wege = false;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::cerr << "Aufruf: sagwerk-scan-bench BENUTZERDATEI\n";
+    const bool wege = argc == 3 && std::string(argv[2]) == "--wege";
+    if (argc < 2 || (argc > 2 && !wege)) {
+        std::cerr << "Aufruf: sagwerk-scan-bench BENUTZERDATEI [--wege]\n";
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -185,10 +263,27 @@ int main(int argc, char** argv) {
     CSagwerkDoc doc(dialoge, uhr, std::make_unique<CStummeEngine>());
     const QRect desktop(0, 0, 1920, 1080);
     CMainFrame frame(doc, desktop);
-    if (!doc.OpenUser(argv[1])) return 1;
+    // Every sentence starts on a copy of the new user's file, so that what
+    // the word prediction learnt from the sentences before does not count.
+    const std::filesystem::path vorlage(argv[1]);
+    int kopien = 0;
+    const auto frisch = [&] {
+        std::filesystem::path kopie = vorlage;
+        kopie.replace_filename("scan-" + std::to_string(++kopien) + ".mdb");
+        std::error_code ec;
+        std::filesystem::copy_file(vorlage, kopie, std::filesystem::copy_options::overwrite_existing,
+                                   ec);
+        if (ec || !doc.OpenUser(kopie.string())) return false;
+        // The row of words offered answers once the model is there.
+        doc.WaitForPrediction();
+        doc.UpdateAllViews();
+        return true;
+    };
+    if (!frisch()) return 1;
     frame.Zeigen(desktop);
     frame.GetCommView()->OnInitialUpdate();
     Lauf lauf(doc, *frame.GetCommView());
+    lauf.SetWege(wege);
 
     struct Art {
         const char* name;
@@ -202,7 +297,6 @@ int main(int argc, char** argv) {
     };
     int fehler = 0;
     for (const Art& art : arten) {
-        lauf.Einstellen(art.modus, art.weiter);
         std::cout << "\n" << art.name << ":\n\n"
                   << "| sentence | new: presses | new: time | said before: presses | said before: "
                      "time |\n|---|---:|---:|---:|---:|\n";
@@ -211,6 +305,9 @@ int main(int argc, char** argv) {
             // New: built word by word to the end, whatever the suggestions
             // offer; said before: taken from them as soon as they offer it.
             Zaehler neu, wieder;
+            if (!frisch()) return 1;
+            lauf.Einstellen(art.modus, art.weiter);
+            if (wege) std::cout << satz.text << '\n';
             const bool ok = lauf.Bauen(satz, false, neu) && lauf.Bauen(satz, true, wieder);
             if (!ok) {
                 std::cerr << "nicht gebaut: " << satz.text << '\n';
