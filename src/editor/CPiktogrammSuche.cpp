@@ -177,6 +177,7 @@ bool CPiktogrammSuche::GrundwortschatzLaden(const std::string& datei, std::strin
         if ((art == "kategorie" || art == "link" || art == "wort" || art == "verb") &&
             felder.size() >= 2) {
             wort = rest;
+            std::erase(wort, '~');  // where a caption may be hyphenated
             code = Trimmen(felder[1]);
         } else if (art == "funktion" && felder.size() >= 4) {
             wort = Trimmen(felder[2]);
