@@ -3,10 +3,16 @@
 #include <algorithm>
 
 void CVerweilen::Bewegt(int ziel, long long jetzt) {
-    if (ziel == m_nZiel) return;
+    if (ziel == m_nZiel && !m_bRuhen) return;
     m_nZiel = ziel;
     m_nSeit = jetzt;
-    m_bGedrueckt = false;
+    m_bGedrueckt = m_bRuhen;
+    m_bRuhen = false;
+}
+
+void CVerweilen::Ruhen() {
+    m_nZiel = -1;
+    m_bRuhen = true;
 }
 
 int CVerweilen::Takt(long long jetzt) {

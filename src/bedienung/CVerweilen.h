@@ -14,6 +14,10 @@ public:
 
     // The pointer is over `ziel` now.
     void Bewegt(int ziel, long long jetzt);
+    // Dwelling begins, or a window came or went: the target the pointer
+    // rests on now is not pressed until the pointer has left it, so that a
+    // question that opens under a resting pointer is never answered by it.
+    void Ruhen();
     // The target pressed now that its time is up, once; else -1.
     int Takt(long long jetzt);
     // How far the time has run for the target, 0 to 1 (0 when there is none
@@ -31,4 +35,5 @@ private:
     int m_nZiel = -1;
     long long m_nSeit = 0;
     bool m_bGedrueckt = false;  // pressed; waits for the pointer to leave
+    bool m_bRuhen = false;      // the next target waits for the pointer to leave
 };

@@ -30,6 +30,8 @@ const char* Bereichsname(int bereich) {
             return "Wörter";
         case CScanKnopf::Tastatur:
             return "Tastatur";
+        case CScanKnopf::Sprechen:
+            return "Sprechen";
         case CScanKnopf::Satz:
             return "Sätze";
         default:
@@ -108,6 +110,7 @@ void CBedienungsSteuerung::SetBedienung(const CBedienung& bedienung) {
         m_waechter.stop();
     }
     if (m_bedienung.modus == CBedienung::Verweilen) {
+        if (!m_zeiger.isActive()) m_verweilen.Ruhen();
         m_zeiger.start();
     } else {
         m_zeiger.stop();
@@ -226,7 +229,7 @@ void CBedienungsSteuerung::Wechseln() {
     // let go; inverse scanning stands still until the next press.
     m_schalter.Vergessen();
     m_bildschirm.scanner.SetAutomatisch(m_bedienung.modus == CBedienung::EinSchalter, Jetzt());
-    m_verweilen.Bewegt(-1, Jetzt());
+    m_verweilen.Ruhen();
     m_angesagt.clear();
     Auffrischen();
 }

@@ -99,3 +99,21 @@ TEST(Verweilen, RestingPressesOnceMovingAwayCancelsAndLeavingAllowsAgain) {
     v.Bewegt(8, 7100);
     EXPECT_EQ(v.Takt(8100), 8);
 }
+
+// A window that opens under a resting pointer: its button is not pressed
+// until the pointer has left it; where the pointer rested on nothing, the
+// next button counts as always.
+TEST(Verweilen, AfterAWindowCameTheRestingPointerMustLeaveFirst) {
+    CVerweilen v(1000);
+    v.Bewegt(3, 0);
+    v.Ruhen();
+    v.Bewegt(3, 100);  // the question's button came under the pointer
+    EXPECT_EQ(v.Takt(5000), -1);
+    EXPECT_DOUBLE_EQ(v.Fortschritt(5000), 0.0);
+    v.Bewegt(4, 5000);
+    EXPECT_EQ(v.Takt(6000), 4);
+    v.Ruhen();
+    v.Bewegt(-1, 6000);
+    v.Bewegt(5, 6100);
+    EXPECT_EQ(v.Takt(7100), 5);
+}
