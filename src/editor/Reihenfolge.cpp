@@ -95,6 +95,8 @@ std::string Falten(std::string_view text) {
             aus += static_cast<char>(z + (U'a' - U'A'));
         } else if (z >= 0xC0 && z <= 0xFF && kLatin1[z - 0xC0] != nullptr) {
             aus += kLatin1[z - 0xC0];
+        } else if (z == 0x00AD) {
+            // A soft hyphen marks where a caption may break; it is no letter.
         } else if (z == 0x1E9E) {
             aus += "ss";  // the capital sharp s
         } else if (z == 0x0152 || z == 0x0153) {

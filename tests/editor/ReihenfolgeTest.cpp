@@ -45,6 +45,7 @@ TEST(Reihenfolge, CaptionsFollowTheGermanAlphabet) {
         {{"Maß", "Masse", "Mast", "Mas"}, {"Mas", "Maß", "Masse", "Mast"}},
         {{"ä", "Ä", "a", "A", "", "Ab"}, {"", "A", "a", "Ä", "ä", "Ab"}},
         {{"Crème", "Creme", "Cremes"}, {"Creme", "Crème", "Cremes"}},
+        {{"Mittags", "Mittag\u00ADessen"}, {"Mittag\u00ADessen", "Mittags"}},
     };
     for (const auto& [ein, aus] : faelle) EXPECT_EQ(sortiert(ein), aus);
     EXPECT_EQ(reihenfolge::Falten("Größe STRAẞE Ärger"), "grosse strasse arger");
