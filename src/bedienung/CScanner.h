@@ -13,11 +13,19 @@ struct CScanGruppe {
 // belongs to and its place there. A notice waiting to be closed comes first,
 // then the words offered: scanning starts over at the top after a choice, so
 // that the word most likely next is the first group reached once a word has
-// been chosen. The sentence area comes last: the suggestions one by one,
-// with "Sprechen" in a row of its own at the top, so that it is the first
-// row reached.
+// been chosen. The sentence area comes last: "Sprechen" as a group of its
+// own, which one selection presses, then the suggestions one by one.
 struct CScanKnopf {
-    enum Bereich { Hinweis, Wortvorschlaege, Emotionen, Funktionen, Raster, Tastatur, Satz };
+    enum Bereich {
+        Hinweis,
+        Wortvorschlaege,
+        Emotionen,
+        Funktionen,
+        Raster,
+        Tastatur,
+        Sprechen,
+        Satz
+    };
     int id;
     Bereich bereich;
     int oben;   // top edge: buttons with the same top form a row

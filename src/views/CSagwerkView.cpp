@@ -150,10 +150,10 @@ std::vector<CBedienungsSteuerung::CKnopf> CSagwerkView::SichtbareKnoepfe() const
             dazu(m_pKeyboardView->GetKey(k), CScanKnopf::Tastatur);
         dazu(m_pKeyboardView->GetShiftKey(), CScanKnopf::Tastatur);
     }
-    // The sentence area: "Sprechen" first, then the suggestions shown, each
-    // a row of its own that goes on to "Sprechen", and up and down last for
-    // the sentences out of view.
-    dazu(m_btnSpeak, CScanKnopf::Satz, 0);
+    // The sentence area: "Sprechen", a group of its own (one press speaks),
+    // then the suggestions shown, each a row of its own that goes on to
+    // "Sprechen", and up and down last for the sentences out of view.
+    dazu(m_btnSpeak, CScanKnopf::Sprechen);
     if (m_lstSuggest->isVisibleTo(this)) {
         QWidget* flaeche = m_lstSuggest->viewport();
         const QRect sichtbar = flaeche->rect();

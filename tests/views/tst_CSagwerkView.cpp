@@ -451,13 +451,13 @@ void tst_CSagwerkView::scanGruppenMitTastaturUndSatzliste() {
         return n;
     };
     // Emotions, the twenty function buttons two by two, the 4 x 3 grid's two rows in
-    // use, the sentence area.
-    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 2, 2}));
+    // use, "Sprechen", the sentence area (up and down; no suggestions yet).
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 2, 1, 1}));
     Klick(m_view->GetFunctionButton(92));  // the keyboard instead of the grid
-    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 4, 2}));
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 4, 1, 1}));
     QCOMPARE(scanner.GetGruppen()[2].zeilen[0].size(), 11u);  // q .. ü
     Klick(m_view->GetFunctionButton(93));  // the list of all sentences: no grid, no keys
-    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 2}));
+    QCOMPARE(zeilen(), (std::vector<std::size_t>{1, 10, 1, 1}));
 }
 
 QTEST_MAIN(tst_CSagwerkView)

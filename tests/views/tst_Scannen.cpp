@@ -150,8 +150,9 @@ void tst_Scannen::ebenenHabenEigeneRahmen() {
     QCOMPARE(Rahmen(), Stufe::Zurueck);
 }
 
-// The suggestions are scanned one by one, each a row of the sentence area
-// after "Sprechen"; taking one puts the highlight on "Sprechen" alone.
+// The suggestions are scanned one by one, each a row of the sentence area;
+// taking one puts the highlight on "Sprechen" alone. "Sprechen" is a group
+// of its own before them: one press on it speaks.
 void tst_Scannen::vorschlagDannSprechen() {
     CBedienung b;
     b.modus = CBedienung::ZweiSchalter;
@@ -161,20 +162,35 @@ void tst_Scannen::vorschlagDannSprechen() {
     m_doc->FunctionCode(91);   // the sentence goes
     m_doc->ElementClicked(2);  // Kino again: the sentence said is offered
     S()->Neu();
-    const auto& gruppen = S()->GetScanner().GetGruppen();
-    const auto satz = std::find_if(gruppen.begin(), gruppen.end(),
-                                   [](const CScanGruppe& g) { return g.bereich == CScanKnopf::Satz; });
-    QVERIFY(satz != gruppen.end());
-    QCOMPARE(satz->zeilen.size(), std::size_t(3));  // Sprechen, the sentence, up and down
-    while (S()->GetScanner().GetMarke().gruppe != satz - gruppen.begin()) Druecken(Qt::Key_Space);
-    Druecken(Qt::Key_Return);
-    QCOMPARE(S()->GetMarkiert(), std::vector<CBildButton*>{m_view->GetSpeakButton()});
-    Druecken(Qt::Key_Space);  // the sentence: no button, its place is framed
+    const auto gruppe = [&](int bereich) {
+        const auto& gruppen = S()->GetScanner().GetGruppen();
+        for (std::size_t g = 0; g < gruppen.size(); ++g)
+            if (gruppen[g].bereich == bereich) return static_cast<int>(g);
+        return -1;
+    };
+    const int satz = gruppe(CScanKnopf::Satz);
+    QVERIFY(satz > 0);
+    QCOMPARE(gruppe(CScanKnopf::Sprechen), satz - 1);
+    QCOMPARE(S()->GetScanner().GetGruppen()[static_cast<std::size_t>(satz)].zeilen.size(),
+             std::size_t(2));  // the sentence, up and down
+    while (S()->GetScanner().GetMarke().gruppe != satz) Druecken(Qt::Key_Space);
+    Druecken(Qt::Key_Return);  // the sentence: no button, its place is framed
     QVERIFY(S()->GetMarkiert().empty());
     QCOMPARE(Rahmen(), Stufe::Knopf);
     Druecken(Qt::Key_Return);
     QCOMPARE(m_doc->GetSelection(), 0);
     QCOMPARE(S()->GetMarkiert(), std::vector<CBildButton*>{m_view->GetSpeakButton()});
+    m_gesprochen.clear();
+    Druecken(Qt::Key_Return);
+    QCOMPARE(m_gesprochen, std::vector<std::string>{"Ki-no "});
+
+    m_doc->FunctionCode(91);
+    m_doc->ElementClicked(2);
+    S()->Neu();
+    while (S()->GetScanner().GetMarke().gruppe != gruppe(CScanKnopf::Sprechen))
+        Druecken(Qt::Key_Space);
+    QCOMPARE(S()->GetMarkiert(), std::vector<CBildButton*>{m_view->GetSpeakButton()});
+    QCOMPARE(S()->GetScanner().GetMarke().ebene, CScanner::Ebene::Gruppen);
     m_gesprochen.clear();
     Druecken(Qt::Key_Return);
     QCOMPARE(m_gesprochen, std::vector<std::string>{"Ki-no "});
