@@ -15,8 +15,8 @@
 // vocabulary), a fresh copy of it for every sentence; the scanning runs on a
 // clock of its own, so nothing waits. Like a person, the bench takes a word
 // from the row of words offered above the grid when the row holds it, and
-// otherwise goes to it through the grid, back to the start page first where
-// needed.
+// otherwise presses it where the page shows it or goes to it through the
+// grid, back to the start page first where needed.
 // Time is counted as one step for every highlight shown: the steps waited
 // and the step on which the person presses; with two switches a second for
 // every press (the person steps as fast as the step time of one switch).
@@ -44,7 +44,8 @@ namespace {
 
 // A word of a sentence: the captions it has in the row of words offered
 // ("Wortvorschläge", a verb in the person's form or as infinitive), and the
-// buttons that reach it in the grid from the start page.
+// buttons that reach it in the grid from the start page. The way is taken
+// from its last button shown, so a word the page shows is pressed there.
 struct Wort {
     std::vector<const char*> zeile;
     std::vector<const char*> weg;
@@ -166,7 +167,7 @@ public:
     }
 
     // The sentence `n` of the suggestions: into the sentence area, on to its
-    // row (after "Sprechen"), and "Sprechen", which the highlight holds next.
+    // row, and "Sprechen", which the highlight holds next.
     bool Vorschlag(long n, Zaehler& z) {
         for (int i = 0; i < 500; ++i) {
             const CScanner& s = m_s->GetScanner();
@@ -176,8 +177,7 @@ public:
                                    CScanKnopf::Satz;
             if (satz && m.ebene == CScanner::Ebene::Gruppen) {
                 Auswahl(z);
-            } else if (satz && m.ebene == CScanner::Ebene::Zeilen && !m.zurueck &&
-                       m.zeile == 1 + n) {
+            } else if (satz && m.ebene == CScanner::Ebene::Zeilen && !m.zurueck && m.zeile == n) {
                 Auswahl(z);
                 return Waehlen(m_view.GetSpeakButton(), z) &&
                        m_doc.GetSelection() == static_cast<int>(n);
@@ -190,8 +190,8 @@ public:
 
     // Builds the sentence word by word, each from the row of words offered
     // when it is there, else through the grid (back to the start page first
-    // where the way's first button is not shown); with `vorschlaege`, takes
-    // it from the list as soon as it is there. False when a button was not
+    // where no button of the way is shown); with `vorschlaege`, takes it
+    // from the list as soon as it is there. False when a button was not
     // found.
     bool Bauen(const Satz& satz, bool vorschlaege, Zaehler& z) {
         m_doc.FunctionCode(91);  // "Satz weg"
@@ -204,11 +204,16 @@ public:
                 if (!Waehlen(k, z)) return false;
             } else {
                 if (m_wege) std::cout << "  [Weg]";
-                for (std::size_t i = 0; i < wort.weg.size(); ++i) {
-                    if (i == 0 && Knopf(wort.weg[0]) == nullptr && !Nehmen("Startseite", z))
-                        return false;
-                    if (!Nehmen(wort.weg[i], z)) return false;
+                // From the last button of the way that is shown (the word
+                // itself where the page shows it).
+                std::size_t ab = wort.weg.size();
+                while (ab > 0 && Knopf(wort.weg[ab - 1]) == nullptr) --ab;
+                if (ab == 0) {
+                    if (!Nehmen("Startseite", z)) return false;
+                    ab = 1;
                 }
+                for (std::size_t i = ab - 1; i < wort.weg.size(); ++i)
+                    if (!Nehmen(wort.weg[i], z)) return false;
             }
             if (m_wege) std::cout << ": " << z.druecke - vorher << "\n";
             const auto& liste = m_doc.GetSuggestions();
