@@ -261,8 +261,14 @@ Auswahl Bauen(const CVorhersage& modell, const Raster& raster, const std::string
                 if (SeiteVon(e.pos, n) == seiteMit) sichtbar.push_back(e.index);
         }
         const auto reihe = modell.Elemente(gebaut, slot, CVorhersage::kVorschlaege, sichtbar);
+        // A right word is one that adds the words of the sentence, whichever
+        // element brings it ("tut" of the core page or of the verb "tun").
+        std::string gesucht;
+        for (std::size_t j = 0; j < laenge; ++j) gesucht += (j ? " " : "") + w[i + j];
         bool angeboten = false;
-        for (const auto& r : reihe) angeboten = angeboten || r.element == treffer->index;
+        for (const auto& r : reihe)
+            angeboten = angeboten || r.element == treffer->index ||
+                        schluessel::Wort(CWortschatz::Trimmen(r.wort)) == schluessel::Wort(gesucht);
         const long kostet = angeboten ? 1 : Weg(katMit, seiteMit);
         if (std::getenv("HV_DEBUG") && !angeboten && kostet > 1) {
             std::cerr << "MISS" << kostet << " [" << gebaut << "] " << treffer->ganz.GetAnzeigetext() << " :";
