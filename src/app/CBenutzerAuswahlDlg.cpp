@@ -65,6 +65,12 @@ CBenutzerAuswahlDlg::CBenutzerAuswahlDlg(const QStringList& dateien, const QStri
     }
 }
 
+void CBenutzerAuswahlDlg::SetAnsage(std::function<void(const QString&)> ansage) {
+    if (m_pBedienung == nullptr) return;
+    m_pBedienung->SetAnsage(std::move(ansage));
+    m_pBedienung->Neu();
+}
+
 void CBenutzerAuswahlDlg::keyPressEvent(QKeyEvent* event) { event->accept(); }
 
 void CBenutzerAuswahlDlg::closeEvent(QCloseEvent* event) {

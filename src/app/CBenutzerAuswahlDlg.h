@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class CBedienungsSteuerung;
@@ -31,6 +32,9 @@ public:
     const std::vector<CBildButton*>& GetButtons() const { return m_buttons; }
     // Scanning or dwell over the buttons; null when every user has the mouse.
     CBedienungsSteuerung* GetBedienung() const { return m_pBedienung; }
+    // The cue voice of auditory scanning, for a last switch user who has it:
+    // it says the first user at once.
+    void SetAnsage(std::function<void(const QString&)> ansage);
 
     void reject() override {}
 

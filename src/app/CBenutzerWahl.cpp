@@ -33,6 +33,7 @@ CBenutzerWahl::CBenutzerWahl(IDialoge& dialoge, const IUhr& uhr, QString verzeic
         const QScreen* schirm = QGuiApplication::primaryScreen();
         const int breite = schirm ? schirm->availableGeometry().width() : 1024;
         CBenutzerAuswahlDlg dlg(dateien, bilder, m_strVerzeichnis, breite);
+        if (m_ansage) dlg.SetAnsage(m_ansage);
         dlg.exec();
         return dlg.GetFile();
     };

@@ -27,6 +27,8 @@ public:
     void SetNameFragen(NameFragen f) { m_nameFragen = std::move(f); }
     void SetAuswaehlen(Auswaehlen f) { m_auswaehlen = std::move(f); }
     void SetWortschatz(std::string pfad) { m_strWortschatz = std::move(pfad); }
+    // The cue voice for the selection dialog's auditory scanning.
+    void SetAnsage(std::function<void(const QString&)> ansage) { m_ansage = std::move(ansage); }
 
     std::string BenutzerWaehlen() override;
 
@@ -42,4 +44,5 @@ private:
     std::string m_strWortschatz;
     NameFragen m_nameFragen;
     Auswaehlen m_auswaehlen;
+    std::function<void(const QString&)> m_ansage;
 };

@@ -46,6 +46,9 @@ int CSagwerkApp::Run() {
     const QScreen* schirm = QGuiApplication::primaryScreen();
     const QRect desktop(QPoint(0, 0), schirm->geometry().size());
     m_pFrame = std::make_unique<CMainFrame>(*m_pDoc, desktop);
+    // A person who scans by ear hears the users too.
+    m_pWahl->SetAnsage(
+        [view = m_pFrame->GetCommView()](const QString& text) { view->Ansagen(text); });
     m_dialoge.SetParent(m_pFrame.get());
     m_dialoge.SetHinweisZiel(
         [frame = m_pFrame.get()](const QString& text) { frame->ZeigeHinweis(text); });

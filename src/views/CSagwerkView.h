@@ -54,6 +54,9 @@ public:
     // The shown function button with this function code, or null.
     CBildButton* GetFunctionButton(long code) const;
     const std::vector<CBildButton*>& GetEmotionButtons() const { return m_emotionButtons; }
+    // Auditory scanning: the cue voice says what the highlight arrived on
+    // (also for the user selection, before a user is open).
+    void Ansagen(const QString& text);
 
 private:
     struct CFunktionsKnopf {
@@ -72,8 +75,6 @@ private:
     void OnEmotion(int platz);
     void AuswahlZeigen();
     std::vector<CBedienungsSteuerung::CKnopf> SichtbareKnoepfe() const;
-    // Auditory scanning: the cue voice says what the highlight arrived on.
-    void Ansagen(const QString& text);
     // The document's selection in the list, without scrolling; the row.
     QModelIndex AuswahlAngleichen();
 

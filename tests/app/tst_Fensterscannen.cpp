@@ -111,6 +111,9 @@ void tst_Fensterscannen::benutzerauswahlWieDerLetzteSchalterbenutzer() {
     BedienungSetzen(dir.Datei("Cem.mdb"), CBedienung::ZweiSchalter);
     SQLite::Database(dir.Datei("Ben.mdb"), SQLite::OPEN_READWRITE)
         .exec("update Benutzer set LetzteNutzung = 46000");
+    // Ben scans by ear: the cue voice says the users as well.
+    SQLite::Database(dir.Datei("Ben.mdb"), SQLite::OPEN_READWRITE)
+        .exec("update Bedienung set Ansage = 1");
     SQLite::Database(dir.Datei("Cem.mdb"), SQLite::OPEN_READWRITE)
         .exec("update Benutzer set LetzteNutzung = 45000");
     const QString pfad = QString::fromStdString(dir.Pfad().string());
@@ -126,6 +129,9 @@ void tst_Fensterscannen::benutzerauswahlWieDerLetzteSchalterbenutzer() {
     long long jetzt = 0;
     s->SetUhr([&] { return jetzt; });
     s->SetBedienung(s->GetBedienung());
+    std::vector<QString> gesagt;
+    dlg.SetAnsage([&](const QString& text) { gesagt.push_back(text); });
+    QCOMPARE(gesagt, std::vector<QString>{QStringLiteral("Anna")});
     QTimer::singleShot(0, &dlg, [&] {
         // The one row of users is all there is: the highlight starts on
         // its first button, steps on by itself to Ben, and after Cem back to
@@ -136,7 +142,9 @@ void tst_Fensterscannen::benutzerauswahlWieDerLetzteSchalterbenutzer() {
             s->Takt();
             QCOMPARE(s->GetMarkiert(), std::vector<CBildButton*>{dlg.GetButtons()[i]});
             QCOMPARE(s->GetMarkierung()->GetStufe(), CMarkierung::Stufe::Knopf);
+            QCOMPARE(gesagt.back(), dlg.GetButtons()[i]->GetCaption());
         }
+        QCOMPARE(gesagt.size(), std::size_t(5));
         jetzt += 500;
         QTest::keyClick(&dlg, Qt::Key_Return);
     });
