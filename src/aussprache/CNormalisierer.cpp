@@ -14,10 +14,28 @@ constexpr regeln::Regel kRegeln[] = {
     regeln::Bereich,       regeln::Abkuerzung,   regeln::Zeichen,
 };
 
+// Verb forms the speech engine says wrongly (a short vowel that is long, a
+// stress on the wrong syllable), said through a spelling it gets right.
+// Verbs carry no phonetic text of their own; the user's own pronunciations
+// come first.
+const std::pair<const char*, const char*> kVerbformen[] = {
+    {"huste", "huhste"},       {"hustest", "huhstest"},         {"hustet", "huhstet"},
+    {"gehustet", "gehuhstet"}, {"holt", "hohlt"},               {"ruft", "ruhft"},
+    {"sprichst", "sprichßt"},  {"vergesse", "vergässe"},        {"hinlegen", "hinlehgen"},
+    {"wehgetan", "wee-getan"}, {"ferngesehen", "fern-gesehen"},
+};
+
+CAussprachen::Paare MitVerbformen(CAussprachen::Paare paare) {
+    for (const auto& [wort, laut] : kVerbformen) paare.emplace_back(wort, laut);
+    return paare;
+}
+
 }  // namespace
 
+CNormalisierer::CNormalisierer() { m_aussprachen.Setzen(MitVerbformen({})); }
+
 void CNormalisierer::SetAussprachen(const CAussprachen::Paare& paare) {
-    m_aussprachen.Setzen(paare);
+    m_aussprachen.Setzen(MitVerbformen(paare));
 }
 
 std::string CNormalisierer::Normalisieren(std::string_view text) const {

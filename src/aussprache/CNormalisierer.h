@@ -11,8 +11,9 @@
 // so that what a person types is said as a German speaker says it: times
 // ("14:30 Uhr" "vierzehn Uhr dreißig"), money ("3,50 €" "drei Euro
 // fünfzig"), dates and ordinals ("am 24.12." "am vierundzwanzigsten
-// Zwölften"), years, numbers, units, telephone numbers, abbreviations, and
-// the user's own pronunciations of words.
+// Zwölften"), years, numbers, units, telephone numbers, abbreviations, the
+// user's own pronunciations of words, and a few verb forms the speech engine
+// says wrongly ("holt" with a long o).
 //
 // Owns the user's pronunciations; the rules themselves are tables in
 // Regeln*.cpp and Abkuerzungen.cpp. The pronunciations come first, and what
@@ -25,6 +26,9 @@
 // not at the same time.
 class CNormalisierer {
 public:
+    CNormalisierer();
+    // The user's pronunciations, before the few verb forms this class
+    // mends itself.
     void SetAussprachen(const CAussprachen::Paare& paare);
 
     std::string Normalisieren(std::string_view text) const;

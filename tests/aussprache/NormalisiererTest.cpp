@@ -317,6 +317,11 @@ TEST(Normalisieren, EigeneAussprachenDerBenutzerin) {
         n);
     n.SetAussprachen({});
     EXPECT_EQ(n.Normalisieren("Wurst"), "Wurst");
+    // The verb forms the speech engine says wrongly are mended without any
+    // pronunciation of the user's, and the user's own comes first.
+    EXPECT_EQ(CNormalisierer().Normalisieren("er holt mich, ich huste"), "er hohlt mich, ich huhste");
+    n.SetAussprachen({{"holt", "hoolt"}});
+    EXPECT_EQ(n.Normalisieren("holt Holt"), "hoolt Holt");
 }
 
 TEST(Normalisieren, TheIssuesSentence) {
