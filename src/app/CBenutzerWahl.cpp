@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "CBedienungsSteuerung.h"
 #include "CBenutzerAuswahlDlg.h"
 #include "CWortschatz.h"
 #include "IDialoge.h"
@@ -35,6 +36,8 @@ CBenutzerWahl::CBenutzerWahl(IDialoge& dialoge, const IUhr& uhr, QString verzeic
         CBenutzerAuswahlDlg dlg(dateien, bilder, m_strVerzeichnis, breite);
         if (m_ansage) dlg.SetAnsage(m_ansage);
         dlg.exec();
+        if (m_nachDerWahl && dlg.GetBedienung() != nullptr)
+            m_nachDerWahl(dlg.GetBedienung()->GetBedienung());
         return dlg.GetFile();
     };
 }

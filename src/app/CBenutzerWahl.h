@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "CBedienung.h"
 #include "IBenutzerAuswahl.h"
 
 class IDialoge;
@@ -29,6 +30,10 @@ public:
     void SetWortschatz(std::string pfad) { m_strWortschatz = std::move(pfad); }
     // The cue voice for the selection dialog's auditory scanning.
     void SetAnsage(std::function<void(const QString&)> ansage) { m_ansage = std::move(ansage); }
+    // Gets the settings the selection dialog was scanned with, when it was:
+    // the screen keeps them until a user is open, so that a message that
+    // comes before (a file held by another program) is scanned as well.
+    void SetNachDerWahl(std::function<void(const CBedienung&)> f) { m_nachDerWahl = std::move(f); }
 
     std::string BenutzerWaehlen() override;
 
@@ -45,4 +50,5 @@ private:
     NameFragen m_nameFragen;
     Auswaehlen m_auswaehlen;
     std::function<void(const QString&)> m_ansage;
+    std::function<void(const CBedienung&)> m_nachDerWahl;
 };

@@ -49,6 +49,11 @@ int CSagwerkApp::Run() {
     // A person who scans by ear hears the users too.
     m_pWahl->SetAnsage(
         [view = m_pFrame->GetCommView()](const QString& text) { view->Ansagen(text); });
+    // Until a user is open, the screen is scanned as the selection was.
+    m_pWahl->SetNachDerWahl([view = m_pFrame->GetCommView()](const CBedienung& b) {
+        if (view->GetBedienung()->GetBedienung().modus == CBedienung::Maus)
+            view->GetBedienung()->SetBedienung(b);
+    });
     m_dialoge.SetParent(m_pFrame.get());
     m_dialoge.SetHinweisZiel(
         [frame = m_pFrame.get()](const QString& text) { frame->ZeigeHinweis(text); });
