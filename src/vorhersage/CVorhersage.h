@@ -118,6 +118,8 @@ public:
     void Ordnen();
 
 private:
+    static constexpr double kRueckfall = 0.4;  // stupid back-off's factor
+    static constexpr double kL2 = 0.4;         // the pair's weight in the grid's row
     struct CKontext {
         std::uint32_t u = CNGramme::kKein, v = CNGramme::kKein;
     };
