@@ -166,6 +166,23 @@ TEST_F(VorhersageDocTest, TheSettingOffOffersNothing) {
     EXPECT_EQ(m_doc->GetSentence(), "Ball k");
 }
 
+// "Ich" and a word button that is a finite form of a verb of the vocabulary
+// (the core page's "möchte"): the verb has come, so a verb after it stays
+// the infinitive ("ich möchte trinken", not "ich möchte trinke").
+TEST_F(VorhersageDocTest, AWordThatIsAFiniteVerbFormTakesThePersonAlong) {
+    m_doc->WaitForPrediction();
+    CWortelement finit = Wort(1, 6, std::string("essen:") + CWortelement::SpaltenName(0), "");
+    ASSERT_TRUE(m_doc->GetDatabase()->SaveWortelement(finit, 0));
+    m_doc->SetUserChanged(true);
+    m_doc->LoadElements(false);
+    ASSERT_EQ(m_doc->GetElementCount(), 6);
+    m_doc->FunctionCode(1);
+    m_doc->ElementClicked(5);
+    EXPECT_EQ(m_doc->GetPerson(), CSagwerkDoc::kKeinePerson);
+    m_doc->ElementClicked(kGehen);
+    EXPECT_EQ(m_doc->GetShownWords().back(), "gehen ");
+}
+
 // A vocabulary changed by the carer is offered at once.
 TEST_F(VorhersageDocTest, ANewElementIsOfferedAfterTheCarersChange) {
     m_doc->WaitForPrediction();
