@@ -18,6 +18,7 @@
 
 #include "CBedienungsSteuerung.h"
 #include "CBenutzerAuswahlDlg.h"
+#include "CBenutzerWahl.h"
 #include "CBildButton.h"
 #include "CDatenbank.h"
 #include "CMainFrame.h"
@@ -95,6 +96,7 @@ class tst_Fensterscannen : public QObject {
     Q_OBJECT
 private slots:
     void benutzerauswahlWieDerLetzteSchalterbenutzer();
+    void nachDerAuswahlBleibtDieBedienung();
     void hinweisFrageUndPasswortMitSchaltern();
     void infoboxMitVerweilen();
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -151,6 +153,29 @@ void tst_Fensterscannen::benutzerauswahlWieDerLetzteSchalterbenutzer() {
     QTimer::singleShot(5000, &dlg, [&] { dlg.GetButtons()[0]->click(); });
     dlg.exec();
     QCOMPARE(dlg.GetFile(), QStringLiteral("Ben.mdb"));
+}
+
+// The settings the selection was scanned with reach the screen, which keeps
+// them until a user is open: a message before that is scanned too.
+void tst_Fensterscannen::nachDerAuswahlBleibtDieBedienung() {
+    CTempVerzeichnis dir;
+    std::string fehler;
+    for (const char* name : {"Anna.mdb", "Ben.mdb"})
+        QVERIFY(CreateUserDatabase(dir.Datei(name), name, "", fehler));
+    BedienungSetzen(dir.Datei("Ben.mdb"), CBedienung::EinSchalter);
+    CTestDialoge dialoge;
+    CTestUhr uhr;
+    CBenutzerWahl wahl(dialoge, uhr, QString::fromStdString(dir.Pfad().string()));
+    int modus = -1;
+    wahl.SetNachDerWahl([&](const CBedienung& b) { modus = b.modus; });
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<CBenutzerAuswahlDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dlg != nullptr);
+        dlg->GetButtons()[0]->click();
+    });
+    const std::string datei = wahl.BenutzerWaehlen();
+    QVERIFY(datei.find("Anna.mdb") != std::string::npos);
+    QCOMPARE(modus, int(CBedienung::EinSchalter));
 }
 
 void tst_Fensterscannen::hinweisFrageUndPasswortMitSchaltern() {
