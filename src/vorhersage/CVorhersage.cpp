@@ -298,6 +298,15 @@ std::vector<std::string> CVorhersage::Vorschlagen(std::string_view text, std::si
 
     // Words said after the context, by their back-off score; then those that
     // followed it in the lexicon's everyday sentences.
+    // The higher score first, then the word said more often.
+    const auto BesserIn = [](const CNGramme& z) {
+        return [&z](const std::pair<double, std::uint32_t>& a,
+                    const std::pair<double, std::uint32_t>& b) {
+            if (a.first != b.first) return a.first > b.first;
+            const auto ca = z.Einzeln(a.second), cb = z.Einzeln(b.second);
+            return ca != cb ? ca > cb : a.second < b.second;
+        };
+    };
     auto NachKontext = [&](const CNGramme& z, const CKontext& kz) {
         std::unordered_map<std::uint32_t, double> kontext;
         // Stupid back-off: a word seen after both words keeps that score.
@@ -316,15 +325,9 @@ std::vector<std::string> CVorhersage::Vorschlagen(std::string_view text, std::si
         std::vector<std::pair<double, std::uint32_t>> reihe;
         for (const auto& [w, wert] : kontext)
             if (w != CNGramme::kAnfang) reihe.emplace_back(wert, w);
-        auto Besser = [&z](const std::pair<double, std::uint32_t>& a,
-                           const std::pair<double, std::uint32_t>& b) {
-            if (a.first != b.first) return a.first > b.first;
-            const auto ca = z.Einzeln(a.second), cb = z.Einzeln(b.second);
-            return ca != cb ? ca > cb : a.second < b.second;
-        };
         const std::size_t oben = std::min(reihe.size(), anzahl);
         std::partial_sort(reihe.begin(), reihe.begin() + static_cast<long>(oben), reihe.end(),
-                          Besser);
+                          BesserIn(z));
         for (std::size_t i = 0; i < oben; ++i) {
             const std::string& s = z.Schluessel(reihe[i].second);
             Nehmen(s, &z == &m_zaehler ? reihe[i].second : m_zaehler.Finden(s));
@@ -332,12 +335,7 @@ std::vector<std::string> CVorhersage::Vorschlagen(std::string_view text, std::si
     };
     NachKontext(m_zaehler, k);
     if (aus.size() < anzahl) NachKontext(m_grund, KontextVor(m_grund, text, anfang));
-    auto Besser = [this](const std::pair<double, std::uint32_t>& a,
-                         const std::pair<double, std::uint32_t>& b) {
-        if (a.first != b.first) return a.first > b.first;
-        const auto ca = m_zaehler.Einzeln(a.second), cb = m_zaehler.Einzeln(b.second);
-        return ca != cb ? ca > cb : a.second < b.second;
-    };
+    const auto Besser = BesserIn(m_zaehler);
 
     // The user's own words, the said ones (more often) first, then the common.
     if (aus.size() < anzahl) {

@@ -31,6 +31,15 @@ std::shared_ptr<CWortliste> Lexikon(const CTempVerzeichnis& tmp) {
 
 std::vector<std::string> V(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
 
+// A word element of the vocabulary, as the model takes it.
+CVorhersage::CElement Wort(long element, const char* wort, long kategorie = 0) {
+    CVorhersage::CElement e;
+    e.element = element;
+    e.anzeige = e.wort = wort;
+    e.kategorie = kategorie;
+    return e;
+}
+
 class Vorhersage : public ::testing::Test {
 protected:
     CTempVerzeichnis tmp;
@@ -148,13 +157,6 @@ TEST_F(Vorhersage, RasterZeileMitVerbformUndKlick) {
 // A word never said after the last word takes its category's share: after
 // "mein Kopf" another body part comes before a noun said more often elsewhere.
 TEST_F(Vorhersage, RasterZeileNachKategorie) {
-    auto Wort = [](long i, const char* w, long kategorie) {
-        CVorhersage::CElement e;
-        e.element = i;
-        e.anzeige = e.wort = w;
-        e.kategorie = kategorie;
-        return e;
-    };
     m.SetWortschatz({Wort(1, "Kopf", 4), Wort(2, "Bauch", 4), Wort(3, "Kaffee", 5)});
     m.Lernen("mein Kopf tut weh");
     m.Lernen("ich möchte Kaffee", 3);
@@ -170,12 +172,6 @@ TEST_F(Vorhersage, RasterZeileNachKategorie) {
 // "das" and the core page's "das" are one word, and a word on the page
 // needs no second button.
 TEST_F(Vorhersage, RasterZeileOhneDoppelteUndSichtbare) {
-    auto Wort = [](long i, const char* w) {
-        CVorhersage::CElement e;
-        e.element = i;
-        e.anzeige = e.wort = w;
-        return e;
-    };
     m.SetWortschatz({Wort(1, "das"), Wort(2, "das"), Wort(3, "ist"), Wort(4, "gut")});
     m.Lernen("das ist gut", 3);
     std::vector<std::string> reihe;
@@ -190,12 +186,6 @@ TEST_F(Vorhersage, RasterZeileOhneDoppelteUndSichtbare) {
 // row offers the user's verbs, in the form the click takes, before common
 // small words; the keyboard's completions stay as they were.
 TEST_F(Vorhersage, NeuerBenutzerBekommtVerbenNachPersonUndModal) {
-    auto Wort = [](long i, const char* w) {
-        CVorhersage::CElement e;
-        e.element = i;
-        e.anzeige = e.wort = w;
-        return e;
-    };
     auto Verb = [](long i, const char* inf, const char* ich) {
         CVorhersage::CElement e;
         e.element = i;
@@ -262,13 +252,6 @@ TEST_F(Vorhersage, WeicheTrennstellenSindKeinTeilDesWortes) {
 // After a noun never followed by anything, the next word is what followed
 // the other nouns of its category: "mein Rücken" goes on like "mein Kopf".
 TEST_F(Vorhersage, RasterZeileNachKategorieDesWortesDavor) {
-    auto Wort = [](long i, const char* w, long kategorie) {
-        CVorhersage::CElement e;
-        e.element = i;
-        e.anzeige = e.wort = w;
-        e.kategorie = kategorie;
-        return e;
-    };
     m.SetWortschatz({Wort(1, "Kopf", 4), Wort(2, "Rücken", 4), Wort(3, "tut", 1),
                      Wort(4, "ist", 1), Wort(5, "Kaffee", 5)});
     m.Lernen("mein Kopf tut weh");
@@ -290,12 +273,6 @@ TEST_F(Vorhersage, GrundsaetzeNachDemEigenen) {
     lexikon->SetSaetze({"ich habe Hunger ", "ich habe Hunger ", "ich habe Angst "});
     CVorhersage neu;
     neu.SetWortliste(lexikon);
-    auto Wort = [](long i, const char* w) {
-        CVorhersage::CElement e;
-        e.element = i;
-        e.anzeige = e.wort = w;
-        return e;
-    };
     neu.SetWortschatz({Wort(1, "Hunger"), Wort(2, "Angst"), Wort(3, "Durst")});
     EXPECT_EQ(neu.Vorschlagen("ich habe ", 2), V({"Hunger", "Angst"}));
     EXPECT_EQ(neu.Elemente("ich habe ", -1, 1).at(0).anzeige, "Hunger");
